@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test (screens run on Qt's offscreen platform).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure --parallel "$(nproc)" "$@"

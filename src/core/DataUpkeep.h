@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Upkeep of the program folder at every start: the team list, the year and team folders, the
+// previous year's removal, the purge of past day files and of past meetings, and the test for
+// the four settings files a working program needs.
+
+// "/<year>/Team# <n>" and the day file "/<year>/Team# <n>/<day>.txt".
+QString TeamFolderPath(const QString& year, int teamNumber);
+QString TeamDayFilePath(const QString& year, int teamNumber, int dayOfYear);
+
+void ReadAssignments();
+void CreateYearFolders(const QString& year);
+void CheckYearRollover();
+void RemovePreviousYear();
+void PurgeOldDays();
+void PurgeMeetings();
+bool CheckSettingsFiles();
+
+// The construction settings file, named after the program: "/SchedulerSettings.txt".
+QString ConstructionSettingsPath();
+
+inline const QString PurgedDatePath = QStringLiteral("/PurgedDate.txt");
+inline const QString MeetingsPath = QStringLiteral("/Meetings.txt");
+inline const QString AssignmentsPath = QStringLiteral("/Assignto.txt");

@@ -1,0 +1,255 @@
+#include "core/FileAccess.h"
+
+#include "core/SharedState.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+bool IsFile(const QString& fullPath)
+{
+    return QFileInfo(fullPath).isFile();
+}
+
+bool WriteWholeFile(const QString& fullPath, const QByteArray& bytes)
+{
+    QSaveFile file(fullPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool RenameOver(const QString& fromFullPath, const QString& toFullPath)
+{
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(fromFullPath.toStdU16String()),
+                            std::filesystem::path(toFullPath.toStdU16String()), error);
+    return !error;
+}
+
+} // namespace
+
+QString BackupPathOf(const QString& path)
+{
+    return QStringLiteral("/Backup") + NormalizeRelativePath(path);
+}
+
+bool FileExists(const QString& path)
+{
+    if (IsFile(AppPath(path)))
+        return true;
+    const QString backup = BackupPathOf(path);
+    if (!IsFile(AppPath(backup)))
+        return false;
+    return CopyAppFile(backup, path);
+}
+
+bool CopyAppFile(const QString& source, const QString& destination)
+{
+    QFile in(AppPath(source));
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFile::NoError)
+        return false;
+    return WriteWholeFile(AppPath(destination), bytes);
+}
+
+int GetFileRecordCount(const QString& path, int recordLength)
+{
+    if (!FileExists(path))
+        return 0;
+    return int(RecordCountForLength(QFileInfo(AppPath(path)).size(), recordLength));
+}
+
+RecordFile GetRecordCount(const QString& path)
+{
+    RecordFile file = OpenForRandom(path, 297);
+    Shared().SlipRecCount = qint32(file.Count());
+    Shared().SlipRecNext = Shared().SlipRecCount + 1;
+    return file;
+}
+
+TextOutput::TextOutput(QString fullPath, Mode mode) : fullPath_(std::move(fullPath)), mode_(mode) {}
+
+TextOutput::TextOutput(TextOutput&& other) noexcept
+    : fullPath_(std::move(other.fullPath_)), mode_(other.mode_), pending_(std::move(other.pending_)),
+      closed_(other.closed_)
+{
+    other.closed_ = true;
+}
+
+TextOutput& TextOutput::operator=(TextOutput&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        fullPath_ = std::move(other.fullPath_);
+        mode_ = other.mode_;
+        pending_ = std::move(other.pending_);
+        closed_ = other.closed_;
+        other.closed_ = true;
+    }
+    return *this;
+}
+
+TextOutput::~TextOutput()
+{
+    Close();
+}
+
+void TextOutput::WriteItems(std::initializer_list<WriteItem> items)
+{
+    pending_.append(FormatWriteLine(items));
+}
+
+void TextOutput::WriteItems(const QList<WriteItem>& items)
+{
+    pending_.append(FormatWriteLine(items));
+}
+
+void TextOutput::WritePlainLine(const QString& text)
+{
+    pending_.append(FormatPlainLine(text));
+}
+
+bool TextOutput::Close()
+{
+    if (closed_)
+        return true;
+    closed_ = true;
+    if (mode_ == Mode::Replace)
+        return WriteWholeFile(fullPath_, pending_);
+    QFile file(fullPath_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    return file.write(pending_) == pending_.size() && file.flush();
+}
+
+TextInput OpenForInput(const QString& path)
+{
+    QFile file(AppPath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return TextInput({}, false);
+    return TextInput(file.readAll(), true);
+}
+
+TextOutput OpenForOutput(const QString& path)
+{
+    return TextOutput(AppPath(path), TextOutput::Mode::Replace);
+}
+
+TextOutput OpenForAppend(const QString& path)
+{
+    return TextOutput(AppPath(path), TextOutput::Mode::Append);
+}
+
+RecordFile OpenForRandom(const QString& path, int recordLength)
+{
+    return RecordFile(AppPath(path), recordLength);
+}
+
+RecordFile OpenForRandom2(const QString& path, int recordLength)
+{
+    return OpenForRandom(path, recordLength);
+}
+
+RecordFile OpenTempRandom(int recordLength)
+{
+    QFile leftover(AppPath(TemporaryFilePath));
+    if (leftover.exists())
+        leftover.resize(0);
+    return OpenForRandom(TemporaryFilePath, recordLength);
+}
+
+RecordFile OpenCustomerFile()
+{
+    return OpenForRandom(QStringLiteral("/CustomerData.txt"), 328);
+}
+
+RecordFile OpenContractFile()
+{
+    return OpenForRandom2(QStringLiteral("/ContractInfo.txt"), 386);
+}
+
+RecordFile OpenCycleFile()
+{
+    return OpenForRandom2(QStringLiteral("/CycleInfo.txt"), 69);
+}
+
+bool DeleteFile(const QString& path)
+{
+    const QString fullPath = AppPath(path);
+    if (fullPath.endsWith(QLatin1String("/*.*"))) {
+        QDir folder(fullPath.left(fullPath.size() - 4));
+        if (!folder.exists())
+            return true;
+        bool allGone = true;
+        const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& name : files)
+            allGone = folder.remove(name) && allGone;
+        return allGone;
+    }
+    if (!IsFile(fullPath))
+        return true;
+    return QFile::remove(fullPath);
+}
+
+bool DeleteWithBackup(const QString& path)
+{
+    const bool backupGone = DeleteFile(BackupPathOf(path));
+    return DeleteFile(path) && backupGone;
+}
+
+bool MakeFolder(const QString& path)
+{
+    const QString fullPath = AppPath(path);
+    QFileInfo info(fullPath);
+    if (info.exists())
+        return info.isDir();
+    return QDir().mkdir(fullPath);
+}
+
+bool ReplaceWithTemp(const QString& path)
+{
+    if (!IsFile(AppPath(TemporaryFilePath)))
+        return false;
+    DeleteFile(BackupPathOf(path));
+    return RenameOver(AppPath(TemporaryFilePath), AppPath(path));
+}
+
+bool CompactRecordFile(const QString& path, int recordLength,
+                       const std::function<bool(const QByteArray& record)>& keep)
+{
+    RecordFile source = recordLength == 297 ? GetRecordCount(path) : OpenForRandom(path, recordLength);
+    RecordFile scratch = OpenTempRandom(recordLength);
+    if (!source.IsOpen() || !scratch.IsOpen())
+        return false;
+
+    bool written = true;
+    qint64 out = 1;
+    const qint64 count = source.Count();
+    for (qint64 n = 1; n <= count && written; ++n) {
+        const QByteArray record = source.Read(n);
+        if (keep(record))
+            written = scratch.Write(out++, record);
+    }
+    source.Close();
+    scratch.Close();
+
+    if (!written) {
+        QFile::remove(AppPath(TemporaryFilePath));
+        return false;
+    }
+    return ReplaceWithTemp(path);
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "core/RecordFile.h"
+#include "core/WriteFormat.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// Every data file lives under the program folder and is reached through these procedures.
+// Paths are relative to the program folder and begin with "\" or "/" (both work anywhere).
+// The backup copy of a file is the same relative path under "/Backup".
+
+// The relative path of a file's backup copy.
+QString BackupPathOf(const QString& path);
+
+// True when the file exists; a file missing but present in the backup folder is restored
+// first. A folder of that name is not a file.
+bool FileExists(const QString& path);
+// Copies a file over the destination (through a scratch file, so a failed copy leaves the
+// destination as it was).
+bool CopyAppFile(const QString& source, const QString& destination);
+
+// 0 when FileExists says no; otherwise the number of records of that length in the file.
+int GetFileRecordCount(const QString& path, int recordLength);
+
+// The 297-byte event files: opens (creating when missing) and counts, setting
+// SlipRecCount and SlipRecNext.
+RecordFile GetRecordCount(const QString& path);
+
+// A text file read whole, for item and line reading.
+class TextInput : public ItemReader {
+public:
+    TextInput() = default;
+    TextInput(QByteArray bytes, bool open) : ItemReader(std::move(bytes)), open_(open) {}
+    bool IsOpen() const { return open_; }
+
+private:
+    bool open_ = false;
+};
+
+// Lines written to a text file. An output file is replaced as a whole when it is closed (a
+// scratch file renamed over it, so a failed write never leaves the old file emptied); an
+// append file gets its lines at the end. Closing happens at the latest when it goes out of
+// scope; Close() tells whether everything was written.
+class TextOutput {
+public:
+    enum class Mode { Replace, Append };
+
+    TextOutput(QString fullPath, Mode mode);
+    TextOutput(TextOutput&&) noexcept;
+    TextOutput& operator=(TextOutput&&) noexcept;
+    ~TextOutput();
+
+    void WriteItems(std::initializer_list<WriteItem> items);
+    void WriteItems(const QList<WriteItem>& items);
+    void WritePlainLine(const QString& text);
+    bool Close();
+
+private:
+    QString fullPath_;
+    Mode mode_ = Mode::Replace;
+    QByteArray pending_;
+    bool closed_ = false;
+};
+
+TextInput OpenForInput(const QString& path);
+TextOutput OpenForOutput(const QString& path);
+TextOutput OpenForAppend(const QString& path);
+// Record files for reading and writing by record number; a missing file is created.
+RecordFile OpenForRandom(const QString& path, int recordLength);
+RecordFile OpenForRandom2(const QString& path, int recordLength);
+// The scratch record file "/TemporaryFile.txt", emptied of anything a broken run left in it.
+RecordFile OpenTempRandom(int recordLength);
+RecordFile OpenCustomerFile();
+RecordFile OpenContractFile();
+RecordFile OpenCycleFile();
+
+inline const QString TemporaryFilePath = QStringLiteral("/TemporaryFile.txt");
+
+// Deletes a file (a missing one is no error); a last part "*.*" deletes every file in that
+// folder. False when a file that was there could not be deleted.
+bool DeleteFile(const QString& path);
+// Deletes the backup copy, then the file.
+bool DeleteWithBackup(const QString& path);
+// Makes one folder level when nothing of that name exists; true when the folder is there.
+bool MakeFolder(const QString& path);
+// Puts "/TemporaryFile.txt" in the place of the file and removes the file's backup copy.
+// The original is replaced by a rename, never deleted first.
+bool ReplaceWithTemp(const QString& path);
+
+// Drops records from a record file: the kept ones, in order, go through the scratch file,
+// which then takes the file's place; the backup copy is removed. A failure leaves the file
+// as it was.
+bool CompactRecordFile(const QString& path, int recordLength,
+                       const std::function<bool(const QByteArray& record)>& keep);

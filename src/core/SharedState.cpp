@@ -1,0 +1,12 @@
+#include "core/SharedState.h"
+
+SharedState& Shared()
+{
+    static SharedState state;
+    return state;
+}
+
+void ResetSharedState()
+{
+    Shared() = SharedState{};
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// The core's shared variables: what start-up and data-file upkeep establish and the rest of the
+// program reads. One instance, reachable through Shared(); test fixtures reset it.
+struct SharedState {
+    // Element 0 is a marker, "empty" when the team list file is missing and "populated" when it
+    // exists; elements 1 to n are the team names in file order (a team is its position).
+    QStringList TeamNames{QStringLiteral("empty")};
+    // This year as four digits, the parent folder of the team day folders.
+    QString CurrentYear;
+    // Today's day of the year, set by the day purge.
+    int DayOfYear = 0;
+    QDate CurrentDate;
+
+    // Record count of the last 297-byte event file counted, and the number of its next append.
+    qint32 SlipRecCount = 0;
+    qint32 SlipRecNext = 1;
+
+    int TeamCount() const { return int(TeamNames.size()) - 1; }
+};
+
+SharedState& Shared();
+void ResetSharedState();

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+
+#include <initializer_list>
+#include <optional>
+#include <variant>
+
+// The write-format line: comma-separated items, texts in double quotes, numbers bare,
+// true/false as #TRUE#/#FALSE#, dates as #yyyy-mm-dd#, the line ended by CR LF.
+// Settings files, the team list, the catalogue, project files and day files use it.
+
+class WriteItem {
+public:
+    struct Empty {};
+    struct Null {};
+
+    WriteItem(const QString& text) : value_(text) {}
+    WriteItem(const char* text) : value_(QString::fromUtf8(text)) {}
+    WriteItem(int number) : value_(qint64(number)) {}
+    WriteItem(qint64 number) : value_(number) {}
+    WriteItem(double number) : value_(number) {}
+    WriteItem(bool flag) : value_(flag) {}
+    WriteItem(const QDate& date) : value_(date) {}
+    WriteItem(const QDateTime& moment) : value_(moment) {}
+    WriteItem(const QTime& time) : value_(time) {}
+    WriteItem(Empty) : value_(Empty{}) {}
+    WriteItem(Null) : value_(Null{}) {}
+
+    // The item as it stands in the line (text already made safe for reading back).
+    QString Formatted() const;
+
+private:
+    std::variant<QString, qint64, double, bool, QDate, QDateTime, QTime, Empty, Null> value_;
+};
+
+// One line of items with its CR LF, as code-page bytes. A double quote inside a text becomes
+// an apostrophe and a line break a blank, since the reader could not read either back.
+QByteArray FormatWriteLine(std::initializer_list<WriteItem> items);
+QByteArray FormatWriteLine(const QList<WriteItem>& items);
+
+// A plain text line: the text as it stands and CR LF.
+QByteArray FormatPlainLine(const QString& text);
+
+// One item as the item reader found it.
+class ReadValue {
+public:
+    enum class Kind { Bare, Quoted, True, False, Null, Date };
+
+    ReadValue() = default;
+    ReadValue(Kind kind, QString text) : kind_(kind), text_(std::move(text)) {}
+
+    Kind kind() const { return kind_; }
+
+    // The item read into a text: quotes removed; a number or date keeps its text.
+    QString Text() const;
+    // The item read into a whole number; an empty item gives 0; nothing when unreadable.
+    std::optional<qint64> Integer() const;
+    // The item read into a number with a fraction; "." is the decimal separator.
+    std::optional<double> Number() const;
+    std::optional<bool> Boolean() const;
+    // A #yyyy-mm-dd# item, or a text holding a date.
+    std::optional<QDate> Date() const;
+
+private:
+    Kind kind_ = Kind::Bare;
+    QString text_;
+};
+
+// Reads items and whole lines from the bytes of one file. Accepts CR LF, LF or CR.
+class ItemReader {
+public:
+    explicit ItemReader(QByteArray bytes = {});
+
+    bool AtEnd() const;
+    // The next item; reading at the end gives an empty bare item.
+    ReadValue ReadItem();
+    // The characters up to the next line end, commas and quotes included.
+    QString ReadLine();
+
+private:
+    void SkipLineEnd();
+    bool AtLineEnd() const;
+
+    QByteArray bytes_;
+    qsizetype pos_ = 0;
+};

@@ -1,0 +1,69 @@
+#include "support/ProgramFolderFixture.h"
+
+#include "core/SharedState.h"
+#include "platform/Clock.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RegionalFormat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void ProgramFolderTest::SetUp()
+{
+    ASSERT_TRUE(folder_.isValid());
+    SetProgramFolder(folder_.path());
+    SetToday(QDate(2026, 3, 7));
+    SetRegionalLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    ResetSharedState();
+}
+
+void ProgramFolderTest::TearDown()
+{
+    ResetSharedState();
+    ResetRegionalLocale();
+    Clock::Release();
+    SetProgramFolder(QString());
+}
+
+void ProgramFolderTest::SetToday(const QDate& date, const QTime& time)
+{
+    Clock::Fix(QDateTime(date, time));
+}
+
+QString ProgramFolderTest::FullPath(const QString& relativePath) const
+{
+    return AppPath(relativePath);
+}
+
+void ProgramFolderTest::WriteFile(const QString& relativePath, const QByteArray& bytes) const
+{
+    const QString path = FullPath(relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(bytes);
+}
+
+QByteArray ProgramFolderTest::ReadFile(const QString& relativePath) const
+{
+    QFile file(FullPath(relativePath));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool ProgramFolderTest::Exists(const QString& relativePath) const
+{
+    return QFileInfo(FullPath(relativePath)).isFile();
+}
+
+bool ProgramFolderTest::IsFolder(const QString& relativePath) const
+{
+    return QFileInfo(FullPath(relativePath)).isDir();
+}
+
+void ProgramFolderTest::MakeFolders(const QString& relativePath) const
+{
+    QDir().mkpath(FullPath(relativePath));
+}
