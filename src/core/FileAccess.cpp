@@ -187,6 +187,19 @@ RecordFile OpenCycleFile()
     return OpenForRandom2(QStringLiteral("/CycleInfo.txt"), 69);
 }
 
+bool IsSafePathPart(const QString& text)
+{
+    if (text.trimmed().isEmpty() || text.contains(QLatin1String("..")))
+        return false;
+    for (QChar c : text) {
+        if (c.unicode() < 32 || c.unicode() == 127)
+            return false;
+        if (QStringLiteral("/\\*?\":<>|").contains(c))
+            return false;
+    }
+    return true;
+}
+
 bool DeleteFile(const QString& path)
 {
     const QString fullPath = AppPath(path);

@@ -79,6 +79,10 @@ RecordFile OpenCycleFile();
 
 inline const QString TemporaryFilePath = QStringLiteral("/TemporaryFile.txt");
 
+// True when a text (an account or proposal number) can be used as one part of a path: not
+// empty, no separators, no "..", no control characters and no wildcards.
+bool IsSafePathPart(const QString& text);
+
 // Deletes a file (a missing one is no error); a last part "*.*" deletes every file in that
 // folder. False when a file that was there could not be deleted.
 bool DeleteFile(const QString& path);

@@ -15,6 +15,11 @@ struct SharedState {
     // Today's day of the year, set by the day purge.
     int DayOfYear = 0;
     QDate CurrentDate;
+    // Slot labels 1 to 12 and weekday names 1 to 7 (element 0 unused).
+    QStringList TimeSlotLabels;
+    QStringList WeekdayNames;
+    // The backup folder's full path with its trailing separator, set at shutdown.
+    QString BackupPath;
 
     // Record count of the last 297-byte event file counted, and the number of its next append.
     qint32 SlipRecCount = 0;

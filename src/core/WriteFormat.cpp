@@ -245,3 +245,17 @@ QString ItemReader::ReadLine()
     SkipLineEnd();
     return line;
 }
+
+QList<ReadValue> ItemReader::ReadLineItems()
+{
+    const qsizetype start = pos_;
+    while (pos_ < bytes_.size() && !IsLineEnd(bytes_.at(pos_)))
+        ++pos_;
+    ItemReader line(bytes_.mid(start, pos_ - start));
+    SkipLineEnd();
+    QList<ReadValue> items;
+    do
+        items.append(line.ReadItem());
+    while (!line.AtEnd());
+    return items;
+}

@@ -81,6 +81,9 @@ public:
     ReadValue ReadItem();
     // The characters up to the next line end, commas and quotes included.
     QString ReadLine();
+    // The items of the next line; an empty line gives one empty item. A short line cannot
+    // pull items from the line after it.
+    QList<ReadValue> ReadLineItems();
 
 private:
     void SkipLineEnd();

@@ -1,0 +1,45 @@
+#include "platform/Controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+QPixmap ProductLogo(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+
+    // A house with a roof and a door, in the colours of a site sign.
+    painter.setPen(QPen(QColor(40, 40, 40), s / 32));
+    painter.setBrush(QColor(255, 190, 0));
+    painter.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.1, s * 0.1);
+
+    QPainterPath roof;
+    roof.moveTo(s * 0.18, s * 0.48);
+    roof.lineTo(s * 0.5, s * 0.18);
+    roof.lineTo(s * 0.82, s * 0.48);
+    roof.closeSubpath();
+    painter.setBrush(QColor(180, 40, 30));
+    painter.drawPath(roof);
+
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(s * 0.26, s * 0.48, s * 0.48, s * 0.34));
+    painter.setBrush(QColor(70, 70, 70));
+    painter.drawRect(QRectF(s * 0.44, s * 0.6, s * 0.12, s * 0.22));
+    return pixmap;
+}

@@ -1,0 +1,114 @@
+#include "platform/MessageBox.h"
+
+#include "platform/ProgramNames.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+MessageScript*& InstalledScript()
+{
+    static MessageScript* script = nullptr;
+    return script;
+}
+
+MsgAnswer FirstAnswer(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoCancel:
+        return MsgAnswer::Yes;
+    default:
+        return MsgAnswer::Ok;
+    }
+}
+
+QList<QMessageBox::StandardButton> ButtonsOf(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::OkOnly:
+        return {QMessageBox::Ok};
+    case MsgButtons::OkCancel:
+        return {QMessageBox::Ok, QMessageBox::Cancel};
+    case MsgButtons::YesNo:
+        return {QMessageBox::Yes, QMessageBox::No};
+    case MsgButtons::YesNoCancel:
+        return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    }
+    return {QMessageBox::Ok};
+}
+
+QMessageBox::Icon IconOf(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+MessageScript::MessageScript()
+{
+    InstalledScript() = this;
+}
+
+MessageScript::~MessageScript()
+{
+    if (InstalledScript() == this)
+        InstalledScript() = nullptr;
+}
+
+MsgAnswer MsgBox(const QString& prompt, MsgButtons buttons, MsgIcon icon, const QString& title,
+                 int defaultButton)
+{
+    const QString caption = title.isEmpty() ? ProgramTitle : title;
+    if (MessageScript* script = InstalledScript()) {
+        const ShownMessage shown{caption, prompt, buttons, icon};
+        script->shown_.append(shown);
+        if (script->answers_.empty()) {
+            script->unanswered_.append(shown);
+            return FirstAnswer(buttons);
+        }
+        const MsgAnswer answer = script->answers_.front();
+        script->answers_.pop_front();
+        return answer;
+    }
+
+    QMessageBox box(IconOf(icon), caption, prompt);
+    const QList<QMessageBox::StandardButton> standard = ButtonsOf(buttons);
+    for (QMessageBox::StandardButton button : standard)
+        box.addButton(button);
+    if (defaultButton >= 0 && defaultButton < standard.size())
+        box.setDefaultButton(standard.at(defaultButton));
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    default:
+        // A box closed by Escape or its close button answers Cancel where it has one.
+        return buttons == MsgButtons::OkOnly ? MsgAnswer::Ok
+             : standard.contains(QMessageBox::Cancel) ? MsgAnswer::Cancel
+                                                       : MsgAnswer::No;
+    }
+}
+
+void Beep()
+{
+    if (MessageScript* script = InstalledScript()) {
+        ++script->beeps_;
+        return;
+    }
+    QApplication::beep();
+}

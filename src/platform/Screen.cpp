@@ -1,0 +1,182 @@
+#include "platform/Screen.h"
+
+#include "platform/ProgramNames.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPointer>
+
+#include <algorithm>
+
+Screen::Screen(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(ProgramTitle);
+}
+
+Screen::~Screen()
+{
+    ScreenRegistry::Instance().Forget(this);
+}
+
+void Screen::Show()
+{
+    show();
+    raise();
+    activateWindow();
+    ScreenRegistry::Instance().Activate(this);
+}
+
+void Screen::ShowModal()
+{
+    QPointer<Screen> previous = ScreenRegistry::Instance().Active();
+    QPointer<Screen> self = this;
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    if (isVisible()) {
+        QEventLoop loop;
+        modalLoop_ = &loop;
+        loop.exec();
+    }
+    if (self) {
+        modalLoop_ = nullptr;
+        setWindowModality(Qt::NonModal);
+    }
+    if (previous && ScreenRegistry::Instance().IsLoaded(previous) && previous->isVisible())
+        ScreenRegistry::Instance().Activate(previous);
+}
+
+void Screen::EndModalLoop()
+{
+    if (modalLoop_) {
+        modalLoop_->quit();
+        modalLoop_ = nullptr;
+    }
+}
+
+void Screen::Hide()
+{
+    hide();
+}
+
+bool Screen::Unload()
+{
+    if (!loaded_ || unloading_)
+        return true;
+    bool cancel = false;
+    Form_QueryUnload(ProgramUnload, cancel);
+    if (cancel)
+        return false;
+    FinishUnload();
+    return true;
+}
+
+void Screen::FinishUnload()
+{
+    unloading_ = true;
+    Form_Unload();
+    ScreenRegistry::Instance().Deactivate(this);
+    hide();
+    EndModalLoop();
+    loaded_ = false;
+    ScreenRegistry::Instance().Forget(this);
+    deleteLater();
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    if (!loaded_ || unloading_) {
+        event->accept();
+        return;
+    }
+    bool cancel = false;
+    Form_QueryUnload(UserClosed, cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    if (loaded_ && !unloading_)
+        FinishUnload();
+    event->accept();
+}
+
+bool Screen::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        // Coming from another screen of this program makes this one active; a closed message
+        // box or a return from another application finds it active already.
+        if (loaded_ && !unloading_ && ScreenRegistry::Instance().Active() != this && isVisible())
+            ScreenRegistry::Instance().Activate(this);
+        break;
+    case QEvent::Hide:
+        if (!event->spontaneous()) {
+            ScreenRegistry::Instance().Deactivate(this);
+            EndModalLoop();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+ScreenRegistry& ScreenRegistry::Instance()
+{
+    static ScreenRegistry registry;
+    return registry;
+}
+
+void ScreenRegistry::Register(Screen* screen)
+{
+    loaded_.push_back(screen);
+}
+
+void ScreenRegistry::Forget(Screen* screen)
+{
+    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), screen), loaded_.end());
+    if (active_ == screen)
+        active_ = nullptr;
+}
+
+bool ScreenRegistry::IsLoaded(const Screen* screen) const
+{
+    return std::find(loaded_.begin(), loaded_.end(), screen) != loaded_.end();
+}
+
+void ScreenRegistry::Activate(Screen* screen)
+{
+    if (active_ == screen)
+        return;
+    if (Screen* old = active_) {
+        active_ = nullptr;
+        old->Form_Deactivate();
+    }
+    active_ = screen;
+    screen->Form_Activate();
+}
+
+void ScreenRegistry::Deactivate(Screen* screen)
+{
+    if (active_ != screen)
+        return;
+    active_ = nullptr;
+    screen->Form_Deactivate();
+}
+
+void ScreenRegistry::UnloadAll()
+{
+    while (!loaded_.empty()) {
+        Screen* newest = loaded_.back();
+        bool cancel = false;
+        newest->Form_QueryUnload(Screen::ProgramUnload, cancel);
+        // The program is ending: a screen cannot keep itself loaded.
+        newest->FinishUnload();
+    }
+}
+
+void ScreenRegistry::Load(Screen* screen)
+{
+    Instance().Register(screen);
+    screen->loaded_ = true;
+    screen->Form_Load();
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+// A screen of the program: one instance per class, made on first use ("loaded"), shown modeless
+// or modal, hidden, or unloaded (destroyed; the next use makes a fresh one).
+//
+// Screen events keep the desktop semantics the program relies on:
+//  - Form_Load once per instance, when it is first used;
+//  - Form_Activate when the screen is shown or becomes the active screen coming from another
+//    screen of this program (also on the return from a modal screen), but not when a message
+//    box or dialog closes and not when the user returns from another application;
+//  - Form_Deactivate on the old screen before the new one's Activate, and when the active
+//    screen is hidden or unloaded;
+//  - Form_QueryUnload(mode, cancel): mode 0 when the user closes the window, 1 when the program
+//    unloads the screen; then Form_Unload.
+class QEventLoop;
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    enum UnloadMode { UserClosed = 0, ProgramUnload = 1 };
+
+    explicit Screen(QWidget* parent = nullptr);
+    ~Screen() override;
+
+    void Show();
+    // Shows the screen modal and returns once it has been hidden or unloaded.
+    void ShowModal();
+    void Hide();
+    // Unloads the screen (Form_QueryUnload with mode 1, then Form_Unload); false when the screen
+    // cancelled.
+    bool Unload();
+
+    bool IsLoaded() const { return loaded_; }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Deactivate() {}
+    virtual void Form_QueryUnload(int unloadMode, bool& cancel)
+    {
+        Q_UNUSED(unloadMode);
+        Q_UNUSED(cancel);
+    }
+    virtual void Form_Unload() {}
+
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    friend class ScreenRegistry;
+    void FinishUnload();
+    void EndModalLoop();
+
+    bool loaded_ = false;
+    bool unloading_ = false;
+    QEventLoop* modalLoop_ = nullptr;
+};
+
+// The loaded screens in the order of loading, and the program's own idea of the active one.
+class ScreenRegistry {
+public:
+    static ScreenRegistry& Instance();
+
+    void Register(Screen* screen);
+    void Forget(Screen* screen);
+    const std::vector<Screen*>& Loaded() const { return loaded_; }
+    bool IsLoaded(const Screen* screen) const;
+
+    Screen* Active() const { return active_; }
+    // Makes the screen the active one: Deactivate of the old, Activate of the new.
+    void Activate(Screen* screen);
+    // The screen no longer active (hidden or unloaded while active).
+    void Deactivate(Screen* screen);
+
+    // Unloads every loaded screen, newest first (program end).
+    void UnloadAll();
+
+    // Runs a loaded screen's Form_Load (the first use of an instance).
+    static void Load(Screen* screen);
+
+private:
+    std::vector<Screen*> loaded_;
+    Screen* active_ = nullptr;
+};
+
+// The one instance of a screen class, loaded on first use.
+template <typename T>
+T& ScreenInstance()
+{
+    static QPointer<T> instance;
+    if (!instance || !ScreenRegistry::Instance().IsLoaded(instance.data())) {
+        instance = new T();
+        ScreenRegistry::Load(instance.data());
+    }
+    return *instance;
+}
+
+template <typename T>
+bool IsScreenLoaded()
+{
+    for (Screen* screen : ScreenRegistry::Instance().Loaded())
+        if (dynamic_cast<T*>(screen))
+            return true;
+    return false;
+}

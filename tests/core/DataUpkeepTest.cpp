@@ -1,0 +1,195 @@
+#include "core/DataUpkeep.h"
+
+#include "core/QtPrinters.h"
+#include "core/SharedState.h"
+#include "platform/RegionalFormat.h"
+#include "scheduling/SlipRecord.h"
+#include "support/ProgramFolderFixture.h"
+
+#include <QFile>
+
+namespace {
+
+class DataUpkeepTest : public ProgramFolderTest {
+protected:
+    void UseTeams(int count)
+    {
+        Shared().TeamNames = QStringList{"populated"};
+        for (int team = 1; team <= count; ++team)
+            Shared().TeamNames.append(QStringLiteral("Crew %1").arg(team));
+    }
+
+    void WriteDayFiles(const QString& root, int team, int firstDay, int lastDay)
+    {
+        for (int day = firstDay; day <= lastDay; ++day)
+            WriteFile(root + TeamDayFilePath("2026", team, day), "\"day\"\r\n");
+    }
+
+    QByteArray Meeting(const QString& key, const QString& date)
+    {
+        SlipRecord slip;
+        slip.EventKey = key;
+        slip.EventDate = date;
+        return slip.ToBytes();
+    }
+};
+
+TEST_F(DataUpkeepTest, TeamListIsReadIntoTeamNames)
+{
+    Shared().TeamNames = QStringList{"populated", "Old crew"};
+    ReadAssignments();
+    EXPECT_EQ(Shared().TeamNames, QStringList{"empty"});
+
+    WriteFile("/Assignto.txt", "");
+    ReadAssignments();
+    EXPECT_EQ(Shared().TeamNames, QStringList{"populated"});
+    EXPECT_EQ(Shared().TeamCount(), 0);
+
+    WriteFile("/Assignto.txt", "\"Smith, Jones & Co\"\r\n\"North\",\"South\"\n");
+    ReadAssignments();
+    EXPECT_EQ(Shared().TeamNames, (QStringList{"populated", "Smith, Jones & Co", "North", "South"}));
+}
+
+TEST_F(DataUpkeepTest, DayPurgeDeletesFromTheMarkerUpToYesterday)
+{
+    SetToday(QDate(2026, 2, 14)); // day 45
+    UseTeams(2);
+    Shared().CurrentYear = "2026";
+    for (int team = 1; team <= 2; ++team)
+        WriteDayFiles("", team, 38, 46);
+    WriteDayFiles("/Backup", 1, 39, 44);
+    WriteFile("/PurgedDate.txt", "39\r\n");
+
+    PurgeOldDays();
+
+    EXPECT_EQ(Shared().DayOfYear, 45);
+    for (int team = 1; team <= 2; ++team) {
+        EXPECT_TRUE(Exists(TeamDayFilePath("2026", team, 38))) << team;
+        for (int day = 39; day <= 44; ++day)
+            EXPECT_FALSE(Exists(TeamDayFilePath("2026", team, day))) << team << "/" << day;
+        EXPECT_TRUE(Exists(TeamDayFilePath("2026", team, 45))) << team;
+        EXPECT_TRUE(Exists(TeamDayFilePath("2026", team, 46))) << team;
+    }
+    EXPECT_TRUE(Exists("/Backup" + TeamDayFilePath("2026", 1, 40)));
+    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "44\r\n");
+}
+
+TEST_F(DataUpkeepTest, DayPurgeAfterTheTurnOfTheYear)
+{
+    UseTeams(1);
+    Shared().CurrentYear = "2026";
+    WriteDayFiles("", 1, 1, 5);
+    WriteFile("/PurgedDate.txt", "364\r\n");
+
+    SetToday(QDate(2026, 1, 2));
+    PurgeOldDays();
+    for (int day = 1; day <= 5; ++day)
+        EXPECT_TRUE(Exists(TeamDayFilePath("2026", 1, day))) << day;
+    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "1\r\n");
+
+    SetToday(QDate(2026, 1, 5));
+    PurgeOldDays();
+    for (int day = 1; day <= 4; ++day)
+        EXPECT_FALSE(Exists(TeamDayFilePath("2026", 1, day))) << day;
+    EXPECT_TRUE(Exists(TeamDayFilePath("2026", 1, 5)));
+    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "4\r\n");
+}
+
+TEST_F(DataUpkeepTest, DayPurgeWithoutAMarkerStartsAtDayOne)
+{
+    UseTeams(1);
+    Shared().CurrentYear = "2026";
+    WriteDayFiles("", 1, 1, 3);
+    SetToday(QDate(2026, 1, 3));
+    PurgeOldDays();
+    EXPECT_FALSE(Exists(TeamDayFilePath("2026", 1, 1)));
+    EXPECT_FALSE(Exists(TeamDayFilePath("2026", 1, 2)));
+    EXPECT_TRUE(Exists(TeamDayFilePath("2026", 1, 3)));
+    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "2\r\n");
+}
+
+TEST_F(DataUpkeepTest, PreviousYearStaysUntilDay120)
+{
+    UseTeams(2);
+    WriteFile("/2026/Team# 1/300.txt", "x");
+    SetToday(QDate(2027, 4, 30)); // day 120
+    CheckYearRollover();
+    EXPECT_EQ(Shared().CurrentYear, "2027");
+    EXPECT_TRUE(IsFolder("/2027/Team# 1"));
+    EXPECT_TRUE(IsFolder("/2027/Team# 2"));
+    EXPECT_TRUE(Exists("/2026/Team# 1/300.txt"));
+    EXPECT_FALSE(IsFolder("/2028"));
+}
+
+TEST_F(DataUpkeepTest, PreviousYearGoesFromDay121WhateverItsTeams)
+{
+    UseTeams(1);
+    for (int team = 1; team <= 3; ++team) {
+        WriteFile(QStringLiteral("/2026/Team# %1/200.txt").arg(team), "x");
+        WriteFile(QStringLiteral("/Backup/2026/Team# %1/200.txt").arg(team), "x");
+    }
+    SetToday(QDate(2027, 5, 1)); // day 121
+    CheckYearRollover();
+    EXPECT_FALSE(IsFolder("/2026"));
+    EXPECT_FALSE(IsFolder("/Backup/2026"));
+    EXPECT_TRUE(IsFolder("/2027/Team# 1"));
+    EXPECT_TRUE(IsFolder("/2028/Team# 1"));
+    EXPECT_FALSE(IsFolder("/2028/Team# 2"));
+
+    // In a leap year day 121 is the 30th of April.
+    UseTeams(1);
+    WriteFile("/2027/Team# 1/5.txt", "x");
+    SetToday(QDate(2028, 4, 30));
+    CheckYearRollover();
+    EXPECT_FALSE(IsFolder("/2027"));
+    EXPECT_TRUE(IsFolder("/2029/Team# 1"));
+}
+
+TEST_F(DataUpkeepTest, MeetingPurgeDropsOnlyPastDays)
+{
+    // Today is 2026-03-07.
+    const QByteArray kept = Meeting("today", "3/7/2026") + Meeting("december", "12/20/2025")
+        + Meeting("garbled", "3/x/2026") + Meeting("tomorrow", "3/8/2026") + Meeting("nextyear", "1/5/2027");
+    WriteFile("/Meetings.txt", Meeting("yesterday", "3/6/2026") + Meeting("today", "3/7/2026")
+                                   + Meeting("december", "12/20/2025") + Meeting("january", "1/15/2026")
+                                   + Meeting("garbled", "3/x/2026") + Meeting("tomorrow", "3/8/2026")
+                                   + Meeting("nextyear", "1/5/2027"));
+    WriteFile("/Backup/Meetings.txt", "old copy");
+
+    PurgeMeetings();
+
+    EXPECT_EQ(ReadFile("/Meetings.txt"), kept);
+    EXPECT_FALSE(Exists("/Backup/Meetings.txt"));
+    EXPECT_FALSE(Exists("/TemporaryFile.txt"));
+}
+
+TEST_F(DataUpkeepTest, MeetingPurgeLeavesAMissingOrEmptyFileAlone)
+{
+    PurgeMeetings();
+    EXPECT_FALSE(Exists("/Meetings.txt"));
+
+    WriteFile("/Meetings.txt", "");
+    WriteFile("/Backup/Meetings.txt", "");
+    PurgeMeetings();
+    EXPECT_TRUE(Exists("/Meetings.txt"));
+    EXPECT_TRUE(Exists("/Backup/Meetings.txt"));
+}
+
+TEST_F(DataUpkeepTest, SettingsFilesAreRequiredAndRestored)
+{
+    const QStringList required{"/SchedulerSettings.txt", "/MyBusinessData.txt", "/Assignto.txt",
+                               "/Characteristics.txt"};
+    for (const QString& path : required)
+        WriteFile(path, "\"x\"\r\n");
+    EXPECT_TRUE(CheckSettingsFiles());
+
+    for (const QString& path : required) {
+        QFile::rename(FullPath(path), FullPath(path + ".away"));
+        EXPECT_FALSE(CheckSettingsFiles()) << path.toStdString();
+        WriteFile("/Backup" + path, "\"backup\"\r\n");
+        EXPECT_TRUE(CheckSettingsFiles()) << path.toStdString();
+        EXPECT_EQ(ReadFile(path), "\"backup\"\r\n");
+    }
+}
+
+} // namespace
