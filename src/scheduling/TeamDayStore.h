@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+// The team day store: one file of twelve hour slots per team and day,
+// "/<yyyy>/Team# <n>/<day of year>.txt". One day is loaded at a time into DaySlots.
+
+inline const QString NoEventScheduled = QStringLiteral("No Event Scheduled");
+
+struct TeamDayState {
+    // Entries 1 to 12 are the slots of the loaded day (entry 0 unused).
+    std::array<QString, 13> DaySlots;
+    // Full path of the day file last built, and its day-of-year part.
+    QString DayFilePath;
+    QString DayOfYearText;
+    // The team being worked on, as its number with one leading blank (" 3").
+    QString CurrentTeam;
+    // Taken days met by the running search.
+    int OpenDayTries = 0;
+};
+
+TeamDayState& TeamDay();
+void ResetTeamDayState();
+
+// Announces every change of the loaded day's slots, so the hour grid can show them.
+class TeamDayEvents : public QObject {
+    Q_OBJECT
+public:
+    static TeamDayEvents& Instance();
+signals:
+    void DaySlotsShown();
+};
+
+// The team number a team text stands for (" 3" gives 3), or 0 when it names no team of the
+// team list. Days of such a team are never written.
+int TeamNumberOf(const QString& team);
+// The team text for a team number, with its leading blank.
+QString TeamText(int teamNumber);
+
+// The eight working slots, from the start hour: slots 3 to 10 for 8, 2 to 9 for 7.
+int FirstWorkingSlot();
+int LastWorkingSlot();
+
+void LoadTeamDay(const QDate& day, const QString& team);
+void ClearDaySlots();
+// Sets DayOfYearText and DayFilePath and makes the year and team folders when missing.
+// False (and no path) for a team that is not in the team list.
+bool BuildDayPath(const QDate& day, const QString& team);
+void ReadDayFile();
+// Writes DaySlots as the day's twelve lines; false when the team is unknown or the file
+// could not be written.
+bool SaveTeamDay(const QDate& day, const QString& team);
+// The slots of the file at DayFilePath without touching DaySlots: entry i holds slot i + 1;
+// missing lines are free.
+std::array<QString, 12> ReadDaySlots();
+// True when a working slot of the day holds anything but a free text (loads the day).
+bool CheckDayTaken(const QDate& day);
+// The first run of `days` consecutive free workdays of CurrentTeam on or after `day`: on
+// success `day` holds the run's first day and taken is false; at the 60th taken day of the
+// search taken is true.
+void FindOpenDay(QDate& day, int days, bool& taken);
+// Books `days` consecutive workdays of CurrentTeam from `day` on, writing `text` into the
+// working slots. If a day cannot be saved, the days already booked are put back and the
+// answer is false.
+bool ScheduleDays(QDate day, int days, const QString& text);
+// The day itself, or the next workday of the work week.
+QDate SkipNonWorkDays(const QDate& day);
+// Tomorrow from 20:00 on, else today.
+QDate GetDefaultScheduleDate();
+// A year before the current one becomes the current year; a later one gets its folders.
+void CheckScheduleYear(int& year);
+
+// The most days one search or booking takes.
+inline constexpr int MaxScheduleDays = 255;
