@@ -123,6 +123,11 @@ void TextOutput::WritePlainLine(const QString& text)
     pending_.append(FormatPlainLine(text));
 }
 
+void TextOutput::WriteRaw(const QByteArray& lines)
+{
+    pending_.append(lines);
+}
+
 bool TextOutput::Close()
 {
     if (closed_)

@@ -56,6 +56,8 @@ public:
     void WriteItems(std::initializer_list<WriteItem> items);
     void WriteItems(const QList<WriteItem>& items);
     void WritePlainLine(const QString& text);
+    // Lines already formatted, CR LF included.
+    void WriteRaw(const QByteArray& lines);
     bool Close();
 
 private:

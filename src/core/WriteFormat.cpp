@@ -22,12 +22,33 @@ bool IsLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-std::optional<QDate> DateFromHashText(const QString& inner)
+// "yyyy-mm-dd" at the start of a text (a time of day may follow). Read by hand: Qt's format
+// parser is far slower, and every project file holds a date per milestone.
+std::optional<QDate> IsoDateAtStart(QStringView text)
 {
-    QDate date = QDate::fromString(inner.left(10), QStringLiteral("yyyy-MM-dd"));
-    if (date.isValid())
-        return date;
-    return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    int part = 0;
+    int digits = 0;
+    qsizetype i = 0;
+    for (; i < text.size() && part < 3; ++i) {
+        const QChar c = text.at(i);
+        if (c.isDigit() && c.unicode() < 128) {
+            parts[part] = parts[part] * 10 + (c.unicode() - '0');
+            if (++digits > 4)
+                return std::nullopt;
+        } else if (c == QLatin1Char('-') && part < 2 && digits > 0) {
+            ++part;
+            digits = 0;
+        } else {
+            break;
+        }
+    }
+    if (part != 2 || digits == 0 || (i < text.size() && text.at(i) != QLatin1Char(' ')))
+        return std::nullopt;
+    const QDate date(parts[0], parts[1], parts[2]);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
 }
 
 } // namespace
@@ -39,7 +60,7 @@ QString WriteItem::Formatted() const
         QString operator()(qint64 number) const { return QString::number(number); }
         QString operator()(double number) const
         {
-            return QLocale::c().toString(number, 'g', QLocale::FloatingPointShortest);
+            return QLocale::c().toString(number, 'f', QLocale::FloatingPointShortest);
         }
         QString operator()(bool flag) const { return flag ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#"); }
         QString operator()(const QDate& date) const { return QLatin1Char('#') + date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('#'); }
@@ -157,13 +178,8 @@ std::optional<bool> ReadValue::Boolean() const
 
 std::optional<QDate> ReadValue::Date() const
 {
-    if (kind_ == Kind::Date)
-        return DateFromHashText(text_);
-    if (kind_ == Kind::Bare || kind_ == Kind::Quoted) {
-        QDate date = QDate::fromString(text_.trimmed().left(10), QStringLiteral("yyyy-MM-dd"));
-        if (date.isValid())
-            return date;
-    }
+    if (kind_ == Kind::Date || kind_ == Kind::Bare || kind_ == Kind::Quoted)
+        return IsoDateAtStart(QStringView(text_).trimmed());
     return std::nullopt;
 }
 

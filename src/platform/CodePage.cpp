@@ -1,48 +1,71 @@
 #include "platform/CodePage.h"
 
+#include <QHash>
 #include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <array>
 
 namespace {
-constexpr const char* CodePageName = "windows-1252";
+
+// The code page is single-byte, so one table of its 256 characters (taken once from Qt's own
+// converter) serves both directions and spares a converter per field.
+struct CodePageTables {
+    std::array<char16_t, 256> toUnicode{};
+    QHash<char16_t, char> fromUnicode;
+
+    CodePageTables()
+    {
+        QStringDecoder decoder("windows-1252");
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = char(byte);
+            QString decoded = decoder.isValid() ? decoder.decode(QByteArrayView(&c, 1)) : QString(QChar(byte));
+            if (decoded.size() != 1 || decoded.at(0) == QChar::ReplacementCharacter)
+                decoded = QString(QChar(byte)); // the code page's unassigned bytes
+            toUnicode[size_t(byte)] = decoded.at(0).unicode();
+            fromUnicode.insert(decoded.at(0).unicode(), c);
+        }
+    }
+};
+
+const CodePageTables& Tables()
+{
+    static const CodePageTables tables;
+    return tables;
 }
+
+} // namespace
 
 QString FromCodePage(const QByteArray& bytes)
 {
-    QStringDecoder decoder(CodePageName);
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    const CodePageTables& tables = Tables();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = tables.toUnicode[uchar(bytes.at(i))];
+    return text;
 }
 
 QByteArray ToCodePage(const QString& text)
 {
-    QStringEncoder encoder(CodePageName);
-    if (!encoder.isValid())
-        return text.toLatin1();
+    const CodePageTables& tables = Tables();
     QByteArray bytes;
     bytes.reserve(text.size());
-    // Encode character by character so one missing character costs one "?" and keeps
-    // every field's byte count equal to its character count.
     for (qsizetype i = 0; i < text.size(); ++i) {
-        qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QStringView one = QStringView(text).mid(i, length);
-        QStringEncoder single(CodePageName);
-        QByteArray encoded = single.encode(one);
-        if (single.hasError() || encoded.size() != 1)
-            bytes.append('?');
-        else
-            bytes.append(encoded);
-        i += length - 1;
+        const QChar c = text.at(i);
+        // A character outside the code page costs one "?", so a field keeps one byte per character.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        const auto found = tables.fromUnicode.constFind(c.unicode());
+        bytes.append(found != tables.fromUnicode.constEnd() ? *found : '?');
     }
     return bytes;
 }
 
 bool FitsCodePage(const QString& text)
 {
-    QStringEncoder encoder(CodePageName);
-    if (!encoder.isValid())
-        return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 256; });
-    QByteArray encoded = encoder.encode(text);
-    return !encoder.hasError() && encoded.size() == text.size();
+    const CodePageTables& tables = Tables();
+    for (QChar c : text)
+        if (!tables.fromUnicode.contains(c.unicode()))
+            return false;
+    return true;
 }

@@ -10,7 +10,7 @@
 // corrections: the year always has four digits, and the C/POSIX locale counts as en_US.
 QLocale RegionalLocale();
 
-// Tests fix the locale; an unset override (QLocale::c()) falls back to the machine's.
+// Tests fix the locale; ResetRegionalLocale goes back to the machine's.
 void SetRegionalLocale(const QLocale& locale);
 void ResetRegionalLocale();
 

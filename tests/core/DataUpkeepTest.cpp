@@ -2,7 +2,6 @@
 
 #include "core/QtPrinters.h"
 #include "core/SharedState.h"
-#include "platform/RegionalFormat.h"
 #include "scheduling/SlipRecord.h"
 #include "support/ProgramFolderFixture.h"
 
@@ -12,23 +11,26 @@ namespace {
 
 class DataUpkeepTest : public ProgramFolderTest {
 protected:
-    void UseTeams(int count)
+    static void UseTeams(int count, const QString& year = QStringLiteral("2026"))
     {
         Shared().TeamNames = QStringList{"populated"};
         for (int team = 1; team <= count; ++team)
             Shared().TeamNames.append(QStringLiteral("Crew %1").arg(team));
+        Shared().CurrentYear = year;
     }
 
-    void WriteDayFiles(const QString& root, int team, int firstDay, int lastDay)
+    void WriteDays(const QString& root, int team, int firstDay, int lastDay) const
     {
         for (int day = firstDay; day <= lastDay; ++day)
             WriteFile(root + TeamDayFilePath("2026", team, day), "\"day\"\r\n");
     }
 
-    QByteArray Meeting(const QString& key, const QString& date)
+    bool DayExists(int team, int day) const { return Exists(TeamDayFilePath("2026", team, day)); }
+
+    static QByteArray Meeting(const QString& date)
     {
         SlipRecord slip;
-        slip.EventKey = key;
+        slip.EventKey = date;
         slip.EventDate = date;
         return slip.ToBytes();
     }
@@ -43,7 +45,6 @@ TEST_F(DataUpkeepTest, TeamListIsReadIntoTeamNames)
     WriteFile("/Assignto.txt", "");
     ReadAssignments();
     EXPECT_EQ(Shared().TeamNames, QStringList{"populated"});
-    EXPECT_EQ(Shared().TeamCount(), 0);
 
     WriteFile("/Assignto.txt", "\"Smith, Jones & Co\"\r\n\"North\",\"South\"\n");
     ReadAssignments();
@@ -54,21 +55,17 @@ TEST_F(DataUpkeepTest, DayPurgeDeletesFromTheMarkerUpToYesterday)
 {
     SetToday(QDate(2026, 2, 14)); // day 45
     UseTeams(2);
-    Shared().CurrentYear = "2026";
-    for (int team = 1; team <= 2; ++team)
-        WriteDayFiles("", team, 38, 46);
-    WriteDayFiles("/Backup", 1, 39, 44);
+    WriteDays("", 1, 38, 46);
+    WriteDays("", 2, 38, 46);
+    WriteDays("/Backup", 1, 39, 44);
     WriteFile("/PurgedDate.txt", "39\r\n");
 
     PurgeOldDays();
 
     EXPECT_EQ(Shared().DayOfYear, 45);
     for (int team = 1; team <= 2; ++team) {
-        EXPECT_TRUE(Exists(TeamDayFilePath("2026", team, 38))) << team;
-        for (int day = 39; day <= 44; ++day)
-            EXPECT_FALSE(Exists(TeamDayFilePath("2026", team, day))) << team << "/" << day;
-        EXPECT_TRUE(Exists(TeamDayFilePath("2026", team, 45))) << team;
-        EXPECT_TRUE(Exists(TeamDayFilePath("2026", team, 46))) << team;
+        for (int day = 38; day <= 46; ++day)
+            EXPECT_EQ(DayExists(team, day), day < 39 || day > 44) << team << "/" << day;
     }
     EXPECT_TRUE(Exists("/Backup" + TeamDayFilePath("2026", 1, 40)));
     EXPECT_EQ(ReadFile("/PurgedDate.txt"), "44\r\n");
@@ -77,48 +74,26 @@ TEST_F(DataUpkeepTest, DayPurgeDeletesFromTheMarkerUpToYesterday)
 TEST_F(DataUpkeepTest, DayPurgeAfterTheTurnOfTheYear)
 {
     UseTeams(1);
-    Shared().CurrentYear = "2026";
-    WriteDayFiles("", 1, 1, 5);
+    WriteDays("", 1, 1, 5);
     WriteFile("/PurgedDate.txt", "364\r\n");
-
     SetToday(QDate(2026, 1, 2));
     PurgeOldDays();
-    for (int day = 1; day <= 5; ++day)
-        EXPECT_TRUE(Exists(TeamDayFilePath("2026", 1, day))) << day;
+    EXPECT_TRUE(DayExists(1, 1));
     EXPECT_EQ(ReadFile("/PurgedDate.txt"), "1\r\n");
 
     SetToday(QDate(2026, 1, 5));
     PurgeOldDays();
-    for (int day = 1; day <= 4; ++day)
-        EXPECT_FALSE(Exists(TeamDayFilePath("2026", 1, day))) << day;
-    EXPECT_TRUE(Exists(TeamDayFilePath("2026", 1, 5)));
+    for (int day = 1; day <= 5; ++day)
+        EXPECT_EQ(DayExists(1, day), day == 5) << day;
     EXPECT_EQ(ReadFile("/PurgedDate.txt"), "4\r\n");
-}
 
-TEST_F(DataUpkeepTest, DayPurgeWithoutAMarkerStartsAtDayOne)
-{
-    UseTeams(1);
-    Shared().CurrentYear = "2026";
-    WriteDayFiles("", 1, 1, 3);
-    SetToday(QDate(2026, 1, 3));
+    // Without a marker the purge starts at day 1.
+    QFile::remove(FullPath("/PurgedDate.txt"));
+    WriteDays("", 1, 1, 7);
+    SetToday(QDate(2026, 1, 7));
     PurgeOldDays();
-    EXPECT_FALSE(Exists(TeamDayFilePath("2026", 1, 1)));
-    EXPECT_FALSE(Exists(TeamDayFilePath("2026", 1, 2)));
-    EXPECT_TRUE(Exists(TeamDayFilePath("2026", 1, 3)));
-    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "2\r\n");
-}
-
-TEST_F(DataUpkeepTest, PreviousYearStaysUntilDay120)
-{
-    UseTeams(2);
-    WriteFile("/2026/Team# 1/300.txt", "x");
-    SetToday(QDate(2027, 4, 30)); // day 120
-    CheckYearRollover();
-    EXPECT_EQ(Shared().CurrentYear, "2027");
-    EXPECT_TRUE(IsFolder("/2027/Team# 1"));
-    EXPECT_TRUE(IsFolder("/2027/Team# 2"));
-    EXPECT_TRUE(Exists("/2026/Team# 1/300.txt"));
-    EXPECT_FALSE(IsFolder("/2028"));
+    for (int day = 1; day <= 7; ++day)
+        EXPECT_EQ(DayExists(1, day), day == 7) << day;
 }
 
 TEST_F(DataUpkeepTest, PreviousYearGoesFromDay121WhateverItsTeams)
@@ -128,16 +103,21 @@ TEST_F(DataUpkeepTest, PreviousYearGoesFromDay121WhateverItsTeams)
         WriteFile(QStringLiteral("/2026/Team# %1/200.txt").arg(team), "x");
         WriteFile(QStringLiteral("/Backup/2026/Team# %1/200.txt").arg(team), "x");
     }
+    SetToday(QDate(2027, 4, 30)); // day 120
+    CheckYearRollover();
+    EXPECT_EQ(Shared().CurrentYear, "2027");
+    EXPECT_TRUE(IsFolder("/2027/Team# 1"));
+    EXPECT_TRUE(Exists("/2026/Team# 3/200.txt"));
+    EXPECT_FALSE(IsFolder("/2028"));
+
     SetToday(QDate(2027, 5, 1)); // day 121
     CheckYearRollover();
     EXPECT_FALSE(IsFolder("/2026"));
     EXPECT_FALSE(IsFolder("/Backup/2026"));
-    EXPECT_TRUE(IsFolder("/2027/Team# 1"));
     EXPECT_TRUE(IsFolder("/2028/Team# 1"));
     EXPECT_FALSE(IsFolder("/2028/Team# 2"));
 
     // In a leap year day 121 is the 30th of April.
-    UseTeams(1);
     WriteFile("/2027/Team# 1/5.txt", "x");
     SetToday(QDate(2028, 4, 30));
     CheckYearRollover();
@@ -147,32 +127,20 @@ TEST_F(DataUpkeepTest, PreviousYearGoesFromDay121WhateverItsTeams)
 
 TEST_F(DataUpkeepTest, MeetingPurgeDropsOnlyPastDays)
 {
-    // Today is 2026-03-07.
-    const QByteArray kept = Meeting("today", "3/7/2026") + Meeting("december", "12/20/2025")
-        + Meeting("garbled", "3/x/2026") + Meeting("tomorrow", "3/8/2026") + Meeting("nextyear", "1/5/2027");
-    WriteFile("/Meetings.txt", Meeting("yesterday", "3/6/2026") + Meeting("today", "3/7/2026")
-                                   + Meeting("december", "12/20/2025") + Meeting("january", "1/15/2026")
-                                   + Meeting("garbled", "3/x/2026") + Meeting("tomorrow", "3/8/2026")
-                                   + Meeting("nextyear", "1/5/2027"));
+    // Today is 3/7/2026. December's day of the year is not yet past; a garbled date is kept.
+    WriteFile("/Meetings.txt", Meeting("3/6/2026") + Meeting("3/7/2026") + Meeting("12/20/2025")
+                                   + Meeting("1/15/2026") + Meeting("3/x/2026") + Meeting("3/8/2026")
+                                   + Meeting("1/5/2027"));
     WriteFile("/Backup/Meetings.txt", "old copy");
-
     PurgeMeetings();
-
-    EXPECT_EQ(ReadFile("/Meetings.txt"), kept);
+    EXPECT_EQ(ReadFile("/Meetings.txt"), Meeting("3/7/2026") + Meeting("12/20/2025") + Meeting("3/x/2026")
+                                             + Meeting("3/8/2026") + Meeting("1/5/2027"));
     EXPECT_FALSE(Exists("/Backup/Meetings.txt"));
     EXPECT_FALSE(Exists("/TemporaryFile.txt"));
-}
 
-TEST_F(DataUpkeepTest, MeetingPurgeLeavesAMissingOrEmptyFileAlone)
-{
+    QFile::remove(FullPath("/Meetings.txt"));
     PurgeMeetings();
     EXPECT_FALSE(Exists("/Meetings.txt"));
-
-    WriteFile("/Meetings.txt", "");
-    WriteFile("/Backup/Meetings.txt", "");
-    PurgeMeetings();
-    EXPECT_TRUE(Exists("/Meetings.txt"));
-    EXPECT_TRUE(Exists("/Backup/Meetings.txt"));
 }
 
 TEST_F(DataUpkeepTest, SettingsFilesAreRequiredAndRestored)

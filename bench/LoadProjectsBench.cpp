@@ -1,0 +1,89 @@
+#include "core/FileAccess.h"
+#include "platform/ProgramFolder.h"
+#include "projects/LoadedProjects.h"
+#include "scheduling/ProjectFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// 2,000 project files of 5 to 15 milestones each.
+struct ProjectFolder {
+    QTemporaryDir folder;
+
+    ProjectFolder()
+    {
+        SetProgramFolder(folder.path());
+        QDir().mkpath(AppPath(ProjectsFolder));
+        for (int p = 1; p <= 2000; ++p) {
+            ProjectData project;
+            ProjectHeader& h = project.Header;
+            h.ProjectNo = QStringLiteral("Pj%1-%2").arg(p % 366 + 1).arg(p / 366 + 1);
+            h.ProjectName = QStringLiteral("Addition and kitchen remodel");
+            h.AccountNo = QStringLiteral("ACCT%1").arg(p);
+            h.CustomerName = h.SiteName = QStringLiteral("Customer %1").arg(p);
+            h.Address1 = h.SiteAddress1 = QStringLiteral("%1 Main Street").arg(p);
+            h.City = h.SiteCity = QStringLiteral("Springfield");
+            h.State = h.SiteState = QStringLiteral("IL");
+            h.Zip = h.SiteZip = QStringLiteral("62701");
+            h.Telephone = h.SiteTelephone = QStringLiteral("(217)555-0100");
+            const int milestones = 5 + p % 11;
+            h.MilestoneCount = qint16(milestones);
+            for (int j = 1; j <= milestones; ++j) {
+                MilestoneRecord m;
+                m.MilestoneName = QStringLiteral("Milestone %1").arg(j);
+                m.PersonnelType = qint16(1 + j % 2);
+                m.ScheduledDate = QDate(2026, 1, 1).addDays(p % 300 + j * 3);
+                m.Phase = qint16(1 + j % 3);
+                m.Team = QString::number(1 + j % 4);
+                m.WorkLocation = QStringLiteral("On Site");
+                m.StartSlot = QStringLiteral("3");
+                m.Duration = QStringLiteral("2");
+                m.Unit = QStringLiteral("Days");
+                project.Milestones.append(m);
+            }
+            WriteProjectFile(ProjectFilePath(h.ProjectNo), project);
+        }
+    }
+    ~ProjectFolder() { SetProgramFolder(QString()); }
+};
+
+ProjectFolder& Folder()
+{
+    static ProjectFolder folder;
+    return folder;
+}
+
+void BM_LoadProjects2000(benchmark::State& state)
+{
+    Folder();
+    for (auto _ : state) {
+        LoadProjects();
+        benchmark::DoNotOptimize(LoadedProjects().ProjectCount);
+    }
+    SetProgramFolder(Folder().folder.path());
+}
+BENCHMARK(BM_LoadProjects2000)->Unit(benchmark::kMillisecond);
+
+// Reading the same files' bytes alone, for the ratio.
+void BM_ReadProjectBytes2000(benchmark::State& state)
+{
+    Folder();
+    const QDir projects(AppPath(ProjectsFolder));
+    for (auto _ : state) {
+        qint64 total = 0;
+        for (const QString& name : projects.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+            QFile file(projects.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                total += file.readAll().size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_ReadProjectBytes2000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "scheduling/SlipRecord.h"
+
+#include <QList>
+#include <QString>
+
+// The event record files of 297-byte SlipRecords: "ProjectRecords.txt" (one record per technical
+// milestone of every saved project), and "Slips.txt" and "Meetings.txt", written by another
+// program of the business.
+
+inline const QString ProjectRecordsPath = QStringLiteral("/ProjectRecords.txt");
+inline const QString SlipsPath = QStringLiteral("/Slips.txt");
+
+// The shared record buffer every reader and writer of the event files uses.
+SlipRecord& SlipRec();
+void ResetSlipRec();
+
+// Fills SlipRec from the project just saved (element 0 of the loaded projects) and its
+// milestone at that 1-based position.
+void FillProjectRecord(int position);
+// Writes SlipRec as the new last record of the file (created when missing).
+bool AppendRecord(const QString& path);
+
+// Every record of an event file; a missing file contributes none.
+QList<SlipRecord> ReadEventRecords(const QString& path);
