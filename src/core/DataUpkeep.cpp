@@ -26,6 +26,37 @@ QString ConstructionSettingsPath()
     return QLatin1Char('/') + ProgramName + QStringLiteral("Settings.txt");
 }
 
+namespace {
+QStringList& FailedFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+} // namespace
+
+void NoteFolderNotMade(const QString& path)
+{
+    const QString shown = NormalizeRelativePath(path);
+    if (!FailedFolders().contains(shown))
+        FailedFolders().append(shown);
+}
+
+void EnsureFolder(const QString& path)
+{
+    if (!MakeFolder(path))
+        NoteFolderNotMade(path);
+}
+
+QStringList FoldersNotMade()
+{
+    return FailedFolders();
+}
+
+void ForgetFoldersNotMade()
+{
+    FailedFolders().clear();
+}
+
 void ReadAssignments()
 {
     QStringList& teams = Shared().TeamNames;
@@ -43,14 +74,9 @@ void ReadAssignments()
 
 void CreateYearFolders(const QString& year)
 {
-    const QString yearFolder = QLatin1Char('/') + year;
-    if (!QFileInfo::exists(AppPath(yearFolder)))
-        MakeFolder(yearFolder);
-    for (int team = 1; team <= Shared().TeamCount(); ++team) {
-        const QString folder = TeamFolderPath(year, team);
-        if (!QFileInfo::exists(AppPath(folder)))
-            MakeFolder(folder);
-    }
+    EnsureFolder(QLatin1Char('/') + year);
+    for (int team = 1; team <= Shared().TeamCount(); ++team)
+        EnsureFolder(TeamFolderPath(year, team));
 }
 
 void CheckYearRollover()

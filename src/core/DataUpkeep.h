@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Upkeep of the program folder at every start: the team list, the year and team folders, the
 // previous year's removal, the purge of past day files and of past meetings, and the test for
@@ -9,6 +10,12 @@
 // "/<year>/Team# <n>" and the day file "/<year>/Team# <n>/<day>.txt".
 QString TeamFolderPath(const QString& year, int teamNumber);
 QString TeamDayFilePath(const QString& year, int teamNumber, int dayOfYear);
+
+// Makes a folder when missing; one that cannot be made is noted for the start-up report.
+void EnsureFolder(const QString& path);
+void NoteFolderNotMade(const QString& path);
+QStringList FoldersNotMade();
+void ForgetFoldersNotMade();
 
 void ReadAssignments();
 void CreateYearFolders(const QString& year);

@@ -4,6 +4,7 @@
 #include "core/FileAccess.h"
 #include "core/SharedState.h"
 #include "core/Startup.h"
+#include "core/Utilities.h"
 #include "platform/MessageBox.h"
 
 #include <QFileInfo>
@@ -73,9 +74,7 @@ QString AddressStyleFor(bool businessFileExists, const QString& companyName, con
         return InternationalStyleAddress;
     if (!companyName.isEmpty())
         return zip.isEmpty() ? InternationalStyleAddress : UsaStyleAddress;
-    bool numeric = false;
-    zip.trimmed().toDouble(&numeric);
-    return zip.isEmpty() || numeric ? UsaStyleAddress : InternationalStyleAddress;
+    return zip.isEmpty() || ReadsAsNumber(zip) ? UsaStyleAddress : InternationalStyleAddress;
 }
 
 void LoadBusinessData()

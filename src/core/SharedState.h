@@ -21,6 +21,9 @@ struct SharedState {
     // The backup folder's full path with its trailing separator, set at shutdown.
     QString BackupPath;
 
+    // The main menu's routine chosen last, 1 to 10; 0 before any choice.
+    int ProgramRoutine = 0;
+
     // Record count of the last 297-byte event file counted, and the number of its next append.
     qint32 SlipRecCount = 0;
     qint32 SlipRecNext = 1;

@@ -4,7 +4,9 @@
 #include "core/FileAccess.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "core/frmSetup.h"
 #include "core/frmSplash.h"
+#include "core/frmStartup.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
@@ -17,22 +19,6 @@
 
 namespace {
 
-QStringList& FailedFolders()
-{
-    static QStringList folders;
-    return folders;
-}
-
-// Makes a folder when missing and notes one that cannot be made.
-void EnsureFolder(const QString& path)
-{
-    if (MakeFolder(path))
-        return;
-    const QString shown = NormalizeRelativePath(path);
-    if (!FailedFolders().contains(shown))
-        FailedFolders().append(shown);
-}
-
 bool& FailuresReported()
 {
     static bool reported = false;
@@ -41,11 +27,11 @@ bool& FailuresReported()
 
 void ReportFailedFolders()
 {
-    if (FailedFolders().isEmpty() || FailuresReported())
+    if (FoldersNotMade().isEmpty() || FailuresReported())
         return;
     FailuresReported() = true;
     MsgBox(QStringLiteral("These folders could not be created:\n%1\nCheck that the program folder may be written to.")
-               .arg(FailedFolders().join(QLatin1Char('\n'))),
+               .arg(FoldersNotMade().join(QLatin1Char('\n'))),
            MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Folder Error"));
 }
 
@@ -96,10 +82,12 @@ void CreateDataFolders()
     const qint64 count = file.Count();
     for (qint64 n = 1; n <= count; ++n) {
         const QString accountNo = ReadTextField(file.Read(n), 0, 20).trimmed();
-        // An account number that would lead out of its folder gets no folders.
-        if (!IsSafePathPart(accountNo) && !accountNo.isEmpty())
-            continue;
         const QString folder = QStringLiteral("/AuxFiles/") + accountNo;
+        // An account number that would lead out of its folder gets no folders.
+        if (!IsSafePathPart(accountNo) && !accountNo.isEmpty()) {
+            NoteFolderNotMade(folder);
+            continue;
+        }
         EnsureFolder(folder);
         for (int i = 0; i <= 5; ++i)
             EnsureFolder(folder + QStringLiteral("/AuxFile") + QString::number(i));
@@ -197,13 +185,15 @@ bool Main()
 
     if (!CheckPrevInstance())
         return false;
-    ReportFailedFolders();
 
     ReadAssignments();
     CreateBackupYearFolders();
     InitLists();
     StartProgram();
-    LoadSettingsFiles();
+    // The settings screen stays loaded and hidden for the whole run; its load reads every
+    // settings file.
+    ScreenInstance<frmSetup>();
+    ScreenInstance<frmStartup>();
     ReportFailedFolders();
     return true;
 }
@@ -257,12 +247,8 @@ bool ProgramEnded()
 void ResetStartupState()
 {
     EndedFlag() = false;
-    FailedFolders().clear();
+    ForgetFoldersNotMade();
     FailuresReported() = false;
     InstanceLock().Release();
 }
 
-QStringList FoldersNotMade()
-{
-    return FailedFolders();
-}

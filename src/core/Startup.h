@@ -34,6 +34,3 @@ void SetProgramEndAction(void (*action)());
 bool ProgramEnded();
 // Forgets the end of a run and the folder failures (tests).
 void ResetStartupState();
-
-// Folders that start-up could not make, reported to the user once.
-QStringList FoldersNotMade();

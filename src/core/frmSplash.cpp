@@ -2,6 +2,8 @@
 
 #include "core/DataUpkeep.h"
 #include "core/Startup.h"
+#include "core/frmSetup.h"
+#include "core/frmStartup.h"
 #include "platform/Controls.h"
 #include "platform/ProgramNames.h"
 
@@ -93,7 +95,8 @@ frmSplash::frmSplash()
 void frmSplash::cmdContinue_Click()
 {
     if (CheckSettingsFiles()) {
-        // With every required file present, the main menu takes over from here.
+        ScreenInstance<frmStartup>().Show();
+        Unload();
         return;
     }
     fraMain->hide();
@@ -102,9 +105,10 @@ void frmSplash::cmdContinue_Click()
 
 void frmSplash::Image1_Click(int Index)
 {
-    // The logo leads to the settings screen; until it is part of the program the click stays
-    // on the start screen.
-    Q_UNUSED(Index);
+    if (Index == 1)
+        fraWelcome->hide();
+    ScreenInstance<frmSetup>().Show();
+    Unload();
 }
 
 void frmSplash::Form_QueryUnload(int unloadMode, bool& cancel)

@@ -2,7 +2,9 @@
 
 #include "platform/ProgramNames.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QTimer>
 #include <QEventLoop>
 #include <QPointer>
 
@@ -73,8 +75,8 @@ bool Screen::Unload()
 void Screen::FinishUnload()
 {
     unloading_ = true;
-    Form_Unload();
     ScreenRegistry::Instance().Deactivate(this);
+    Form_Unload();
     hide();
     EndModalLoop();
     loaded_ = false;
@@ -103,10 +105,9 @@ bool Screen::event(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
-        // Coming from another screen of this program makes this one active; a closed message
-        // box or a return from another application finds it active already.
-        if (loaded_ && !unloading_ && ScreenRegistry::Instance().Active() != this && isVisible())
-            ScreenRegistry::Instance().Activate(this);
+        // The window system reports activations late, so a report only asks for a look at
+        // which window is active once the pending events are through.
+        ScreenRegistry::Instance().CheckActiveWindowSoon();
         break;
     case QEvent::Hide:
         if (!event->spontaneous()) {
@@ -153,6 +154,21 @@ void ScreenRegistry::Activate(Screen* screen)
     }
     active_ = screen;
     screen->Form_Activate();
+}
+
+void ScreenRegistry::CheckActiveWindowSoon()
+{
+    if (checkPending_)
+        return;
+    checkPending_ = true;
+    QTimer::singleShot(0, [this] {
+        checkPending_ = false;
+        // Coming from another screen of this program makes that one active; a closed message
+        // box or a return from another application finds the active screen unchanged.
+        auto* screen = qobject_cast<Screen*>(QApplication::activeWindow());
+        if (screen && IsLoaded(screen) && screen->isVisible() && !screen->unloading_ && screen != active_)
+            Activate(screen);
+    });
 }
 
 void ScreenRegistry::Deactivate(Screen* screen)

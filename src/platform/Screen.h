@@ -75,6 +75,9 @@ public:
     Screen* Active() const { return active_; }
     // Makes the screen the active one: Deactivate of the old, Activate of the new.
     void Activate(Screen* screen);
+    // Looks, once the pending events are handled, whether the user made another screen the
+    // active window.
+    void CheckActiveWindowSoon();
     // The screen no longer active (hidden or unloaded while active).
     void Deactivate(Screen* screen);
 
@@ -87,6 +90,7 @@ public:
 private:
     std::vector<Screen*> loaded_;
     Screen* active_ = nullptr;
+    bool checkPending_ = false;
 };
 
 // The one instance of a screen class, loaded on first use.

@@ -1,0 +1,199 @@
+#include "core/frmSetup.h"
+
+#include "core/DataUpkeep.h"
+#include "core/GridWheel.h"
+#include "core/Links.h"
+#include "core/Settings.h"
+#include "core/SharedState.h"
+#include "core/Startup.h"
+#include "core/Utilities.h"
+#include "core/frmStartup.h"
+#include "platform/Controls.h"
+#include "platform/MessageBox.h"
+#include "platform/TextBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+frmSetup::frmSetup()
+{
+    setWindowTitle(QStringLiteral("Scheduler Setup Form"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* menuBar = new QMenuBar(this);
+    layout->setMenuBar(menuBar);
+    mnuHelp = menuBar->addAction(QStringLiteral("Help"));
+    mnuToggle = menuBar->addAction(QStringLiteral("Toggle Grid"));
+    mnuToggle->setEnabled(false);
+
+    tabSetup = new QTabWidget(this);
+    tabSetup->setToolTip(QStringLiteral("Select Folders and Set Options"));
+    tabSetup->addTab(BuildBusinessTab(), QStringLiteral("Business Info"));
+    // The team list, logo, catalogue and attribute pages.
+    tabSetup->addTab(new QWidget(this), QStringLiteral("Assignments"));
+    tabSetup->addTab(new QWidget(this), QStringLiteral("Logo"));
+    tabSetup->addTab(BuildOperationsTab(), QStringLiteral("Operations"));
+    tabSetup->addTab(new QWidget(this), QStringLiteral("Milestones"));
+    tabSetup->addTab(new QWidget(this), QStringLiteral("Attributes"));
+    tabSetup->addTab(BuildHelpTab(), QStringLiteral("Help"));
+    layout->addWidget(tabSetup, 1);
+
+    auto* bottom = new QHBoxLayout;
+    auto* toggleLabel = new QLabel(QStringLiteral("Click toToggle Tabs >"), this);
+    bottom->addWidget(toggleLabel);
+    Image1 = new PictureBox(this);
+    Image1->setPixmap(ProductLogo(40));
+    bottom->addWidget(Image1);
+    bottom->addStretch();
+    cmdQuit = new QPushButton(QStringLiteral("Save Changes - Return to Main &Menu"), this);
+    bottom->addWidget(cmdQuit);
+    layout->addLayout(bottom);
+
+    ConnectBusiness();
+    ConnectOperations();
+    connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
+    connect(Image1, &PictureBox::clicked, this, [this] { Image1_Click(); });
+    connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(tabSetup, &QTabWidget::currentChanged, this, [this](int) { tabSetup_Click(); });
+    resize(760, 520);
+}
+
+void frmSetup::Form_Load()
+{
+    LoadSettingsFiles();
+    ShowLoadedSettings();
+}
+
+void frmSetup::ShowLoadedSettings()
+{
+    ShowBusinessData();
+    const SettingsValues& s = Settings();
+    // Setting the controls runs their handlers, which keep the settings as loaded.
+    const bool promptsOn = s.PromptsOn;
+    const bool alarmsOn = s.AlarmsOn;
+    ckPrompts->setChecked(promptsOn);
+    ckAlarms->setChecked(alarmsOn);
+
+    const quint8 startHour = s.StartHour;
+    const quint8 workWeek = s.WorkWeek;
+    const bool daysOn = s.DaysOn;
+    (startHour == 7 ? ck7 : ck8)->setChecked(true);
+    switch (workWeek) {
+    case 61:
+        optMS->setChecked(true);
+        break;
+    case 62:
+        optSF->setChecked(true);
+        break;
+    case 7:
+        optSS->setChecked(true);
+        break;
+    default:
+        optMF->setChecked(true);
+        break;
+    }
+    ckDays->setChecked(daysOn);
+
+    const LiveSettings live = Live();
+    SetSwatch(txtBorders, live.BorderColor);
+    SetSwatch(txtData, live.TextColor);
+    lblFont->setText(live.FontName);
+    ckColor->setChecked(live.ColorPrinting);
+    FillCopiesList();
+    ResetSetupTabs();
+}
+
+void frmSetup::ResetSetupTabs()
+{
+    tabSetup->setCurrentIndex(BusinessTab);
+    SSTab1->setCurrentIndex(0);
+    tabSetup->setTabEnabled(AttributesTab, Settings().TplCount > 0);
+    ApplyAddressStyle(Live().AddressStyle);
+}
+
+void frmSetup::Form_Activate()
+{
+    tabSetup->setCurrentIndex(BusinessTab);
+    txtBusiness[0]->setFocus();
+}
+
+void frmSetup::Form_Deactivate()
+{
+    UnhookFlexGrid();
+}
+
+void frmSetup::Form_QueryUnload(int unloadMode, bool& cancel)
+{
+    Q_UNUSED(cancel);
+    UnhookFlexGrid();
+    if (unloadMode == UserClosed)
+        EndProgram();
+}
+
+void frmSetup::cmdQuit_Click()
+{
+    CreateBackupYearFolders();
+
+    SettingsScreenValues values;
+    for (size_t i = 0; i < txtBusiness.size(); ++i)
+        values.BusinessBoxes[i] = txtBusiness[i]->text();
+    values.Assignments = Shared().TeamNames.mid(1);
+    values.Milestones = Settings().TplName.mid(1, Settings().TplCount);
+    if (!SaveAllSettings(values))
+        MsgBox(QStringLiteral("Some settings could not be saved.\nCheck that the program folder may be written to."),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+    ShowBusinessData();
+    ApplyAddressStyle(Live().AddressStyle);
+
+    if (CheckSettingsFiles()) {
+        Hide();
+        ScreenInstance<frmStartup>().Show();
+        return;
+    }
+    MsgBox(QStringLiteral("You Have Not Created All Required Files"));
+    tabSetup->setCurrentIndex(BusinessTab);
+}
+
+void frmSetup::tabSetup_Click()
+{
+    mnuToggle->setEnabled(tabSetup->currentIndex() == MilestonesTab);
+}
+
+void frmSetup::Image1_Click()
+{
+    const int tab = tabSetup->currentIndex();
+    tabSetup->setCurrentIndex(tab == HelpTab || tab == MilestonesTab ? BusinessTab : tab + 1);
+}
+
+void frmSetup::mnuHelp_Click()
+{
+    OpenWebPage(Links::UserManual);
+}
+
+QWidget* frmSetup::BuildHelpTab()
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    const QStringList lines = {
+        QStringLiteral("Business Info: your company's name, address and telephone, printed on work orders and reports."),
+        QStringLiteral("Assignments: the teams (an Individual, a Team, a Truck Route, a Territory, etc.) that work is booked to."),
+        QStringLiteral("Logo: the picture printed at the top of work orders."),
+        QStringLiteral("Operations: the work days and start time, the phone connection, printing and assistance options."),
+        QStringLiteral("Milestones and Attributes: the steps of a construction project and how each is scheduled."),
+        QStringLiteral("Click \"Save Changes - Return to Main Menu\" when you are done."),
+    };
+    for (const QString& line : lines) {
+        auto* label = new QLabel(line, page);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+    layout->addStretch();
+    return page;
+}

@@ -1,0 +1,98 @@
+#include "platform/CommonDialogs.h"
+
+#include "platform/Units.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+
+namespace {
+DialogScript*& InstalledScript()
+{
+    static DialogScript* script = nullptr;
+    return script;
+}
+
+int& Copies()
+{
+    static int copies = 1;
+    return copies;
+}
+} // namespace
+
+DialogScript::DialogScript()
+{
+    InstalledScript() = this;
+}
+
+DialogScript::~DialogScript()
+{
+    if (InstalledScript() == this)
+        InstalledScript() = nullptr;
+}
+
+DialogScript::Answer DialogScript::Next()
+{
+    ++shown_;
+    if (answers_.empty()) {
+        ++unanswered_;
+        return {};
+    }
+    Answer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::optional<QString> ChooseOpenFile(const QString& title, const QString& filter)
+{
+    if (DialogScript* script = InstalledScript()) {
+        const DialogScript::Answer answer = script->Next();
+        if (answer.kind == DialogScript::Answer::Text)
+            return answer.text;
+        return std::nullopt;
+    }
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<quint32> ChooseColor(quint32 initial)
+{
+    if (DialogScript* script = InstalledScript()) {
+        const DialogScript::Answer answer = script->Next();
+        if (answer.kind == DialogScript::Answer::Color)
+            return answer.color;
+        return std::nullopt;
+    }
+    const QColor color = QColorDialog::getColor(ColorFromValue(initial), QApplication::activeWindow());
+    if (!color.isValid())
+        return std::nullopt;
+    return ValueFromColor(color);
+}
+
+std::optional<QString> ChooseFont(const QString& initialFamily)
+{
+    if (DialogScript* script = InstalledScript()) {
+        const DialogScript::Answer answer = script->Next();
+        if (answer.kind == DialogScript::Answer::Text)
+            return answer.text;
+        return std::nullopt;
+    }
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, QFont(initialFamily), QApplication::activeWindow());
+    if (!ok)
+        return std::nullopt;
+    return font.family();
+}
+
+int DialogCopies()
+{
+    return Copies();
+}
+
+void SetDialogCopies(int copies)
+{
+    Copies() = copies;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <deque>
+#include <optional>
+
+// The program-wide common dialogs: open a file, choose a colour, choose a font, printer set-up.
+// Cancel gives nothing. Tests install a script that answers from a queue.
+
+std::optional<QString> ChooseOpenFile(const QString& title, const QString& filter);
+// Colours are 32-bit values with red in the low byte.
+std::optional<quint32> ChooseColor(quint32 initial);
+std::optional<QString> ChooseFont(const QString& initialFamily);
+
+// The copy count the printer dialog starts with.
+int DialogCopies();
+void SetDialogCopies(int copies);
+
+class DialogScript {
+public:
+    struct Answer {
+        enum Kind { Cancel, Text, Color } kind = Cancel;
+        QString text;
+        quint32 color = 0;
+    };
+
+    DialogScript();
+    ~DialogScript();
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    void QueueCancel() { answers_.push_back({}); }
+    void QueueFile(const QString& path) { answers_.push_back({Answer::Text, path}); }
+    void QueueFont(const QString& family) { answers_.push_back({Answer::Text, family}); }
+    void QueueColor(quint32 color) { answers_.push_back({Answer::Color, {}, color}); }
+
+    int Shown() const { return shown_; }
+    int Unanswered() const { return unanswered_; }
+
+    // The next queued answer (Cancel when none is left, which counts as unanswered).
+    Answer Next();
+
+private:
+    std::deque<Answer> answers_;
+    int shown_ = 0;
+    int unanswered_ = 0;
+};

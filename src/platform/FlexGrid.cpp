@@ -1,0 +1,82 @@
+#include "platform/FlexGrid.h"
+
+#include "platform/Units.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
+{
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    verticalHeader()->hide();
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    SetRows(1);
+}
+
+int FlexGrid::Rows() const
+{
+    return rowCount() + 1;
+}
+
+void FlexGrid::SetRows(int rows)
+{
+    setRowCount(std::max(0, rows - 1));
+}
+
+int FlexGrid::Cols() const
+{
+    return columnCount();
+}
+
+void FlexGrid::SetCols(int cols)
+{
+    setColumnCount(cols);
+}
+
+QString FlexGrid::TextMatrix(int row, int col) const
+{
+    const QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
+    return cell ? cell->text() : QString();
+}
+
+void FlexGrid::SetTextMatrix(int row, int col, const QString& text)
+{
+    if (row == 0) {
+        setHorizontalHeaderItem(col, new QTableWidgetItem(text));
+        return;
+    }
+    if (QTableWidgetItem* cell = item(row - 1, col))
+        cell->setText(text);
+    else
+        setItem(row - 1, col, new QTableWidgetItem(text));
+}
+
+int FlexGrid::TopRow() const
+{
+    const int first = rowAt(0);
+    return first < 0 ? 1 : first + 1;
+}
+
+void FlexGrid::SetTopRow(int row)
+{
+    if (rowCount() == 0)
+        return;
+    const int index = std::clamp(row - 1, 0, rowCount() - 1);
+    verticalScrollBar()->setValue(index);
+}
+
+double FlexGrid::HeightTwips() const
+{
+    return TwipsFromPixels(height());
+}
+
+double FlexGrid::RowHeightTwips(int row) const
+{
+    if (row == 0)
+        return TwipsFromPixels(horizontalHeader()->height());
+    if (row - 1 >= rowCount())
+        return TwipsFromPixels(verticalHeader()->defaultSectionSize());
+    return TwipsFromPixels(rowHeight(row - 1));
+}

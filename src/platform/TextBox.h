@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+// A text box as the program's screens expect it: the maximum length limits typing only and
+// never cuts text already there; a key filter sees each typed character before it is inserted
+// and can swallow it (by answering 0); characters the data files' code page cannot hold are
+// refused with a short message.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    // 0 means no limit.
+    void SetMaxLength(int length);
+    int MaxLength() const { return maxLength_; }
+
+    // Called with the character code of each typed key; the answer is the code to let
+    // through, 0 to swallow the key.
+    void SetKeyFilter(std::function<int(int keyAscii)> filter);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int maxLength_ = 0;
+    std::function<int(int)> keyFilter_;
+};

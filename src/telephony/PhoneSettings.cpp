@@ -1,0 +1,12 @@
+#include "telephony/PhoneSettings.h"
+
+PhoneSettingsValues& PhoneSettings()
+{
+    static PhoneSettingsValues values;
+    return values;
+}
+
+void ResetPhoneSettings()
+{
+    PhoneSettings() = PhoneSettingsValues{};
+}

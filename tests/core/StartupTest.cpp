@@ -1,0 +1,205 @@
+#include "core/Startup.h"
+#include "core/DataUpkeep.h"
+
+#include "core/QtPrinters.h"
+#include "core/SharedState.h"
+#include "core/frmSetup.h"
+#include "core/frmSplash.h"
+#include "core/frmStartup.h"
+#include "platform/SingleInstance.h"
+#include "support/ScreenFixture.h"
+
+#include <QPushButton>
+#include <QtTest/QTest>
+
+namespace {
+
+class StartupTest : public ScreenFixture {
+protected:
+    // A customer record: the account number in the first 20 bytes, blanks after it.
+    static QByteArray Customer(const QByteArray& accountNo) { return accountNo.leftJustified(328, ' '); }
+
+    void WriteRequiredSettings(const QString& root)
+    {
+        WriteFile(root + "/SchedulerSettings.txt", "8\r\n5\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n");
+        WriteFile(root + "/MyBusinessData.txt", "\"Acme\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+        WriteFile(root + "/Assignto.txt", "\"North\"\r\n");
+        WriteFile(root + "/Characteristics.txt", "\"Permit\",1,1,0,0\r\n");
+    }
+};
+
+TEST_F(StartupTest, FirstStartMakesEveryFolderAndShowsTheStartScreen)
+{
+    ASSERT_TRUE(Main());
+    for (const char* folder :
+         {"/2026", "/Templates", "/TIActiveAccounts", "/Backup", "/Backup/TIActiveAccounts",
+          "/Backup/TIActiveAccountsBACK", "/AuxFiles", "/Scheduler", "/TamselInvoicer",
+          "/TamselInvoicer/IncompleteInvoices", "/Backup/ConstructionProjects", "/Backup/Scheduler",
+          "/ConstructionProjects", "/Documents", "/Documents/Projects", "/Documents/Contracts",
+          "/Documents/Work Orders", "/Backup/2026", "/Backup/2027", "/Backup/2028"})
+        EXPECT_TRUE(IsFolder(folder)) << folder;
+    EXPECT_FALSE(IsFolder("/Backup/2026/Team# 1"));
+    EXPECT_FALSE(IsFolder("/2027"));
+
+    EXPECT_EQ(Shared().TeamNames, QStringList{"empty"});
+    EXPECT_EQ(Shared().TimeSlotLabels.value(7), "01:00");
+    EXPECT_EQ(Shared().TimeSlotLabels.value(12), "06:00");
+    EXPECT_EQ(Shared().CurrentDate, QDate(2026, 3, 7));
+    EXPECT_TRUE(IsScreenLoaded<frmSplash>());
+    EXPECT_TRUE(ScreenInstance<frmSplash>().isVisible());
+    EXPECT_TRUE(Script().Shown().isEmpty());
+}
+
+TEST_F(StartupTest, CustomersAndTeamsGetTheirFolders)
+{
+    WriteFile("/CustomerData.txt", Customer("A1") + Customer("  B2") + Customer("C3") + Customer("../x")
+                                       + Customer(""));
+    WriteFile("/AuxFiles/A1/AuxFile0/Note.txt", "kept");
+    WriteFile("/Assignto.txt", "\"North\"\r\n\"South\"\r\n");
+    Script().Queue(MsgAnswer::Ok);
+    ASSERT_TRUE(Main());
+
+    for (const char* account : {"A1", "B2", "C3"})
+        for (int n = 0; n <= 5; ++n)
+            EXPECT_TRUE(IsFolder(QStringLiteral("/AuxFiles/%1/AuxFile%2").arg(account).arg(n))) << account << n;
+    EXPECT_EQ(ReadFile("/AuxFiles/A1/AuxFile0/Note.txt"), "kept");
+    // An account number that would lead out of its folder gets none; an empty one puts the six
+    // folders straight into AuxFiles.
+    EXPECT_FALSE(IsFolder("/x"));
+    EXPECT_TRUE(IsFolder("/AuxFiles/AuxFile5"));
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_TRUE(Script().Shown()[0].Prompt.contains("/AuxFiles/../x"));
+
+    for (const QString year : {"/Backup/2026", "/Backup/2027", "/Backup/2028", "/2026"}) {
+        EXPECT_TRUE(IsFolder(year + "/Team# 1") && IsFolder(year + "/Team# 2")) << year.toStdString();
+        EXPECT_FALSE(IsFolder(year + "/Team# 3")) << year.toStdString();
+    }
+}
+
+TEST_F(StartupTest, FoldersThatCannotBeMadeAreReported)
+{
+    // Files in the way of folders made early, later and by the team folder step.
+    const QStringList blocked = {"/Templates", "/Backup/2027", "/2026/Team# 1"};
+    for (const QString& path : blocked)
+        WriteFile(path, "in the way");
+    WriteFile("/Assignto.txt", "\"North\"\r\n");
+    for (int i = 0; i < 3; ++i)
+        Script().Queue(MsgAnswer::Ok);
+    ASSERT_TRUE(Main());
+
+    QString told;
+    for (const ShownMessage& box : Script().Shown())
+        told += box.Prompt;
+    for (const QString& path : blocked) {
+        EXPECT_TRUE(FoldersNotMade().contains(path)) << path.toStdString();
+        EXPECT_TRUE(told.contains(path)) << path.toStdString();
+    }
+}
+
+TEST_F(StartupTest, ASecondCopyIsRefusedBeforeAnythingElseRuns)
+{
+    SingleInstanceLock running;
+    ASSERT_TRUE(running.TryAcquire());
+    WriteFile("/Assignto.txt", "\"North\"\r\n");
+    Script().Queue(MsgAnswer::Ok);
+
+    EXPECT_FALSE(Main());
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown()[0].Title, "Construction Scheduler");
+    EXPECT_EQ(Script().Shown()[0].Prompt, "Construction Scheduler is already Running!\nLook for it on the Task Bar");
+    EXPECT_TRUE(IsFolder("/Documents/Work Orders"));
+    EXPECT_FALSE(IsFolder("/Backup/2026"));
+    EXPECT_FALSE(Exists("/PurgedDate.txt"));
+    EXPECT_FALSE(ProgramEnded());
+
+    // Once the running copy has gone, a start goes through.
+    running.Release();
+    EXPECT_TRUE(Main());
+    EXPECT_FALSE(SingleInstanceLock().TryAcquire());
+}
+
+TEST_F(StartupTest, EndProgramBacksUpTheSharedFilesAndUnloadsNewestFirst)
+{
+    const QStringList names = BackupFileNames();
+    ASSERT_EQ(names.size(), 11);
+    for (const QString& name : names)
+        WriteFile("/" + name + ".txt", name.toUtf8());
+    ASSERT_TRUE(QFile::remove(FullPath("/SoldItems.txt")));
+    WriteFile("/Backup/SoldItems.txt", "older");
+    WriteFile("/Backup/Phone.txt", "older");
+    MakeFolders("/Backup/AuxHeadings.txt"); // a copy that fails stops nothing
+
+    ScreenInstance<ScreenA>();
+    ScreenInstance<ScreenB>().Show();
+    static int ends;
+    ends = 0;
+    SetProgramEndAction([] { ++ends; });
+    EndProgram();
+
+    for (const QString& name : names) {
+        if (name != "SoldItems" && name != "AuxHeadings") {
+            EXPECT_EQ(ReadFile("/Backup/" + name + ".txt"), name.toUtf8()) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(ReadFile("/Backup/SoldItems.txt"), "older");
+    EXPECT_EQ(ScreenEvents().filter(".Unload"), (QStringList{"B.Unload", "A.Unload"}));
+    EXPECT_TRUE(ScreenRegistry::Instance().Loaded().empty());
+    EXPECT_EQ(ends, 1);
+
+    // The end comes once.
+    WriteFile("/Phone.txt", "newer");
+    ScreenInstance<ScreenA>();
+    EndProgram();
+    EXPECT_EQ(ReadFile("/Backup/Phone.txt"), "Phone");
+    EXPECT_TRUE(IsScreenLoaded<ScreenA>());
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(StartupTest, ContinueLeadsToTheMenuOrToTheWelcomePanel)
+{
+    WriteRequiredSettings("/Backup");
+    WriteRequiredSettings("");
+    ASSERT_TRUE(QFile::remove(FullPath("/Characteristics.txt")));
+    ASSERT_TRUE(QFile::remove(FullPath("/Backup/Assignto.txt")));
+    frmSplash& splash = ScreenInstance<frmSplash>();
+    splash.Show();
+
+    // A missing file comes back from the backup folder on the way, and the menu takes over.
+    Script().Queue(MsgAnswer::Ok); // the menu asks for a first customer
+    QTest::mouseClick(splash.cmdContinue, Qt::LeftButton);
+    EXPECT_TRUE(Exists("/Characteristics.txt"));
+    EXPECT_FALSE(IsScreenLoaded<frmSplash>());
+    ASSERT_TRUE(IsScreenLoaded<frmStartup>());
+    EXPECT_TRUE(ScreenInstance<frmStartup>().isVisible());
+
+    ASSERT_TRUE(QFile::remove(FullPath("/Assignto.txt")));
+    frmSplash& again = ScreenInstance<frmSplash>();
+    again.Show();
+    QTest::mouseClick(again.cmdContinue, Qt::LeftButton);
+    EXPECT_TRUE(again.fraWelcome->isVisible());
+    EXPECT_FALSE(again.fraMain->isVisible());
+
+    // The logo on the welcome panel leads to the settings screen.
+    again.Image1_Click(1);
+    EXPECT_FALSE(IsScreenLoaded<frmSplash>());
+    EXPECT_TRUE(ScreenInstance<frmSetup>().isVisible());
+}
+
+TEST_F(StartupTest, ClosingTheStartScreenEndsTheProgramButUnloadingItDoesNot)
+{
+    WriteFile("/CompanyLogo.txt", "\"logo.png\"\r\n");
+    MakeFolders("/Backup");
+    ScreenInstance<frmSplash>().Show();
+    EXPECT_TRUE(ScreenInstance<frmSplash>().Unload());
+    EXPECT_FALSE(ProgramEnded());
+    EXPECT_FALSE(Exists("/Backup/CompanyLogo.txt"));
+
+    frmSplash& splash = ScreenInstance<frmSplash>();
+    splash.Show();
+    EXPECT_TRUE(splash.close());
+    EXPECT_TRUE(ProgramEnded());
+    EXPECT_TRUE(Exists("/Backup/CompanyLogo.txt"));
+    EXPECT_FALSE(IsScreenLoaded<frmSplash>());
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "support/ScreenFixture.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class ScreenTest : public ScreenFixture {
+protected:
+    // The events recorded so far, once the window system has delivered what it queued
+    // (activation, hiding), as the event loop does when a handler returns.
+    static QStringList TakeEvents()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        return std::exchange(ScreenEvents(), {});
+    }
+
+    // Answers the next real message box with OK once it is up.
+    static void ClickOkOnNextBox()
+    {
+        auto* poll = new QTimer(qApp);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        poll->start(20);
+    }
+};
+
+TEST_F(ScreenTest, ShowingHidingAndSwitchingScreensActivateInOrder)
+{
+    ScreenA& a = ScreenInstance<ScreenA>();
+    EXPECT_EQ(&ScreenInstance<ScreenA>(), &a);
+    a.Show();
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.Load", "A.Activate"}));
+
+    ScreenB& b = ScreenInstance<ScreenB>();
+    b.Show();
+    EXPECT_EQ(TakeEvents(), (QStringList{"B.Load", "A.Deactivate", "B.Activate"}));
+    b.Hide();
+    EXPECT_EQ(TakeEvents(), QStringList{"B.Deactivate"});
+    EXPECT_EQ(ScreenRegistry::Instance().Active(), nullptr);
+
+    // One handler hides a screen and shows another.
+    a.Show();
+    a.Hide();
+    b.Show();
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.Activate", "A.Deactivate", "B.Activate"}));
+}
+
+TEST_F(ScreenTest, ScreensShownBackToBackAreEachActivatedOnce)
+{
+    ScreenA& a = ScreenInstance<ScreenA>();
+    ScreenB& b = ScreenInstance<ScreenB>();
+    ScreenEvents().clear();
+
+    // Both shown before the event loop runs again: the window system's late report of the first
+    // window's activation must not switch back to it.
+    a.Show();
+    b.Show();
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.Activate", "A.Deactivate", "B.Activate"}));
+    EXPECT_EQ(ScreenRegistry::Instance().Active(), &b);
+}
+
+TEST_F(ScreenTest, MessageBoxesDoNotActivateTheScreenAgain)
+{
+    script_.reset(); // real boxes, answered by a timer
+    ScreenA& a = ScreenInstance<ScreenA>();
+    a.Show();
+    TakeEvents();
+    ClickOkOnNextBox();
+    EXPECT_EQ(MsgBox("Saved"), MsgAnswer::Ok);
+    EXPECT_TRUE(TakeEvents().isEmpty());
+
+    // A box shown from the screen's own Activate.
+    ScreenB& b = ScreenInstance<ScreenB>();
+    b.OnActivate = [&b] {
+        b.OnActivate = nullptr;
+        ClickOkOnNextBox();
+        MsgBox("Welcome back");
+    };
+    b.Show();
+    EXPECT_EQ(TakeEvents(), (QStringList{"B.Load", "A.Deactivate", "B.Activate"}));
+}
+
+TEST_F(ScreenTest, CloseBoxAndProgramUnloadGiveTheirReasons)
+{
+    ScreenA* a = &ScreenInstance<ScreenA>();
+    a->Show();
+    ScreenB& b = ScreenInstance<ScreenB>();
+    TakeEvents();
+    EXPECT_TRUE(b.Unload());
+    EXPECT_EQ(TakeEvents(), (QStringList{"B.QueryUnload1", "B.Unload"}));
+
+    a->RefuseUnload = true;
+    EXPECT_FALSE(a->close());
+    EXPECT_FALSE(a->Unload());
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.QueryUnload0", "A.QueryUnload1"}));
+    EXPECT_TRUE(IsScreenLoaded<ScreenA>() && a->isVisible());
+
+    a->RefuseUnload = false;
+    EXPECT_TRUE(a->close());
+    const QStringList events = TakeEvents();
+    EXPECT_EQ(events.value(0), "A.QueryUnload0");
+    EXPECT_TRUE(events.contains("A.Unload"));
+    EXPECT_TRUE(events.contains("A.Deactivate")); // it was the active screen
+    EXPECT_FALSE(IsScreenLoaded<ScreenA>() || a->isVisible());
+
+    // The next use makes a fresh instance in its initial state.
+    a->RefuseUnload = true;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ScreenA& again = ScreenInstance<ScreenA>();
+    EXPECT_FALSE(again.RefuseUnload);
+    EXPECT_EQ(TakeEvents(), QStringList{"A.Load"});
+
+    // At program end a screen cannot keep itself loaded.
+    again.RefuseUnload = true;
+    ScreenRegistry::Instance().UnloadAll();
+    EXPECT_FALSE(IsScreenLoaded<ScreenA>());
+}
+
+TEST_F(ScreenTest, ShowModalReturnsWhenTheScreenGoesAndReactivatesThePrevious)
+{
+    ScreenA& a = ScreenInstance<ScreenA>();
+    a.Show();
+    ScreenB& b = ScreenInstance<ScreenB>();
+    TakeEvents();
+    QTimer::singleShot(50, &b, [&b] { b.Hide(); });
+    b.ShowModal();
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.Deactivate", "B.Activate", "B.Deactivate", "A.Activate"}));
+    EXPECT_EQ(ScreenRegistry::Instance().Active(), &a);
+
+    QTimer::singleShot(50, &b, [&b] { b.Unload(); });
+    b.ShowModal();
+    const QStringList events = TakeEvents();
+    EXPECT_FALSE(IsScreenLoaded<ScreenB>());
+    EXPECT_EQ(events.mid(0, 2), (QStringList{"A.Deactivate", "B.Activate"}));
+    EXPECT_EQ(events.last(), "A.Activate");
+}
+
+} // namespace

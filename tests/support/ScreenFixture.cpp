@@ -1,0 +1,40 @@
+#include "support/ScreenFixture.h"
+
+#include "core/Settings.h"
+#include "core/Startup.h"
+#include "platform/Screen.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+QStringList& ScreenEvents()
+{
+    static QStringList events;
+    return events;
+}
+
+void ScreenFixture::SetUp()
+{
+    ScreenEvents().clear();
+    ProgramFolderTest::SetUp();
+    ResetSettings();
+    ResetStartupState();
+    SetProgramEndAction([] {});
+    script_.emplace();
+}
+
+void ScreenFixture::TearDown()
+{
+    ScreenRegistry::Instance().UnloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (script_) {
+        for (const ShownMessage& box : script_->Unanswered())
+            ADD_FAILURE() << "unanswered message box: " << box.Title.toStdString() << ": "
+                          << box.Prompt.toStdString();
+        script_.reset();
+    }
+    ResetStartupState();
+    SetProgramEndAction(nullptr);
+    ResetSettings();
+    ProgramFolderTest::TearDown();
+}
