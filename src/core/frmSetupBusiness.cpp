@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -23,7 +25,11 @@ constexpr int CityWidth = 3150;
 QWidget* frmSetup::BuildBusinessTab()
 {
     auto* page = new QWidget(this);
-    auto* grid = new QGridLayout(page);
+    auto* columns = new QHBoxLayout(page);
+    auto* grid = new QGridLayout;
+    columns->addLayout(grid, 1);
+    auto* pictures = new QVBoxLayout;
+    columns->addLayout(pictures);
     const QString captions[9] = {
         QStringLiteral("Company Name"), QStringLiteral("Address 1"), QStringLiteral("Address 2"),
         QStringLiteral("City"),         QStringLiteral("State"),     QStringLiteral("Postal Code"),
@@ -49,11 +55,12 @@ QWidget* frmSetup::BuildBusinessTab()
     Image5 = new PictureBox(page);
     Image5->setPixmap(style->standardIcon(QStyle::SP_BrowserReload).pixmap(32, 32));
     Image5->setToolTip(QStringLiteral("Reload Business Data"));
-    grid->addWidget(Image5, 0, 3);
+    pictures->addWidget(Image5);
     Image4 = new PictureBox(page);
     Image4->setPixmap(style->standardIcon(QStyle::SP_DialogResetButton).pixmap(32, 32));
     Image4->setToolTip(QStringLiteral("Clear All business Data"));
-    grid->addWidget(Image4, 1, 3);
+    pictures->addWidget(Image4);
+    pictures->addStretch();
 
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(10, 1);
