@@ -158,6 +158,8 @@ void InitLists()
 
 void FillTeamLists()
 {
+    // Filling a team list loads the screen that holds it.
+    ScreenInstance<frmSetup>().FillAssignmentsList();
     CreateYearFolders(ThisYear());
 }
 

@@ -7,6 +7,9 @@
 #include "core/SharedState.h"
 #include "core/Startup.h"
 #include "core/Utilities.h"
+#include "accounts/ContactRecord.h"
+#include "core/FileAccess.h"
+#include "platform/FlexGrid.h"
 #include "core/frmStartup.h"
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
@@ -14,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,12 +40,12 @@ frmSetup::frmSetup()
     tabSetup = new QTabWidget(this);
     tabSetup->setToolTip(QStringLiteral("Select Folders and Set Options"));
     tabSetup->addTab(BuildBusinessTab(), QStringLiteral("Business Info"));
-    // The team list, logo, catalogue and attribute pages.
-    tabSetup->addTab(new QWidget(this), QStringLiteral("Assignments"));
+    tabSetup->addTab(BuildAssignmentsTab(), QStringLiteral("Assignments"));
+    // The logo page.
     tabSetup->addTab(new QWidget(this), QStringLiteral("Logo"));
     tabSetup->addTab(BuildOperationsTab(), QStringLiteral("Operations"));
-    tabSetup->addTab(new QWidget(this), QStringLiteral("Milestones"));
-    tabSetup->addTab(new QWidget(this), QStringLiteral("Attributes"));
+    tabSetup->addTab(BuildMilestonesTab(), QStringLiteral("Milestones"));
+    tabSetup->addTab(BuildAttributesTab(), QStringLiteral("Attributes"));
     tabSetup->addTab(BuildHelpTab(), QStringLiteral("Help"));
     layout->addWidget(tabSetup, 1);
 
@@ -58,15 +62,19 @@ frmSetup::frmSetup()
 
     ConnectBusiness();
     ConnectOperations();
+    ConnectTeams();
+    ConnectMilestones();
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     connect(Image1, &PictureBox::clicked, this, [this] { Image1_Click(); });
     connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(mnuToggle, &QAction::triggered, this, [this] { mnuToggle_Click(); });
     connect(tabSetup, &QTabWidget::currentChanged, this, [this](int) { tabSetup_Click(); });
     resize(760, 520);
 }
 
 void frmSetup::Form_Load()
 {
+    HookFlexGrid(this, fgMilestones);
     LoadSettingsFiles();
     ShowLoadedSettings();
 }
@@ -107,6 +115,8 @@ void frmSetup::ShowLoadedSettings()
     lblFont->setText(live.FontName);
     ckColor->setChecked(live.ColorPrinting);
     FillCopiesList();
+    FillAssignmentsList();
+    ReloadCharacteristics();
     ResetSetupTabs();
 }
 
@@ -114,14 +124,19 @@ void frmSetup::ResetSetupTabs()
 {
     tabSetup->setCurrentIndex(BusinessTab);
     SSTab1->setCurrentIndex(0);
-    tabSetup->setTabEnabled(AttributesTab, Settings().TplCount > 0);
+    tabSetup->setTabEnabled(AttributesTab, cboMilestones->count() > 0);
+    optbCon->setChecked(true);
+    optAdmin->setChecked(true);
     ApplyAddressStyle(Live().AddressStyle);
 }
 
 void frmSetup::Form_Activate()
 {
+    HookFlexGrid(this, fgMilestones);
     tabSetup->setCurrentIndex(BusinessTab);
     txtBusiness[0]->setFocus();
+    if (FileExists(VendorDataPath))
+        LoadSubContractors();
 }
 
 void frmSetup::Form_Deactivate()
@@ -144,8 +159,8 @@ void frmSetup::cmdQuit_Click()
     SettingsScreenValues values;
     for (size_t i = 0; i < txtBusiness.size(); ++i)
         values.BusinessBoxes[i] = txtBusiness[i]->text();
-    values.Assignments = Shared().TeamNames.mid(1);
-    values.Milestones = Settings().TplName.mid(1, Settings().TplCount);
+    values.Assignments = AssignmentNames();
+    values.Milestones = MilestoneNames();
     if (!SaveAllSettings(values))
         MsgBox(QStringLiteral("Some settings could not be saved.\nCheck that the program folder may be written to."),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
@@ -163,7 +178,24 @@ void frmSetup::cmdQuit_Click()
 
 void frmSetup::tabSetup_Click()
 {
-    mnuToggle->setEnabled(tabSetup->currentIndex() == MilestonesTab);
+    mnuToggle->setEnabled(false);
+    switch (tabSetup->currentIndex()) {
+    case AssignmentsTab:
+        cmdSave->setEnabled(true);
+        cmdChange[4]->setEnabled(false);
+        cmdDelete->setEnabled(false);
+        cboAssignments->setFocus();
+        break;
+    case MilestonesTab:
+        mnuToggle->setEnabled(true);
+        cboMilestones->setFocus();
+        break;
+    case AttributesTab:
+        StartAttributeWizard();
+        break;
+    default:
+        break;
+    }
 }
 
 void frmSetup::Image1_Click()

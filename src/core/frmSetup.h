@@ -4,8 +4,11 @@
 
 #include <array>
 
+class FlexGrid;
 class PictureBox;
 class QAction;
+class QListWidget;
+class UpDown;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -43,6 +46,40 @@ public:
     void ckColor_Click();
     void cmdChange_Click(int Index);
     void cboCopies_Change();
+    // Assignments tab: the team list.
+    void cboAssignments_Click(int index);
+    void cmdAddNew_Click();
+    void cmdSave_Click();
+    void cmdDelete_Click();
+    void cboAssignments_DragDrop();
+    void LoadSubContractors();
+    // The team list from TeamNames, as start-up and every change fill it.
+    void FillAssignmentsList();
+    QStringList AssignmentNames() const;
+    // Milestones tab: the catalogue.
+    void cmdAddMilestone_Click();
+    void cmdDeleteMilestone_Click();
+    void cmdClear_Click();
+    void updnMilestone_DownClick();
+    void updnMilestone_UpClick();
+    void cmdSaveMilestones_Click();
+    void cmdBuildAttributes_Click();
+    void mnuToggle_Click();
+    void Command1_Click();
+    void FillMilestoneGrid();
+    QStringList MilestoneNames() const;
+    // Reads the catalogue file and shows it in the list, the grid and the tabs.
+    void ReloadCharacteristics();
+    // Attributes tab: the wizard.
+    void StartAttributeWizard();
+    void cmdCharContinue_Click();
+    void StoreCharacteristics();
+    void LoadButtons();
+    void DemensionCharacteristics();
+    void lstDependencies_Click(int position);
+    void cmdResetDepend_Click();
+    void lblReset_Click();
+    void UpDnDays_Click();
     // Tabs and menu.
     void tabSetup_Click();
     void Image1_Click();
@@ -79,11 +116,54 @@ public:
     QLabel* txtBorders = nullptr;
     QLabel* txtData = nullptr;
     QLabel* lblFont = nullptr;
-    std::array<QPushButton*, 4> cmdChange{};
+    // 1 to 3 change the print colours and font; 0 and 4 rename a team.
+    std::array<QPushButton*, 5> cmdChange{};
     QComboBox* cboCopies = nullptr;
     QCheckBox* ckPrompts = nullptr;
     QCheckBox* ckAlarms = nullptr;
     QPushButton* cmdQuit = nullptr;
+
+    QComboBox* cboAssignments = nullptr;
+    QPushButton* cmdAddNew = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QGroupBox* fraContacts = nullptr;
+    QListWidget* lstContacts = nullptr;
+    int SelectedTeamIndex = -1;
+    int DeletedTeamNo = 0;
+    bool AddedByDrop = false;
+
+    QComboBox* cboMilestones = nullptr;
+    QPushButton* cmdAddMilestone = nullptr;
+    QPushButton* cmdDeleteMilestone = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdSaveMilestones = nullptr;
+    QPushButton* cmdBuildAttributes = nullptr;
+    QPushButton* Command1 = nullptr;
+    UpDown* updnMilestone = nullptr;
+    FlexGrid* fgMilestones = nullptr;
+
+    QLabel* txtMilestone = nullptr;
+    QGroupBox* fraFunction = nullptr;
+    QGroupBox* fraSeq = nullptr;
+    QGroupBox* fraDependencies = nullptr;
+    QGroupBox* fraLeadTime = nullptr;
+    QRadioButton* optAdmin = nullptr;
+    QRadioButton* optTech = nullptr;
+    QRadioButton* optbCon = nullptr;
+    QRadioButton* optdCon = nullptr;
+    QRadioButton* optaCon = nullptr;
+    QListWidget* lstDependencies = nullptr;
+    QPushButton* cmdResetDepend = nullptr;
+    QLabel* lblDependency = nullptr;
+    UpDown* UpDnDays = nullptr;
+    QLabel* txtDays = nullptr;
+    PictureBox* lblReset = nullptr;
+    QPushButton* cmdCharContinue = nullptr;
+    int WizardStarted = 0;
+    int EntriesDone = 0;
+    int CurrentEntry = 0;
+    bool ConfirmEachStep = false;
     PictureBox* Image1 = nullptr;
     QAction* mnuHelp = nullptr;
     QAction* mnuToggle = nullptr;
@@ -101,6 +181,16 @@ private:
     QWidget* BuildPrintingTab();
     QWidget* BuildAssistanceTab();
     QWidget* BuildHelpTab();
+    QWidget* BuildAssignmentsTab();
+    QWidget* BuildMilestonesTab();
+    QWidget* BuildAttributesTab();
+    void ConnectTeams();
+    void ConnectMilestones();
+    void RenameTeam(bool requireText);
+    void ClearTeamSelection();
+    void SaveTeamChange();
+    // The catalogue arrays hold at least TplCount + 1 elements.
+    void EnsureCatalogueSize();
     void ConnectOperations();
     void ConnectBusiness();
     void SetSwatch(QLabel* swatch, quint32 color);

@@ -150,6 +150,10 @@ void frmSetup::SetSwatch(QLabel* swatch, quint32 color)
 
 void frmSetup::cmdChange_Click(int Index)
 {
+    if (Index == 0 || Index == 4) {
+        RenameTeam(Index == 4);
+        return;
+    }
     if (Index == 1 || Index == 2) {
         quint32& target = Index == 1 ? Live().BorderColor : Live().TextColor;
         const std::optional<quint32> color = ChooseColor(target);

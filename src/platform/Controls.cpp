@@ -3,6 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
 {
@@ -42,4 +45,49 @@ QPixmap ProductLogo(int size)
     painter.setBrush(QColor(70, 70, 70));
     painter.drawRect(QRectF(s * 0.44, s * 0.6, s * 0.12, s * 0.22));
     return pixmap;
+}
+
+UpDown::UpDown(QWidget* parent, Qt::Orientation orientation) : QWidget(parent)
+{
+    auto* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
+                                               : static_cast<QBoxLayout*>(new QHBoxLayout(this));
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    up_ = new QToolButton(this);
+    up_->setArrowType(Qt::UpArrow);
+    down_ = new QToolButton(this);
+    down_->setArrowType(Qt::DownArrow);
+    for (QToolButton* button : {up_, down_}) {
+        button->setAutoRepeat(true);
+        button->setFixedSize(22, 16);
+    }
+    layout->addWidget(up_);
+    layout->addWidget(down_);
+    connect(up_, &QToolButton::clicked, this, &UpDown::ClickUp);
+    connect(down_, &QToolButton::clicked, this, &UpDown::ClickDown);
+}
+
+void UpDown::SetValue(int value)
+{
+    value_ = std::clamp(value, minimum_, maximum_);
+    emit ValueShown(value_);
+}
+
+void UpDown::SetRange(int minimum, int maximum)
+{
+    minimum_ = minimum;
+    maximum_ = maximum;
+    SetValue(value_);
+}
+
+void UpDown::ClickUp()
+{
+    SetValue(value_ + 1);
+    emit UpClick();
+}
+
+void UpDown::ClickDown()
+{
+    SetValue(value_ - 1);
+    emit DownClick();
 }

@@ -18,3 +18,34 @@ protected:
 
 // The program's own logo, drawn at the given size in pixels.
 QPixmap ProductLogo(int size);
+
+class QToolButton;
+
+// Spin buttons: an up and a down arrow around a value held between a minimum and a maximum.
+// The signals come only from the user's clicks, after the value has moved; setting the value
+// from code signals nothing.
+class UpDown : public QWidget {
+    Q_OBJECT
+public:
+    explicit UpDown(QWidget* parent = nullptr, Qt::Orientation orientation = Qt::Vertical);
+
+    int Value() const { return value_; }
+    void SetValue(int value);
+    void SetRange(int minimum, int maximum);
+
+    // Clicks the arrows as the user would.
+    void ClickUp();
+    void ClickDown();
+
+signals:
+    void UpClick();
+    void DownClick();
+    void ValueShown(int value);
+
+private:
+    QToolButton* up_ = nullptr;
+    QToolButton* down_ = nullptr;
+    int value_ = 0;
+    int minimum_ = 0;
+    int maximum_ = 100;
+};

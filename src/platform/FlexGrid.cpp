@@ -11,6 +11,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     SetRows(1);
 }

@@ -1,4 +1,5 @@
 #include "core/Settings.h"
+#include "core/frmSetup.h"
 
 #include "core/DataUpkeep.h"
 #include "core/QtPrinters.h"
@@ -164,6 +165,8 @@ TEST_F(SettingsTest, SaveAllSettingsWritesEverySettingsFile)
     SettingsScreenValues screen{{"Acme", "1 Road", "", "Leeds", "West Yorkshire", "", "0113 555", "", ""},
                                 {"North", "South"},
                                 {"Permit", "Survey"}};
+    // The settings screen saves while it is loaded, and it holds the team list.
+    ScreenInstance<frmSetup>();
     UseCatalogueAttributes();
     Settings().WorkWeek = 62;
     Settings().PromptsOn = false;

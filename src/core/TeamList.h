@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The folder and file work behind the team list: a new team's folder, and the renumbering
+// that deleting a team calls for. A team is known everywhere by its 1-based position, so every
+// team after a deleted one moves down by one: its day folders in every year and in the backup
+// mirror, and its number in the project files and in "ProjectRecords.txt".
+
+// Makes the running year's folder of the last team of a list of that many teams.
+void CreateTeamFolder(int teamCount);
+
+// Milestones not completed in the project files that are booked to the team.
+int OpenMilestonesOfTeam(int teamNo);
+
+struct TeamDeletion {
+    bool Done = false;
+    // What went wrong, for the user, when nothing was changed.
+    QString Problem;
+};
+
+// Deletes team `teamNo` of `teamCountBefore` teams: writes the remaining names as the new team
+// list and renumbers the folders, project files and event records. The folders are renamed
+// first, so that a folder that cannot be renamed leaves everything as it was.
+TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& remainingNames);
+
+// The names of the sub-contractors of the contact file, in file order.
+QStringList LoadSubContractorNames();

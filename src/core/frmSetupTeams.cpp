@@ -1,0 +1,282 @@
+// The settings screen's Assignments tab: the team list, typed or dropped from the
+// sub-contractors of the contact file.
+#include "core/frmSetup.h"
+
+#include "core/DataUpkeep.h"
+#include "core/Settings.h"
+#include "core/SharedState.h"
+#include "core/Startup.h"
+#include "core/TeamList.h"
+#include "platform/MessageBox.h"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int MaxTypedTeams = 40;
+
+// Lets the team list take a name dragged from the sub-contractor list.
+class DropTarget : public QObject {
+public:
+    DropTarget(frmSetup* screen, QListWidget* source) : QObject(screen), screen_(screen), source_(source) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (drag->source() == source_) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (drop->source() == source_) {
+                drop->acceptProposedAction();
+                screen_->cboAssignments_DragDrop();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    frmSetup* screen_;
+    QListWidget* source_;
+};
+
+} // namespace
+
+QWidget* frmSetup::BuildAssignmentsTab()
+{
+    auto* page = new QWidget(this);
+    auto* columns = new QHBoxLayout(page);
+
+    auto* left = new QVBoxLayout;
+    auto* heading = new QLabel(QStringLiteral("Create up to 40 Work Assignments"), page);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    left->addWidget(heading);
+    auto* explanation = new QLabel(QStringLiteral("Assignments can be an Individual, a Team, a Truck Route, a Territory, etc."), page);
+    explanation->setWordWrap(true);
+    left->addWidget(explanation);
+    left->addWidget(new QLabel(QStringLiteral("Drop Here Here"), page));
+    cboAssignments = new QComboBox(page);
+    cboAssignments->setEditable(true);
+    cboAssignments->setInsertPolicy(QComboBox::NoInsert);
+    cboAssignments->setCompleter(nullptr);
+    cboAssignments->setMaxVisibleItems(20);
+    cboAssignments->setMinimumWidth(300);
+    cboAssignments->setToolTip(QStringLiteral("Displays Current Assignment Names"));
+    cboAssignments->setAcceptDrops(true);
+    cboAssignments->lineEdit()->setAcceptDrops(true);
+    left->addWidget(cboAssignments);
+
+    cmdAddNew = new QPushButton(QStringLiteral("&Create a New Assignment"), page);
+    cmdSave = new QPushButton(QStringLiteral("&Save this New Assignment "), page);
+    cmdChange[4] = new QPushButton(QStringLiteral("Change the &Selected Assignment"), page);
+    cmdDelete = new QPushButton(QStringLiteral("&Delete the selected Assignment"), page);
+    for (QPushButton* button : {cmdAddNew, cmdSave, cmdChange[4], cmdDelete})
+        left->addWidget(button);
+    left->addStretch();
+    columns->addLayout(left, 1);
+
+    fraContacts = new QGroupBox(QStringLiteral("Sub-Contractors"), page);
+    auto* contacts = new QVBoxLayout(fraContacts);
+    for (const QString& text : {QStringLiteral("Drag and Drop to add a Sub-Contractor"), QStringLiteral("to your Assignments List"),
+                                QStringLiteral("Drag from Here"), QStringLiteral("(Hold the Mouse Down over a selection)")})
+        contacts->addWidget(new QLabel(text, fraContacts));
+    lstContacts = new QListWidget(fraContacts);
+    lstContacts->setDragEnabled(true);
+    lstContacts->setDragDropMode(QAbstractItemView::DragOnly);
+    contacts->addWidget(lstContacts, 1);
+    fraContacts->hide();
+    columns->addWidget(fraContacts, 1);
+
+    auto* dropTarget = new DropTarget(this, lstContacts);
+    cboAssignments->installEventFilter(dropTarget);
+    cboAssignments->lineEdit()->installEventFilter(dropTarget);
+    return page;
+}
+
+void frmSetup::ConnectTeams()
+{
+    connect(cboAssignments, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            cboAssignments_Click(index);
+    });
+    connect(cmdAddNew, &QPushButton::clicked, this, [this] { cmdAddNew_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdChange[4], &QPushButton::clicked, this, [this] { cmdChange_Click(4); });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
+}
+
+QStringList frmSetup::AssignmentNames() const
+{
+    QStringList names;
+    for (int i = 0; i < cboAssignments->count(); ++i)
+        names.append(cboAssignments->itemText(i));
+    return names;
+}
+
+void frmSetup::FillAssignmentsList()
+{
+    const QSignalBlocker blocker(cboAssignments);
+    cboAssignments->clear();
+    cboAssignments->addItems(Shared().TeamNames.mid(1));
+    cboAssignments->setCurrentIndex(-1);
+    cboAssignments->setEditText(QString());
+    ClearTeamSelection();
+}
+
+void frmSetup::ClearTeamSelection()
+{
+    SelectedTeamIndex = -1;
+    cmdChange[4]->setEnabled(false);
+    cmdDelete->setEnabled(false);
+}
+
+void frmSetup::cboAssignments_Click(int index)
+{
+    SelectedTeamIndex = index;
+    cmdChange[4]->setEnabled(true);
+    cmdDelete->setEnabled(true);
+}
+
+void frmSetup::cmdAddNew_Click()
+{
+    const QSignalBlocker blocker(cboAssignments);
+    cboAssignments->setCurrentIndex(-1);
+    cboAssignments->setEditText(QString());
+    ClearTeamSelection();
+    cboAssignments->setFocus();
+}
+
+// Writes the list, rebuilds the team list in memory and refills every list of teams.
+void frmSetup::SaveTeamChange()
+{
+    if (!SaveAssignments(AssignmentNames()))
+        MsgBox(QStringLiteral("The Assignments could not be saved.\nCheck that the program folder may be written to."),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+    ReadAssignments();
+    FillTeamLists();
+}
+
+void frmSetup::cmdSave_Click()
+{
+    if (!AddedByDrop) {
+        const QString name = cboAssignments->currentText();
+        if (name.isEmpty())
+            return;
+        if (cboAssignments->count() >= MaxTypedTeams) {
+            if (Settings().AlarmsOn)
+                Beep();
+            cboAssignments->setFocus();
+            return;
+        }
+        if (AssignmentNames().contains(name, Qt::CaseSensitive)) {
+            cboAssignments->setEditText(QString());
+            cmdSave->setFocus();
+            return;
+        }
+        const QSignalBlocker blocker(cboAssignments);
+        cboAssignments->addItem(name);
+        cboAssignments->setCurrentIndex(-1);
+        cboAssignments->setEditText(QString());
+    }
+    SaveTeamChange();
+    CreateTeamFolder(cboAssignments->count());
+    cmdAddNew->setFocus();
+    AddedByDrop = false;
+}
+
+void frmSetup::RenameTeam(bool requireText)
+{
+    const QString name = cboAssignments->currentText();
+    if (requireText && name.isEmpty())
+        return;
+    if (SelectedTeamIndex < 0 || SelectedTeamIndex >= cboAssignments->count())
+        return;
+    {
+        const QSignalBlocker blocker(cboAssignments);
+        cboAssignments->setItemText(SelectedTeamIndex, name);
+    }
+    SaveTeamChange();
+    cmdSave->setEnabled(true);
+}
+
+void frmSetup::cmdDelete_Click()
+{
+    const QString name = cboAssignments->currentText();
+    int position = -1;
+    if (SelectedTeamIndex >= 0 && SelectedTeamIndex < cboAssignments->count()
+        && cboAssignments->itemText(SelectedTeamIndex) == name)
+        position = SelectedTeamIndex;
+    else
+        position = int(AssignmentNames().indexOf(name));
+    if (position < 0) {
+        cboAssignments->setFocus();
+        return;
+    }
+
+    DeletedTeamNo = position + 1;
+    const int open = OpenMilestonesOfTeam(DeletedTeamNo);
+    if (open > 0) {
+        MsgBox(QStringLiteral("%1 still has %2 Milestone(s) that are not Completed.\n"
+                              "Reschedule them to another Assignment before deleting it.")
+                   .arg(name)
+                   .arg(open),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
+        return;
+    }
+
+    QStringList remaining = AssignmentNames();
+    const int countBefore = int(remaining.size());
+    remaining.removeAt(position);
+    const TeamDeletion deletion = PurgeFolder(DeletedTeamNo, countBefore, remaining);
+    if (!deletion.Done) {
+        MsgBox(QStringLiteral("%1 could not be deleted:\n%2 could not be changed.\nNothing was changed.")
+                   .arg(name, deletion.Problem),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
+        return;
+    }
+    ReadAssignments();
+    FillTeamLists();
+    cboAssignments->setFocus();
+}
+
+void frmSetup::LoadSubContractors()
+{
+    lstContacts->clear();
+    const QStringList names = LoadSubContractorNames();
+    lstContacts->addItems(names);
+    if (!names.isEmpty())
+        fraContacts->show();
+}
+
+void frmSetup::cboAssignments_DragDrop()
+{
+    QListWidgetItem* dragged = lstContacts->currentItem();
+    if (!dragged || !dragged->isSelected())
+        return;
+    const QString name = dragged->text();
+    if (AssignmentNames().contains(name, Qt::CaseSensitive))
+        return;
+    {
+        const QSignalBlocker blocker(cboAssignments);
+        cboAssignments->addItem(name);
+        cboAssignments->setCurrentIndex(-1);
+        cboAssignments->setEditText(name);
+    }
+    AddedByDrop = true;
+    cmdSave_Click();
+}
