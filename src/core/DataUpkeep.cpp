@@ -148,7 +148,7 @@ void PurgeMeetings()
     }
 
     const QDate today = Clock::Today();
-    CompactRecordFile(MeetingsPath, SlipRecord::Length, [&today](const QByteArray& bytes) {
+    CompactRecordFile(MeetingsPath, SlipRecord::Length, [&today](const QByteArray& bytes, qint64) {
         const std::optional<QDate> date = ParseShortDate(SlipRecord::FromBytes(bytes).EventDate);
         // A meeting whose date cannot be read is kept rather than lost.
         if (!date)

@@ -247,10 +247,14 @@ bool ReplaceWithTemp(const QString& path)
 }
 
 bool CompactRecordFile(const QString& path, int recordLength,
-                       const std::function<bool(const QByteArray& record)>& keep)
+                       const std::function<bool(const QByteArray& record, qint64 number)>& keep,
+                       const QString& scratchPath)
 {
     RecordFile source = recordLength == 297 ? GetRecordCount(path) : OpenForRandom(path, recordLength);
-    RecordFile scratch = OpenTempRandom(recordLength);
+    QFile leftover(AppPath(scratchPath));
+    if (leftover.exists())
+        leftover.resize(0);
+    RecordFile scratch = OpenForRandom(scratchPath, recordLength);
     if (!source.IsOpen() || !scratch.IsOpen())
         return false;
 
@@ -259,15 +263,27 @@ bool CompactRecordFile(const QString& path, int recordLength,
     const qint64 count = source.Count();
     for (qint64 n = 1; n <= count && written; ++n) {
         const QByteArray record = source.Read(n);
-        if (keep(record))
+        if (keep(record, n))
             written = scratch.Write(out++, record);
     }
     source.Close();
     scratch.Close();
 
     if (!written) {
-        QFile::remove(AppPath(TemporaryFilePath));
+        QFile::remove(AppPath(scratchPath));
         return false;
     }
-    return ReplaceWithTemp(path);
+    DeleteFile(BackupPathOf(path));
+    return RenameOver(AppPath(scratchPath), AppPath(path));
+}
+
+QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number)
+{
+    QFile file(AppPath(path));
+    QByteArray record(recordLength, '\0');
+    if (number < 1 || !file.open(QIODevice::ReadOnly) || !file.seek((number - 1) * recordLength))
+        return record;
+    const QByteArray bytes = file.read(recordLength);
+    record.replace(0, bytes.size(), bytes);
+    return record;
 }

@@ -96,8 +96,11 @@ bool MakeFolder(const QString& path);
 // The original is replaced by a rename, never deleted first.
 bool ReplaceWithTemp(const QString& path);
 
-// Drops records from a record file: the kept ones, in order, go through the scratch file,
-// which then takes the file's place; the backup copy is removed. A failure leaves the file
-// as it was.
+// Drops records from a record file: the kept ones, in order, go through a scratch file, which
+// then takes the file's place; the backup copy is removed. A failure leaves the file as it was.
 bool CompactRecordFile(const QString& path, int recordLength,
-                       const std::function<bool(const QByteArray& record)>& keep);
+                       const std::function<bool(const QByteArray& record, qint64 number)>& keep,
+                       const QString& scratchPath = TemporaryFilePath);
+
+// Record n of a record file, read without creating the file; zeros where there is none.
+QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number);

@@ -4,6 +4,8 @@
 #include "core/FileAccess.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "accounts/frmCustomer.h"
+#include "core/Routines.h"
 #include "core/frmSetup.h"
 #include "core/frmSplash.h"
 #include "core/frmStartup.h"
@@ -169,13 +171,20 @@ void StartProgram()
         FillTeamLists();
     CheckYearRollover();
     PurgeOldDays();
+    ScreenInstance<frmCustomer>();
     Shared().CurrentDate = Clock::Today();
+}
+
+void RegisterRoutineScreens()
+{
+    RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
 }
 
 bool Main()
 {
     // Screens that load early read the year, so it is known from the first step.
     Shared().CurrentYear = ThisYear();
+    RegisterRoutineScreens();
 
     CreateDataFolders();
     CreateSiblingFolders();

@@ -20,6 +20,8 @@ void InitTimeSlotNames();
 void InitArrays();
 void StartProgram();
 void FillTeamLists();
+// Tells the main menu which screen each of its routines opens.
+void RegisterRoutineScreens();
 
 // Backs up the shared files, unloads every screen newest first and ends the program.
 void EndProgram();

@@ -1,0 +1,300 @@
+#include "accounts/CustomerRecords.h"
+
+#include "core/FileAccess.h"
+#include "core/RecordFile.h"
+#include "platform/Clock.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RegionalFormat.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+const TextField<CustomerRecord> CustomerTextFields[] = {
+    {&CustomerRecord::AccountNo, 0, 20},      {&CustomerRecord::AccountName, 20, 45},
+    {&CustomerRecord::Address1, 65, 35},      {&CustomerRecord::Address2, 100, 25},
+    {&CustomerRecord::City, 125, 25},         {&CustomerRecord::CityCopy, 150, 20},
+    {&CustomerRecord::State, 170, 2},         {&CustomerRecord::Zip, 172, 10},
+    {&CustomerRecord::Zip2, 182, 25},         {&CustomerRecord::Telephone, 207, 13},
+    {&CustomerRecord::Cell, 220, 13},         {&CustomerRecord::FaxEmail, 233, 30},
+    {&CustomerRecord::Title, 263, 10},        {&CustomerRecord::FirstName, 273, 15},
+    {&CustomerRecord::MiddleInitial, 288, 1}, {&CustomerRecord::LastName, 289, 25},
+    {&CustomerRecord::AccountType, 314, 10},
+};
+
+const TextField<ContractRecord> ContractTextFields[] = {
+    {&ContractRecord::ContractField01, 0, 35},   {&ContractRecord::ContractField02, 35, 15},
+    {&ContractRecord::ContractField04, 58, 9},   {&ContractRecord::ContractField05, 67, 40},
+    {&ContractRecord::ContractField11, 129, 20}, {&ContractRecord::ContractField12, 149, 20},
+    {&ContractRecord::ContractField13, 169, 30}, {&ContractRecord::ContractField14, 199, 35},
+    {&ContractRecord::ContractField15, 234, 25}, {&ContractRecord::ContractField16, 259, 20},
+    {&ContractRecord::ContractField17, 279, 2},  {&ContractRecord::ContractField18, 281, 10},
+    {&ContractRecord::ContractField19, 291, 13}, {&ContractRecord::ContractField20, 304, 30},
+    {&ContractRecord::ContractField22, 336, 50},
+};
+
+const TextField<CycleRecord> CycleTextFields[] = {
+    {&CycleRecord::CycleField1, 0, 35},
+    {&CycleRecord::CycleField4, 45, 20},
+};
+
+
+} // namespace
+
+CustomerRecord CustomerRecord::FromBytes(const QByteArray& bytes)
+{
+    CustomerRecord record = DecodeTextRecord(bytes, CustomerTextFields);
+    record.Spare1 = ReadInt16(bytes, 324);
+    record.Spare2 = ReadInt16(bytes, 326);
+    return record;
+}
+
+QByteArray CustomerRecord::ToBytes() const
+{
+    QByteArray bytes = EncodeTextRecord(*this, Length, CustomerTextFields);
+    WriteInt16(bytes, 324, Spare1);
+    WriteInt16(bytes, 326, Spare2);
+    return bytes;
+}
+
+ContractRecord ContractRecord::FromBytes(const QByteArray& bytes)
+{
+    ContractRecord record = DecodeTextRecord(bytes, ContractTextFields);
+    record.ContractField03 = ReadCurrency(bytes, 50);
+    record.ContractField06 = ReadDateValue(bytes, 107);
+    record.ContractField07 = ReadDateValue(bytes, 115);
+    record.ContractField08 = ReadInt16(bytes, 123);
+    record.ContractField09 = ReadInt16(bytes, 125);
+    record.ContractField10 = ReadInt16(bytes, 127);
+    record.ContractField21 = ReadInt16(bytes, 334);
+    return record;
+}
+
+QByteArray ContractRecord::ToBytes() const
+{
+    QByteArray bytes = EncodeTextRecord(*this, Length, ContractTextFields);
+    WriteCurrency(bytes, 50, ContractField03);
+    WriteDateValue(bytes, 107, ContractField06);
+    WriteDateValue(bytes, 115, ContractField07);
+    WriteInt16(bytes, 123, ContractField08);
+    WriteInt16(bytes, 125, ContractField09);
+    WriteInt16(bytes, 127, ContractField10);
+    WriteInt16(bytes, 334, ContractField21);
+    return bytes;
+}
+
+ContractRecord ContractRecord::Defaults()
+{
+    const QDate today = Clock::Today();
+    const double serial = SerialFromDateTime(QDateTime(today, QTime(0, 0)));
+    ContractRecord record;
+    record.ContractField01 = QStringLiteral("None Selected");
+    record.ContractField02 = QStringLiteral("None");
+    record.ContractField03 = 0;
+    record.ContractField04 = RegionalLocale().dayName(today.dayOfWeek(), QLocale::LongFormat);
+    record.ContractField05 = QStringLiteral("None Selected");
+    record.ContractField06 = serial;
+    record.ContractField07 = serial;
+    record.ContractField08 = 0;
+    record.ContractField09 = -1;
+    record.ContractField10 = 0;
+    record.ContractField11 = QStringLiteral("None");
+    record.ContractField21 = 0;
+    return record;
+}
+
+CycleRecord CycleRecord::FromBytes(const QByteArray& bytes)
+{
+    CycleRecord record = DecodeTextRecord(bytes, CycleTextFields);
+    record.CycleField2 = ReadCurrency(bytes, 35);
+    record.CycleField3 = ReadInt16(bytes, 43);
+    record.CycleField5 = ReadInt16(bytes, 65);
+    record.CycleField6 = ReadInt16(bytes, 67);
+    return record;
+}
+
+QByteArray CycleRecord::ToBytes() const
+{
+    QByteArray bytes = EncodeTextRecord(*this, Length, CycleTextFields);
+    WriteCurrency(bytes, 35, CycleField2);
+    WriteInt16(bytes, 43, CycleField3);
+    WriteInt16(bytes, 65, CycleField5);
+    WriteInt16(bytes, 67, CycleField6);
+    return bytes;
+}
+
+CycleRecord CycleRecord::Defaults()
+{
+    CycleRecord record;
+    record.CycleField1 = QStringLiteral("None Selected");
+    record.CycleField6 = -1;
+    return record;
+}
+
+CustomerBuffers& Customers()
+{
+    static CustomerBuffers buffers;
+    return buffers;
+}
+
+CustomerRecord& CustomerRec() { return Customers().CustomerRec; }
+ContractRecord& ContractRec() { return Customers().ContractRec; }
+CycleRecord& CycleRec() { return Customers().CycleRec; }
+
+void ResetCustomerBuffers()
+{
+    Customers() = CustomerBuffers{};
+}
+
+int CustomerCount()
+{
+    return GetFileRecordCount(CustomerDataPath, CustomerRecord::Length);
+}
+
+CustomerRecord ReadCustomer(qint64 number)
+{
+    return CustomerRecord::FromBytes(ReadRecordAt(CustomerDataPath, CustomerRecord::Length, number));
+}
+
+bool WriteCustomer(qint64 number, const CustomerRecord& record)
+{
+    RecordFile file = OpenCustomerFile();
+    return file.Write(number, record.ToBytes());
+}
+
+void ResetBillingRecords()
+{
+    Customers().ContractRec = ContractRecord::Defaults();
+    Customers().CycleRec = CycleRecord::Defaults();
+    Customers().ContractRecNo = 0;
+    Customers().CycleRecNo = 0;
+}
+
+void LoadContractRecord(qint64 number)
+{
+    Customers().ContractRec = ContractRecord::FromBytes(ReadRecordAt(ContractInfoPath, ContractRecord::Length, number));
+    Customers().ContractRecNo = number;
+}
+
+void LoadCycleRecord(qint64 number)
+{
+    Customers().CycleRec = CycleRecord::FromBytes(ReadRecordAt(CycleInfoPath, CycleRecord::Length, number));
+    Customers().CycleRecNo = number;
+}
+
+bool SaveContractRecord(qint64 number)
+{
+    RecordFile file = OpenContractFile();
+    return file.Write(number, Customers().ContractRec.ToBytes());
+}
+
+bool SaveCycleRecord(qint64 number)
+{
+    RecordFile file = OpenCycleFile();
+    return file.Write(number, Customers().CycleRec.ToBytes());
+}
+
+void PrepareBillingRecordsFor(qint64 number)
+{
+    CustomerBuffers& buffers = Customers();
+    if (buffers.ContractRecNo != number
+        && GetFileRecordCount(ContractInfoPath, ContractRecord::Length) >= number)
+        LoadContractRecord(number);
+    if (buffers.CycleRecNo != number && GetFileRecordCount(CycleInfoPath, CycleRecord::Length) >= number)
+        LoadCycleRecord(number);
+}
+
+bool RebuildContractFile(int count)
+{
+    DeleteWithBackup(ContractInfoPath);
+    const QByteArray defaults = ContractRecord::Defaults().ToBytes();
+    RecordFile file = OpenContractFile();
+    bool written = file.IsOpen();
+    for (int n = count; n >= 1 && written; --n)
+        written = file.Write(n, defaults);
+    return written;
+}
+
+bool RebuildCycleFile(int count)
+{
+    DeleteWithBackup(CycleInfoPath);
+    const QByteArray defaults = CycleRecord::Defaults().ToBytes();
+    RecordFile file = OpenCycleFile();
+    bool written = file.IsOpen();
+    for (int n = count; n >= 1 && written; --n)
+        written = file.Write(n, defaults);
+    return written;
+}
+
+bool DeleteCustomer(qint64 number)
+{
+    // The invoicer's file is named by the number on file, never by what the box shows now.
+    const QString storedAccountNo = ReadCustomer(number).AccountNo.trimmed();
+    if (IsSafePathPart(storedAccountNo))
+        DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + storedAccountNo + QStringLiteral(".txt"));
+
+    auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
+    bool done = CompactRecordFile(CustomerDataPath, CustomerRecord::Length, allBut, QStringLiteral("/CUSTOMER.TMP"));
+    if (QFileInfo::exists(AppPath(CycleInfoPath)))
+        done = CompactRecordFile(CycleInfoPath, CycleRecord::Length, allBut, QStringLiteral("/Temp.txt")) && done;
+    if (QFileInfo::exists(AppPath(ContractInfoPath)))
+        done = CompactRecordFile(ContractInfoPath, ContractRecord::Length, allBut, QStringLiteral("/Temp.txt")) && done;
+    return done;
+}
+
+bool IsDuplicateAccount(const QString& accountNo, qint64 exceptRecord)
+{
+    const QString wanted = accountNo.trimmed();
+    const int count = CustomerCount();
+    for (int n = 1; n <= count; ++n)
+        if (n != exceptRecord && ReadCustomer(n).AccountNo.trimmed() == wanted)
+            return true;
+    return false;
+}
+
+AccountLists ReadAccountLists()
+{
+    AccountLists lists;
+    const int count = CustomerCount();
+    for (int n = 1; n <= count; ++n) {
+        const CustomerRecord record = ReadCustomer(n);
+        const QString city = record.City.trimmed();
+        if (!lists.Cities.contains(city, Qt::CaseSensitive))
+            lists.Cities.append(city);
+        const QString text = record.AccountType.trimmed() == BusinessType
+                                 ? record.AccountName.trimmed()
+                                 : record.LastName.trimmed() + QStringLiteral(", ") + record.FirstName.trimmed();
+        lists.Names.append({text, n});
+    }
+    auto byText = [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; };
+    std::stable_sort(lists.Names.begin(), lists.Names.end(),
+                     [&byText](const AccountListEntry& a, const AccountListEntry& b) { return byText(a.Text, b.Text); });
+    std::stable_sort(lists.Cities.begin(), lists.Cities.end(), byText);
+    return lists;
+}
+
+std::optional<int> NavigationTarget(int button, int currentRec, int recordCount)
+{
+    const int n = recordCount;
+    switch (button) {
+    case 0:
+        return 1;
+    case 1:
+        return currentRec >= 2 ? currentRec - 1 : currentRec;
+    case 2:
+        return currentRec >= n ? 1 : currentRec + 1;
+    case 3:
+        return n;
+    case 4:
+    case 5:
+    case 6:
+        if (n < 4)
+            return std::nullopt;
+        return button == 4 ? n / 4 : button == 5 ? n / 4 * 3 : n / 4 * 2;
+    default:
+        return std::nullopt;
+    }
+}
