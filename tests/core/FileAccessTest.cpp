@@ -74,13 +74,14 @@ TEST_F(FileAccessTest, CompactionKeepsOrderClosesGapsAndDropsTheBackup)
     WriteFile("/Backup/ProjectRecords.txt", Records("abcde"));
     WriteFile("/TemporaryFile.txt", Records("zzzzzzzz")); // left behind by a broken run
     EXPECT_TRUE(CompactRecordFile("\\ProjectRecords.txt", 297,
-                                  [](const QByteArray& record) { return record[0] != 'b' && record[0] != 'd'; }));
+                                  [](const QByteArray& record, qint64) { return record[0] != 'b' && record[0] != 'd'; }));
     EXPECT_EQ(ReadFile("/ProjectRecords.txt"), Records("ace"));
     EXPECT_FALSE(Exists("/Backup/ProjectRecords.txt"));
     EXPECT_FALSE(Exists("/TemporaryFile.txt"));
 
     WriteFile("/CycleInfo.txt", Records("abc", 69));
-    EXPECT_TRUE(CompactRecordFile("/CycleInfo.txt", 69, [](const QByteArray&) { return false; }));
+    EXPECT_TRUE(CompactRecordFile("/CycleInfo.txt", 69, [](const QByteArray&, qint64) { return false; }, "/Temp.txt"));
+    EXPECT_FALSE(Exists("/Temp.txt"));
     EXPECT_TRUE(Exists("/CycleInfo.txt"));
     EXPECT_TRUE(ReadFile("/CycleInfo.txt").isEmpty());
 }
