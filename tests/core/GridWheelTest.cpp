@@ -1,0 +1,87 @@
+#include "core/GridWheel.h"
+
+#include "platform/FlexGrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Up = 120;
+constexpr int Down = -120;
+
+TEST(WheelTopRowTest, PagesByTheRowsThatFitAndStaysInsideTheGrid)
+{
+    struct Case {
+        double height, rowHeight;
+        int top, rows, rotation, expected;
+    };
+    const Case cases[] = {
+        // 3,000 twips of 240-twip rows: a page of 12.
+        {3000, 240, 5, 100, Up, 1},   {3000, 240, 20, 100, Up, 8},  {3000, 240, 5, 100, Down, 17},
+        {3000, 240, 5, 18, Down, 17}, {3000, 240, 5, 15, Down, 14}, {3000, 240, 5, 100, 0, 17},
+        // 1,200 twips hold 5 rows; a page is at least 10.
+        {1200, 240, 1, 100, Down, 11}, {1200, 240, 25, 100, Up, 15},
+        // An 8-row grid: never past the last data row.
+        {3000, 240, 1, 8, Down, 7},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WheelTopRow(c.height, c.rowHeight, c.top, c.rows, c.rotation), c.expected)
+            << c.height << "/" << c.rowHeight << " top " << c.top << " rows " << c.rows << " rotation " << c.rotation;
+
+    // Rows of no height: still a row inside the grid.
+    const int down = WheelTopRow(3000, 0, 5, 100, Down);
+    EXPECT_TRUE(down >= 1 && down <= 99) << down;
+    EXPECT_EQ(WheelTopRow(0, 0, 1, 1, Down), 1);
+}
+
+void Wheel(QWidget* target, int rotation)
+{
+    QWheelEvent event(QPointF(5, 5), QPointF(target->mapToGlobal(QPoint(5, 5))), QPoint(), QPoint(0, rotation),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST(GridWheelTest, WheelAnywhereOnTheHookedScreenPagesItsGridUntilReleased)
+{
+    // A screen with a button and a 200-row grid 3,000 twips high with rows of 240 twips.
+    QWidget screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* button = new QPushButton("Other control", &screen);
+    layout->addWidget(button);
+    auto* grid = new FlexGrid(&screen);
+    grid->SetCols(2);
+    grid->SetRows(200);
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(16);
+    grid->setFixedHeight(200);
+    layout->addWidget(grid);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    ASSERT_EQ(grid->HeightTwips(), 3000);
+    ASSERT_EQ(grid->RowHeightTwips(1), 240);
+    grid->SetTopRow(5);
+    ASSERT_EQ(grid->TopRow(), 5);
+
+    HookFlexGrid(&screen, grid);
+    Wheel(button, Down);
+    EXPECT_EQ(grid->TopRow(), 17);
+    Wheel(button, Up);
+    EXPECT_EQ(grid->TopRow(), 5);
+    // Over the grid itself the wheel pages too, instead of the grid's own few rows.
+    Wheel(grid->viewport(), Down);
+    EXPECT_EQ(grid->TopRow(), 17);
+
+    UnhookFlexGrid();
+    EXPECT_EQ(HookedGrid(), nullptr);
+    Wheel(button, Down);
+    EXPECT_EQ(grid->TopRow(), 17);
+}
+
+} // namespace
