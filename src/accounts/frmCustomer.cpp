@@ -1,5 +1,6 @@
 #include "accounts/frmCustomer.h"
 
+#include "accounts/ContactFiles.h"
 #include "accounts/CustomerRecords.h"
 #include "core/FileAccess.h"
 #include "core/GridWheel.h"
@@ -66,6 +67,13 @@ frmCustomer::frmCustomer()
     QMenu* files = menuBar->addMenu(QStringLiteral("Files"));
     mnuAdd = files->addAction(QStringLiteral("Add a New Customer"));
     mnuDelete = files->addAction(QStringLiteral("DELETE This customer"));
+    mnuPrint = files->addAction(QStringLiteral("View Customer List"));
+    mnuAux = files->addAction(QStringLiteral("Toggle Data Screen"));
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    columns->addLayout(left, 3);
+    layout->addLayout(columns, 1);
 
     auto* grid = new QGridLayout;
     int row = 0;
@@ -170,7 +178,7 @@ frmCustomer::frmCustomer()
     txtCustomer[7] = NewBox(this, 30, QStringLiteral("Enter any additional info here"));
     grid->addWidget(txtCustomer[7], row++, 1, 1, 2);
     grid->setColumnStretch(1, 1);
-    layout->addLayout(grid);
+    left->addLayout(grid);
 
     auto* navigation = new QHBoxLayout;
     const QString navCaptions[7] = {QStringLiteral("|<<"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral(">>|"),
@@ -190,15 +198,16 @@ frmCustomer::frmCustomer()
     for (int i : {4, 6, 5})
         navigation->addWidget(cmdNav[size_t(i)]);
     navigation->addStretch();
-    layout->addLayout(navigation);
+    left->addLayout(navigation);
 
-    auto* find = new QHBoxLayout;
+    auto* find = new QGridLayout;
+    Command1[0] = new QPushButton(QStringLiteral("&Search by Criteria,such as Street Address"), this);
     Command1[1] = new QPushButton(QStringLiteral("&Find Account in Name List Alphbetically"), this);
     Command1[2] = new QPushButton(QStringLiteral("Select from &Account List"), this);
-    find->addWidget(Command1[1]);
-    find->addWidget(Command1[2]);
-    find->addStretch();
-    layout->addLayout(find);
+    Command1[3] = new QPushButton(QStringLiteral("&Locate Account in Name List "), this);
+    for (int i = 0; i < 4; ++i)
+        find->addWidget(Command1[size_t(i)], i / 2, i % 2);
+    left->addLayout(find);
 
     auto* buttons = new QHBoxLayout;
     cmdNew = new QPushButton(QStringLiteral("Add New Customer"), this);
@@ -209,8 +218,10 @@ frmCustomer::frmCustomer()
     buttons->addWidget(cmdCustomer);
     buttons->addStretch();
     buttons->addWidget(cmdExit);
-    layout->addLayout(buttons);
-    layout->addStretch();
+    left->addLayout(buttons);
+    left->addWidget(BuildSearchFrames());
+    left->addStretch();
+    columns->addWidget(BuildAuxFrame(), 2);
 
     for (TextBox* box : {txtCustomer[0], txtCustomer[6], txtAdd3, txtAdd4})
         box->SetKeyFilter([box](int key) { return CheckKeyEntry(key, box); });
@@ -220,8 +231,11 @@ frmCustomer::frmCustomer()
 
     for (int i = 0; i < 7; ++i)
         connect(cmdNav[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdNav_Click(i); });
-    for (int i : {1, 2})
+    for (int i = 0; i < 4; ++i)
         connect(Command1[size_t(i)], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    ConnectSearch();
+    ConnectAux();
+    connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
     connect(cmdAcctType, &QPushButton::clicked, this, [this] { cmdAcctType_Click(); });
     connect(cmdNew, &QPushButton::clicked, this, [this] { cmdNew_Click(); });
     connect(cmdCustomer, &QPushButton::clicked, this, [this] { cmdCustomer_Click(); });
@@ -230,7 +244,7 @@ frmCustomer::frmCustomer()
     connect(mnuDelete, &QAction::triggered, this, [this] { mnuDelete_Click(); });
     connect(cboAccounts, &QComboBox::activated, this, [this](int index) { cboAccounts_Click(index); });
     connect(cboAccounts, &QComboBox::editTextChanged, this, [this](const QString& text) { cboAccounts_Change(text); });
-    resize(700, 520);
+    resize(760, 560);
 }
 
 int frmCustomer::USAStyle() const
@@ -243,17 +257,15 @@ void frmCustomer::Form_Load()
     CurrentRec = 1;
     cboTitle->addItems(Titles);
     SetComboText(cboTitle, QString());
-    if (FileExists(QStringLiteral("/StatesList.txt"))) {
-        TextInput states = OpenForInput(QStringLiteral("/StatesList.txt"));
-        for (int i = 0; i < 50 && !states.AtEnd(); ++i)
-            cboStates->addItem(states.ReadItem().Text());
-    }
+    cboStates->addItems(ReadStatesList());
     SetComboText(cboStates, QString());
 }
 
 void frmCustomer::Form_Activate()
 {
+    HookFlexGrid(this, fgCustomersFound);
     ResetBillingRecords();
+    LoadAuxHeadings();
     ClearCustomerFields();
     lbLType->setText(BusinessType);
     cmdAcctType_Click();
@@ -355,6 +367,7 @@ void frmCustomer::LoadCustomer()
         txtCustomer[0]->setFocus();
         txtCustomer[1]->setText(JoinNameParts(record.Title, record.FirstName, record.MiddleInitial, record.LastName));
     }
+    LoadAuxData();
     LoadContractRecord(CurrentRec);
     LoadCycleRecord(CurrentRec);
 }
@@ -588,6 +601,7 @@ void frmCustomer::EnableRecordMenus(bool enabled)
 {
     mnuAdd->setEnabled(enabled);
     mnuDelete->setEnabled(enabled);
+    mnuAux->setEnabled(enabled);
 }
 
 bool frmCustomer::CheckDuplicateAccount(const QString& accountNo)
@@ -663,9 +677,26 @@ void frmCustomer::cmdNav_Click(int Index)
 void frmCustomer::Command1_Click(int Index)
 {
     switch (Index) {
+    case 0:
+        ShowTypeLayout();
+        SaveCustomer();
+        if (!RecordValid)
+            return;
+        fraCustomersFound->hide();
+        fraSearch->show();
+        txtSearchfor->clear();
+        txtSearchfor->setFocus();
+        break;
+    case 3:
+        ShowTypeLayout();
+        fraSearch->hide();
+        mnuPrint_Click();
+        break;
     case 1:
         if (cboAccounts->count() < 1)
             return;
+        fraSearch->hide();
+        fraCustomersFound->hide();
         nameBoxes_->hide();
         individualBoxes_->hide();
         SetComboText(cboAccounts, QString());
@@ -675,6 +706,8 @@ void frmCustomer::Command1_Click(int Index)
         break;
     case 2:
         ShowTypeLayout();
+        fraSearch->hide();
+        fraCustomersFound->hide();
         break;
     default:
         break;
@@ -743,6 +776,7 @@ void frmCustomer::mnuAdd_Click()
         return;
     cmdCustomer->show();
     ResetBillingRecords();
+    mnuAux->setEnabled(false);
     mnuDelete->setEnabled(false);
     mnuAdd->setEnabled(false);
 }

@@ -3,9 +3,16 @@
 #include "platform/Screen.h"
 
 #include <array>
+#include <optional>
 
+class FlexGrid;
+class MultiLineTextBox;
+class PictureBox;
 class QAction;
+class QCheckBox;
 class QComboBox;
+class QMenu;
+class QRadioButton;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -55,6 +62,28 @@ public:
     void txtAccountNo_LostFocus();
     void txtName_LostFocus();
 
+    // Search and the customer list.
+    void SearchCustomers(int option, const QString& searchText);
+    void AddFoundCustomer(int row, const struct FoundCustomer& found);
+    void optSearch_Click(int Index);
+    void cmdStartSearch_Click();
+    void cmdClearSearch_Click();
+    void cmdHideSearch_Click();
+    void cmdRetry_Click();
+    void mnuPrint_Click();
+    void mnuSelect_Click();
+    void fgCustomersFound_MouseUp();
+
+    // The six free-text boxes of the account shown.
+    void LoadAuxHeadings();
+    void LoadAuxData();
+    void SaveAuxData();
+    void mnuAux_Click();
+    void cmdSaveAux_Click(int Index);
+    void lblClear_Click(int Index);
+    void txtAux_DblClick(int Index);
+    QString AuxAccountLine() const;
+
     // Boxes by index; index 4 does not exist.
     std::array<TextBox*, 12> txtCustomer{};
     TextBox* txtAdd3 = nullptr;
@@ -75,6 +104,34 @@ public:
     QPushButton* cmdExit = nullptr;
     QAction* mnuAdd = nullptr;
     QAction* mnuDelete = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuAux = nullptr;
+
+    QGroupBox* fraSearch = nullptr;
+    TextBox* txtSearchfor = nullptr;
+    std::array<QRadioButton*, 9> optSearch{};
+    QPushButton* cmdStartSearch = nullptr;
+    QPushButton* cmdClearSearch = nullptr;
+    QPushButton* cmdHideSearch = nullptr;
+    QGroupBox* fraCustomersFound = nullptr;
+    FlexGrid* fgCustomersFound = nullptr;
+    QPushButton* cmdRetry = nullptr;
+    QPushButton* cmdPrintCustomers = nullptr;
+    QMenu* mnupopup = nullptr;
+    QAction* mnuSelect = nullptr;
+
+    QGroupBox* fraAux = nullptr;
+    std::array<TextBox*, 6> txtHeading{};
+    std::array<MultiLineTextBox*, 6> txtAux{};
+    std::array<PictureBox*, 6> lblClear{};
+    QLabel* lblAccount = nullptr;
+    QCheckBox* ckSaveAux = nullptr;
+    // 0 save headings, 2 close, 3 reload, 4 hide the large window, 5 clear it, 6 reload it,
+    // 7 next account, 8 previous account; there is no 1.
+    std::array<QPushButton*, 9> cmdSaveAux{};
+    QGroupBox* fraBig = nullptr;
+    MultiLineTextBox* txtBig = nullptr;
+    QLabel* lblEditing = nullptr;
 
 protected:
     void Form_Load() override;
@@ -97,6 +154,15 @@ private:
     void ApplyAddressStyle();
     void EnableRecordMenus(bool enabled);
 
+    QWidget* BuildSearchFrames();
+    QWidget* BuildAuxFrame();
+    void ConnectSearch();
+    void ConnectAux();
+    // The account the free-text boxes belong to, when its number can name a folder; the user
+    // is told once when it cannot.
+    std::optional<QString> AuxAccount();
+
+    bool auxRefusalShown_ = false;
     QWidget* nameBoxes_ = nullptr;
     QWidget* individualBoxes_ = nullptr;
     QWidget* nameList_ = nullptr;

@@ -4,6 +4,7 @@
 #include "core/FileAccess.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "accounts/frmContacts.h"
 #include "accounts/frmCustomer.h"
 #include "core/Routines.h"
 #include "core/frmSetup.h"
@@ -177,6 +178,7 @@ void StartProgram()
 
 void RegisterRoutineScreens()
 {
+    RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
 }
 

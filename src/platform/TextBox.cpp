@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QValidator>
 
 namespace {
@@ -68,4 +69,37 @@ void TextBox::keyPressEvent(QKeyEvent* event)
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+}
+
+void MultiLineTextBox::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.at(0).isPrint() && !FitsCodePage(typed)) {
+        MsgBox(QStringLiteral("This character, (%1) cannot be stored").arg(typed), MsgButtons::OkOnly,
+               MsgIcon::None, QStringLiteral("Invalid Key entry"));
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void MultiLineTextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+void MultiLineTextBox::insertFromMimeData(const QMimeData* source)
+{
+    // Pasted text keeps only what the data files can hold.
+    QString text = source->text();
+    for (QChar& c : text)
+        if (!FitsCodePage(QString(c)) && c != QLatin1Char('\n'))
+            c = QLatin1Char('?');
+    insertPlainText(text);
 }

@@ -28,3 +28,21 @@ private:
     int maxLength_ = 0;
     std::function<int(int)> keyFilter_;
 };
+
+#include <QPlainTextEdit>
+
+// A text box of several lines, with the same code-page rule as TextBox; it tells of a
+// double-click.
+class MultiLineTextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit MultiLineTextBox(QWidget* parent = nullptr);
+
+signals:
+    void doubleClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+};

@@ -1,0 +1,62 @@
+#include "accounts/AuxData.h"
+
+#include "core/FileAccess.h"
+#include "platform/CodePage.h"
+#include "platform/ProgramFolder.h"
+
+#include <QFile>
+
+QStringList ReadAuxHeadings()
+{
+    QStringList headings;
+    if (!FileExists(AuxHeadingsPath))
+        return headings;
+    TextInput input = OpenForInput(AuxHeadingsPath);
+    while (headings.size() < AuxBoxCount && !input.AtEnd())
+        headings.append(input.ReadLine());
+    return headings;
+}
+
+bool SaveAuxHeadings(const QStringList& headings)
+{
+    DeleteFile(BackupPathOf(AuxHeadingsPath));
+    TextOutput output = OpenForOutput(AuxHeadingsPath);
+    for (const QString& heading : headings)
+        output.WritePlainLine(heading);
+    return output.Close();
+}
+
+QString AuxDataPath(const QString& accountNo, int box)
+{
+    return QStringLiteral("/AuxFiles/%1/AuxFile%2/Data.txt").arg(accountNo).arg(box);
+}
+
+QString ReadAuxBox(const QString& accountNo, int box)
+{
+    QFile file(AppPath(AuxDataPath(accountNo, box)));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray bytes = file.readAll();
+    if (bytes.endsWith("\r\n"))
+        bytes.chop(2);
+    else if (bytes.endsWith('\n') || bytes.endsWith('\r'))
+        bytes.chop(1);
+    QString text = FromCodePage(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+bool WriteAuxBox(const QString& accountNo, int box, const QString& text)
+{
+    const QString account = QStringLiteral("/AuxFiles/") + accountNo;
+    const QString folder = account + QStringLiteral("/AuxFile") + QString::number(box);
+    if (!MakeFolder(QStringLiteral("/AuxFiles")) || !MakeFolder(account) || !MakeFolder(folder))
+        return false;
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    TextOutput output = OpenForOutput(AuxDataPath(accountNo, box));
+    output.WritePlainLine(lines);
+    return output.Close();
+}

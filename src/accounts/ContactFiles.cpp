@@ -1,0 +1,113 @@
+#include "accounts/ContactFiles.h"
+
+#include "core/FileAccess.h"
+#include "platform/ProgramFolder.h"
+
+#include <QLocale>
+
+#include <filesystem>
+
+int ContactFileCount()
+{
+    return GetFileRecordCount(VendorDataPath, ContactRecord::Length);
+}
+
+ContactRecord ReadContact(qint64 number)
+{
+    return ContactRecord::FromBytes(ReadRecordAt(VendorDataPath, ContactRecord::Length, number));
+}
+
+bool WriteContact(qint64 number, const ContactRecord& record)
+{
+    RecordFile file = OpenForRandom(VendorDataPath, ContactRecord::Length);
+    return file.Write(number, record.ToBytes());
+}
+
+bool RenameDataFile(const QString& oldName, const QString& newName)
+{
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(AppPath(oldName).toStdU16String()),
+                            std::filesystem::path(AppPath(newName).toStdU16String()), error);
+    return !error;
+}
+
+bool DeleteContactRecord(qint64 number)
+{
+    const QString scratch = QStringLiteral("/Contact.TMP");
+    DeleteFile(scratch);
+    const int count = ContactFileCount();
+    bool written = true;
+    {
+        RecordFile copy = OpenForRandom(scratch, ContactRecord::Length);
+        written = copy.IsOpen();
+        qint64 out = 1;
+        for (qint64 n = 1; n <= count && written; ++n)
+            if (n != number)
+                written = copy.Write(out++, ReadRecordAt(VendorDataPath, ContactRecord::Length, n));
+    }
+    // The old file is replaced by the rename, never deleted first; its backup copy stays.
+    if (!written || !RenameDataFile(scratch, VendorDataPath)) {
+        DeleteFile(scratch);
+        return false;
+    }
+    return true;
+}
+
+QString ContactSearchField(const ContactRecord& record, int option)
+{
+    switch (option) {
+    case ContactByName:
+        return record.VendorName;
+    case ContactByStreet:
+        return record.Address1;
+    case ContactByAptOrBox:
+        return record.Address2;
+    case ContactByCity:
+        return record.City;
+    case ContactByState:
+        return record.State;
+    case ContactByZip:
+        return record.Zip;
+    case ContactByTelephone:
+        return record.Telephone;
+    case ContactByCategory:
+        return record.Category;
+    default:
+        return QString();
+    }
+}
+
+QList<int> SearchContactRecords(int option, const QString& searchText)
+{
+    QList<int> hits;
+    const QString wanted = searchText.trimmed().toUpper();
+    const int count = ContactFileCount();
+    for (int n = 1; n <= count; ++n)
+        if (option == AllContacts || ContactSearchField(ReadContact(n), option).trimmed().toUpper().contains(wanted))
+            hits.append(n);
+    return hits;
+}
+
+bool GenericAscending(const QString& a, const QString& b)
+{
+    bool aNumber = false;
+    bool bNumber = false;
+    const double aValue = QLocale::c().toDouble(a.trimmed(), &aNumber);
+    const double bValue = QLocale::c().toDouble(b.trimmed(), &bNumber);
+    if (aNumber && bNumber)
+        return aValue < bValue;
+    if (aNumber != bNumber)
+        return aNumber;
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+}
+
+QStringList ReadStatesList()
+{
+    QStringList states;
+    if (!FileExists(QStringLiteral("/StatesList.txt")))
+        return states;
+    TextInput input = OpenForInput(QStringLiteral("/StatesList.txt"));
+    while (states.size() < 50 && !input.AtEnd())
+        states.append(input.ReadItem().Text());
+    return states;
+}
