@@ -64,15 +64,22 @@ private:
     std::vector<std::pair<QString, QString>> done_;
 };
 
+// A later team moves down by one; the deleted team's own bookings keep no team, so they are
+// not taken for the next team's.
 QString RenumberedTeam(const QString& team, int deletedTeam)
 {
     bool ok = false;
     const int number = team.trimmed().toInt(&ok);
-    return ok && number > deletedTeam ? QString::number(number - 1) : team;
+    if (!ok)
+        return team;
+    if (number == deletedTeam)
+        return QString();
+    return number > deletedTeam ? QString::number(number - 1) : team;
 }
 
-void RenumberProjectFiles(int deletedTeam)
+QStringList RenumberProjectFiles(int deletedTeam)
 {
+    QStringList failed;
     const QStringList names = QDir(AppPath(ProjectsFolder)).entryList({QStringLiteral("*.txt")}, QDir::Files);
     for (const QString& name : names) {
         const QString path = ProjectsFolder + QLatin1Char('/') + name;
@@ -87,16 +94,18 @@ void RenumberProjectFiles(int deletedTeam)
                 changed = true;
             }
         }
-        if (changed)
-            WriteProjectFile(path, *project);
+        if (changed && !WriteProjectFile(path, *project))
+            failed.append(NormalizeRelativePath(path));
     }
     LoadedProjects().ProjectsLoaded = false;
+    return failed;
 }
 
-void RenumberEventRecords(int deletedTeam)
+bool RenumberEventRecords(int deletedTeam)
 {
     if (!FileExists(ProjectRecordsPath))
-        return;
+        return true;
+    bool written = true;
     RecordFile records = OpenForRandom(ProjectRecordsPath, SlipRecord::Length);
     const qint64 count = records.Count();
     for (qint64 n = 1; n <= count; ++n) {
@@ -104,9 +113,17 @@ void RenumberEventRecords(int deletedTeam)
         const QString renumbered = RenumberedTeam(record.TeamNo, deletedTeam);
         if (renumbered != record.TeamNo) {
             record.TeamNo = renumbered;
-            records.Write(n, record.ToBytes());
+            written = records.Write(n, record.ToBytes()) && written;
         }
     }
+    return written;
+}
+
+TeamDeletion Refused(const QString& problem)
+{
+    TeamDeletion deletion;
+    deletion.Problem = problem;
+    return deletion;
 }
 
 } // namespace
@@ -127,7 +144,7 @@ int OpenMilestonesOfTeam(int teamNo)
         if (!project)
             continue;
         for (const MilestoneRecord& milestone : project->Milestones)
-            if (milestone.Status != StatusCompleted && milestone.Team.trimmed() == QString::number(teamNo))
+            if (milestone.Status != StatusCompleted && milestone.Team.trimmed().toInt() == teamNo)
                 ++open;
     }
     return open;
@@ -148,11 +165,11 @@ TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& rem
         const QString aside = year + QLatin1Char('/') + parkedName;
         if (QDir(AppPath(aside)).exists() && !QDir(AppPath(aside)).removeRecursively()) {
             moves.Undo();
-            return {false, NormalizeRelativePath(aside)};
+            return Refused(NormalizeRelativePath(aside));
         }
         if (!moves.Move(folder, aside)) {
             moves.Undo();
-            return {false, NormalizeRelativePath(folder)};
+            return Refused(NormalizeRelativePath(folder));
         }
         parked.append(aside);
     }
@@ -163,22 +180,31 @@ TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& rem
                 continue;
             if (!moves.Move(folder, TeamFolderIn(year, team - 1))) {
                 moves.Undo();
-                return {false, NormalizeRelativePath(folder)};
+                return Refused(NormalizeRelativePath(folder));
             }
         }
     }
 
+    // The deleted team's days go before the list changes, so that a folder that will not go
+    // leaves the teams as they were.
+    for (const QString& aside : parked) {
+        if (!QDir(AppPath(aside)).removeRecursively()) {
+            moves.Undo();
+            return Refused(NormalizeRelativePath(aside));
+        }
+    }
     if (!SaveAssignments(remainingNames)) {
         moves.Undo();
-        return {false, AssignmentsPath};
+        return Refused(AssignmentsPath);
     }
 
-    // The deleted team's days go; a folder that will not go is harmless under its new name.
-    for (const QString& aside : parked)
-        QDir(AppPath(aside)).removeRecursively();
-    RenumberProjectFiles(teamNo);
-    RenumberEventRecords(teamNo);
-    return {true, QString()};
+    QStringList notRenumbered = RenumberProjectFiles(teamNo);
+    if (!RenumberEventRecords(teamNo))
+        notRenumbered.append(ProjectRecordsPath);
+    TeamDeletion deletion;
+    deletion.Done = true;
+    deletion.NotRenumbered = notRenumbered;
+    return deletion;
 }
 
 QStringList LoadSubContractorNames()

@@ -16,13 +16,16 @@ int OpenMilestonesOfTeam(int teamNo);
 
 struct TeamDeletion {
     bool Done = false;
-    // What went wrong, for the user, when nothing was changed.
+    // The folder or file that stopped the deletion; the teams were left as they were.
     QString Problem;
+    // Files whose team numbers could not be brought in line after the deletion.
+    QStringList NotRenumbered;
 };
 
 // Deletes team `teamNo` of `teamCountBefore` teams: writes the remaining names as the new team
-// list and renumbers the folders, project files and event records. The folders are renamed
-// first, so that a folder that cannot be renamed leaves everything as it was.
+// list and renumbers the folders, project files and event records (the deleted team's own
+// bookings are left without a team). The folder work comes first, so that a folder that cannot
+// be renamed or removed leaves everything as it was.
 TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& remainingNames);
 
 // The names of the sub-contractors of the contact file, in file order.

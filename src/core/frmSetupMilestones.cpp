@@ -35,6 +35,16 @@ QLabel* BoldLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// Writes the catalogue and tells the user when it could not be written.
+bool SaveCatalogue(const QStringList& names)
+{
+    if (SaveCharacteristics(names))
+        return true;
+    MsgBox(QStringLiteral("The Milestone list could not be saved.\nCheck that the program folder may be written to."),
+           MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+    return false;
+}
+
 // The entry chosen in an editable list: its position while the box shows that entry's text.
 int SelectedEntry(const QComboBox* list)
 {
@@ -265,8 +275,8 @@ void frmSetup::cmdAddMilestone_Click()
         cboMilestones->setCurrentIndex(-1);
         cboMilestones->setEditText(QString());
     }
-    SaveCharacteristics(MilestoneNames());
-    ReloadCharacteristics();
+    if (SaveCatalogue(MilestoneNames()))
+        ReloadCharacteristics();
     cboMilestones->setFocus();
 }
 
@@ -299,8 +309,8 @@ void frmSetup::cmdDeleteMilestone_Click()
     s.TplName = QStringList{QString()} + MilestoneNames();
     DemensionCharacteristics();
     if (cboMilestones->count() > 0) {
-        SaveCharacteristics(MilestoneNames());
-        ReloadCharacteristics();
+        if (SaveCatalogue(MilestoneNames()))
+            ReloadCharacteristics();
         cboMilestones->setFocus();
     } else if (s.AlarmsOn) {
         Beep();
@@ -359,7 +369,8 @@ void frmSetup::cmdSaveMilestones_Click()
             Beep();
         return;
     }
-    SaveCharacteristics(MilestoneNames());
+    if (!SaveCatalogue(MilestoneNames()))
+        return;
     ReloadCharacteristics();
     cboMilestones->setCurrentIndex(0);
 }
@@ -431,9 +442,8 @@ void frmSetup::cmdCharContinue_Click()
         CurrentEntry = EntriesDone + 1;
         StoreCharacteristics();
         // The catalogue is written at once, so nothing set here is lost if the program ends.
-        if (!SaveCharacteristics(MilestoneNames()))
-            MsgBox(QStringLiteral("The Milestone Characteristics could not be saved.\nCheck that the program folder may be written to."),
-                   MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+        if (!SaveCatalogue(MilestoneNames()))
+            return;
         MsgBox(QStringLiteral("The Milestone Characteristics have been Created"));
         FillMilestoneGrid();
         tabSetup->setCurrentIndex(HelpTab);

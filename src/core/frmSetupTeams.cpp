@@ -110,7 +110,12 @@ QWidget* frmSetup::BuildAssignmentsTab()
 
 void frmSetup::ConnectTeams()
 {
+    // A choice by the user counts even when it is the entry already current.
     connect(cboAssignments, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            cboAssignments_Click(index);
+    });
+    connect(cboAssignments, &QComboBox::activated, this, [this](int index) {
         if (index >= 0)
             cboAssignments_Click(index);
     });
@@ -244,11 +249,15 @@ void frmSetup::cmdDelete_Click()
     remaining.removeAt(position);
     const TeamDeletion deletion = PurgeFolder(DeletedTeamNo, countBefore, remaining);
     if (!deletion.Done) {
-        MsgBox(QStringLiteral("%1 could not be deleted:\n%2 could not be changed.\nNothing was changed.")
+        MsgBox(QStringLiteral("%1 could not be deleted:\n%2 could not be changed.\nThe Assignments were not changed.")
                    .arg(name, deletion.Problem),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
         return;
     }
+    if (!deletion.NotRenumbered.isEmpty())
+        MsgBox(QStringLiteral("%1 was deleted, but the Assignment numbers in these files could not be updated:\n%2")
+                   .arg(name, deletion.NotRenumbered.join(QLatin1Char('\n'))),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
     ReadAssignments();
     FillTeamLists();
     cboAssignments->setFocus();

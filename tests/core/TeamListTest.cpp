@@ -1,0 +1,377 @@
+#include "core/DataUpkeep.h"
+#include "core/QtPrinters.h"
+#include "core/SharedState.h"
+#include "core/frmSetup.h"
+#include "projects/LoadedProjects.h"
+#include "scheduling/EventRecords.h"
+#include "scheduling/ProjectFile.h"
+#include "scheduling/SlipRecord.h"
+#include "support/ScreenFixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+#ifdef __linux__
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Sets or clears the flag that keeps a file from being deleted even by its owner; false where
+// the file system or the user cannot.
+bool SetImmutable(const QString& path, bool on)
+{
+#ifdef __linux__
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    int flags = 0;
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(on);
+    return false;
+#endif
+}
+
+// Day folders of the running year, the next year and the backup mirror.
+const QStringList DayRoots{"/2026", "/2027", "/Backup/2026"};
+const QByteArray ABC = "\"A\"\r\n\"B\"\r\n\"C\"\r\n";
+
+class TeamListTest : public ScreenFixture {
+protected:
+    void SetUp() override
+    {
+        ScreenFixture::SetUp();
+        Shared().CurrentYear = QStringLiteral("2026");
+        ResetLoadedProjects();
+    }
+    void TearDown() override
+    {
+        // Whatever was made undeletable, wherever it was moved to, can go again.
+        QDirIterator it(FullPath("/"), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            SetImmutable(it.next(), false);
+        ScreenFixture::TearDown();
+        ResetLoadedProjects();
+    }
+
+    // The team list file, read into TeamNames as start-up does, then the screen.
+    frmSetup& LoadWithTeams(const QByteArray& assignto)
+    {
+        WriteFile(AssignmentsPath, assignto);
+        ReadAssignments();
+        return ScreenInstance<frmSetup>();
+    }
+
+    // One day file per team and root, holding the team's letter and the root.
+    void WriteDayFiles(const QStringList& letters, const QStringList& roots = DayRoots)
+    {
+        for (const QString& root : roots)
+            for (int team = 1; team <= letters.size(); ++team)
+                WriteFile(root + QStringLiteral("/Team# %1/70.txt").arg(team), (letters[team - 1] + root).toUtf8());
+    }
+
+    QByteArray Day(const QString& root, int team) const
+    {
+        return ReadFile(root + QStringLiteral("/Team# %1/70.txt").arg(team));
+    }
+
+    QStringList Entries(const QString& folder) const
+    {
+        return QDir(FullPath(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    // The user picks an entry from the drop-down, as the list itself reports it.
+    static void Select(frmSetup& setup, int index)
+    {
+        setup.cboAssignments->setCurrentIndex(index);
+        emit setup.cboAssignments->activated(index);
+    }
+
+    static void Type(frmSetup& setup, const QString& text)
+    {
+        setup.cboAssignments->setEditText(text);
+        setup.cmdSave_Click();
+    }
+
+    // After a refused delete: the list, its file and every day folder as they were.
+    void ExpectNothingChanged(frmSetup& setup)
+    {
+        EXPECT_EQ(Script().Shown().size(), 1);
+        EXPECT_EQ(Script().Shown().value(0).Title, "Delete Assignment");
+        EXPECT_EQ(ReadFile(AssignmentsPath), ABC);
+        EXPECT_EQ(setup.AssignmentNames(), (QStringList{"A", "B", "C"}));
+        for (const QString& root : {QStringLiteral("/2026"), QStringLiteral("/Backup/2026")})
+            for (int team = 1; team <= 3; ++team)
+                EXPECT_EQ(Day(root, team), (QString(QChar('A' + team - 1)) + root).toUtf8()) << root.toStdString();
+    }
+
+    static MilestoneRecord Milestone(const QString& team, const QString& status = StatusScheduled)
+    {
+        MilestoneRecord m;
+        m.MilestoneName = QStringLiteral("Framing");
+        m.ScheduledDate = QDate(2026, 4, 1);
+        m.Team = team;
+        m.Status = status;
+        return m;
+    }
+
+    QStringList WriteProject(const QString& projectNo, const QList<MilestoneRecord>& milestones)
+    {
+        ProjectData project;
+        project.Header.ProjectNo = projectNo;
+        project.Header.MilestoneCount = qint16(milestones.size());
+        project.Milestones = milestones;
+        MakeFolders(ProjectsFolder);
+        EXPECT_TRUE(WriteProjectFile(ProjectFilePath(projectNo), project));
+        return TeamsOf(projectNo);
+    }
+
+    static QStringList TeamsOf(const QString& projectNo)
+    {
+        QStringList teams;
+        if (const std::optional<ProjectData> project = ReadProjectFile(ProjectFilePath(projectNo)))
+            for (const MilestoneRecord& m : project->Milestones)
+                teams.append(m.Team);
+        return teams;
+    }
+
+    // 297-byte event records whose team field (offset 20, width 2) holds the given numbers.
+    static QByteArray EventRecords(const QList<QByteArray>& teams)
+    {
+        QByteArray bytes;
+        for (const QByteArray& team : teams) {
+            QByteArray record(SlipRecord::Length, ' ');
+            record.replace(0, 6, "PROJEC");
+            record.replace(20, team.size(), team);
+            record.replace(52, 7, "Framing");
+            bytes += record;
+        }
+        return bytes;
+    }
+};
+
+TEST_F(TeamListTest, TypedNamesUpToFortyThenOnlyDrops)
+{
+    frmSetup& setup = LoadWithTeams("\"Crew 1\"\r\n");
+    Type(setup, QString());
+    Type(setup, QStringLiteral("Crew 1"));
+    EXPECT_EQ(setup.cboAssignments->currentText(), "");
+    EXPECT_EQ(ReadFile(AssignmentsPath), "\"Crew 1\"\r\n");
+    EXPECT_TRUE(Script().Shown().isEmpty());
+
+    Type(setup, QStringLiteral("crew 1"));
+    EXPECT_EQ(ReadFile(AssignmentsPath), "\"Crew 1\"\r\n\"crew 1\"\r\n");
+    EXPECT_EQ(Shared().TeamNames, (QStringList{"populated", "Crew 1", "crew 1"}));
+    EXPECT_TRUE(IsFolder("/2026/Team# 2"));
+
+    for (int i = 3; i <= 40; ++i)
+        Type(setup, QStringLiteral("Crew %1").arg(i));
+    EXPECT_EQ(Shared().TeamCount(), 40);
+    EXPECT_EQ(Script().Beeps(), 0);
+    Type(setup, QStringLiteral("Crew 41"));
+    EXPECT_EQ(Script().Beeps(), 1);
+    EXPECT_EQ(setup.cboAssignments->count(), 40);
+    EXPECT_FALSE(IsFolder("/2026/Team# 41"));
+
+    // A drop needs a chosen contact, and is not held to forty.
+    setup.lstContacts->addItems({"Bob's Framing", "Carl Electric"});
+    setup.cboAssignments_DragDrop();
+    EXPECT_EQ(setup.cboAssignments->count(), 40);
+    setup.lstContacts->setCurrentRow(1);
+    setup.cboAssignments_DragDrop();
+    EXPECT_EQ(Shared().TeamNames.value(41), "Carl Electric");
+    EXPECT_TRUE(ReadFile(AssignmentsPath).endsWith("\"Crew 40\"\r\n\"Carl Electric\"\r\n"));
+    EXPECT_TRUE(IsFolder("/2026/Team# 41"));
+    setup.cboAssignments_DragDrop();
+    EXPECT_EQ(setup.cboAssignments->count(), 41);
+    EXPECT_EQ(Script().Beeps(), 1);
+}
+
+TEST_F(TeamListTest, DeletingATeamRenumbersEveryYearAndTheBackup)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    WriteDayFiles({"A", "B", "C"});
+    // Team 2 has no folder next year.
+    ASSERT_TRUE(QDir(FullPath("/2027/Team# 2")).removeRecursively());
+    LoadedProjects().ProjectsLoaded = true;
+
+    Select(setup, 0);
+    setup.cmdDelete_Click();
+    EXPECT_TRUE(Script().Shown().isEmpty());
+    EXPECT_EQ(ReadFile(AssignmentsPath), "\"B\"\r\n\"C\"\r\n");
+    EXPECT_EQ(Shared().TeamNames, (QStringList{"populated", "B", "C"}));
+    for (const QString& root : {QStringLiteral("/2026"), QStringLiteral("/Backup/2026")}) {
+        EXPECT_EQ(Entries(root), (QStringList{"Team# 1", "Team# 2"})) << root.toStdString();
+        EXPECT_EQ(Day(root, 1), ("B" + root).toUtf8());
+        EXPECT_EQ(Day(root, 2), ("C" + root).toUtf8());
+    }
+    EXPECT_EQ(Entries("/2027"), QStringList{"Team# 2"});
+    EXPECT_EQ(Day("/2027", 2), "C/2027");
+    EXPECT_FALSE(LoadedProjects().ProjectsLoaded);
+
+    // Down to the only team, then none.
+    Select(setup, 1);
+    setup.cmdDelete_Click();
+    Select(setup, 0);
+    setup.cmdDelete_Click();
+    EXPECT_EQ(ReadFile(AssignmentsPath), "");
+    EXPECT_EQ(setup.cboAssignments->count(), 0);
+    for (const QString& root : DayRoots)
+        EXPECT_EQ(Entries(root), QStringList()) << root.toStdString();
+}
+
+TEST_F(TeamListTest, AFolderThatCannotBeRenamedLeavesEverythingAsItWas)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    WriteDayFiles({"A", "B", "C"});
+    // A file where team 3's folder of next year has to go.
+    ASSERT_TRUE(QDir(FullPath("/2027/Team# 2")).removeRecursively());
+    WriteFile("/2027/Team# 2", "blocker");
+    const QStringList teams = WriteProject("P1", {Milestone("3")});
+    WriteFile(ProjectRecordsPath, EventRecords({"3 "}));
+
+    Select(setup, 0);
+    Script().Queue(MsgAnswer::Ok);
+    setup.cmdDelete_Click();
+    ExpectNothingChanged(setup);
+    EXPECT_EQ(Entries("/2027"), (QStringList{"Team# 1", "Team# 2", "Team# 3"}));
+    EXPECT_EQ(Day("/2027", 1), "A/2027");
+    EXPECT_EQ(Day("/2027", 3), "C/2027");
+    EXPECT_EQ(TeamsOf("P1"), teams);
+    EXPECT_EQ(ReadFile(ProjectRecordsPath), EventRecords({"3 "}));
+}
+
+TEST_F(TeamListTest, AFolderThatCannotBeRemovedLeavesTheListAsItWas)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    WriteDayFiles({"A", "B", "C"});
+    if (!SetImmutable(FullPath("/2026/Team# 1/70.txt"), true))
+        GTEST_SKIP() << "files cannot be made undeletable here";
+
+    Select(setup, 0);
+    Script().Queue(MsgAnswer::Ok);
+    setup.cmdDelete_Click();
+    ExpectNothingChanged(setup);
+}
+
+TEST_F(TeamListTest, ProjectFilesAndProjectRecordsFollowTheRenumbering)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    WriteDayFiles({"A", "B", "C"}, {"/2026", "/Backup/2026"});
+    WriteProject("P1", {Milestone("1", StatusCompleted), Milestone("2"), Milestone("3"), Milestone("")});
+    WriteProject("P2", {Milestone("2"), Milestone("3", StatusCompleted)});
+    WriteFile(ProjectRecordsPath, EventRecords({"1 ", "2 ", "3 ", "  "}));
+    WriteFile(SlipsPath, EventRecords({"2 ", "3 "}));
+    WriteFile(MeetingsPath, EventRecords({"3 "}));
+
+    // Team 2 still has work to do in both projects.
+    Select(setup, 1);
+    Script().Queue(MsgAnswer::Ok);
+    setup.cmdDelete_Click();
+    ExpectNothingChanged(setup);
+    EXPECT_TRUE(Script().Shown().value(0).Prompt.contains("2 Milestone")) << Script().Shown().value(0).Prompt.toStdString();
+    EXPECT_EQ(TeamsOf("P2"), (QStringList{"2", "3"}));
+
+    Select(setup, 0);
+    setup.cmdDelete_Click();
+    EXPECT_EQ(ReadFile(AssignmentsPath), "\"B\"\r\n\"C\"\r\n");
+    // The deleted team's finished work keeps no team rather than passing to the next one.
+    EXPECT_EQ(TeamsOf("P1"), (QStringList{"", "1", "2", ""}));
+    EXPECT_EQ(TeamsOf("P2"), (QStringList{"1", "2"}));
+    EXPECT_EQ(ReadFile(ProjectRecordsPath), EventRecords({"  ", "1 ", "2 ", "  "}));
+    EXPECT_EQ(ReadFile(SlipsPath), EventRecords({"2 ", "3 "}));
+    EXPECT_EQ(ReadFile(MeetingsPath), EventRecords({"3 "}));
+}
+
+TEST_F(TeamListTest, RenameAndDeleteActOnTheChosenEntry)
+{
+    frmSetup& setup = LoadWithTeams("\"A\"\r\n\"B\"\r\n\"A\"\r\n\"C\"\r\n");
+    WriteDayFiles({"A", "B", "A2", "C"}, {"/2026"});
+
+    // The chosen entry goes, not the first one with its name.
+    Select(setup, 2);
+    setup.cmdDelete_Click();
+    EXPECT_EQ(ReadFile(AssignmentsPath), ABC);
+    EXPECT_EQ(Day("/2026", 1), "A/2026");
+    EXPECT_EQ(Day("/2026", 3), "C/2026");
+
+    // Nothing is chosen now: neither rename button does anything.
+    EXPECT_FALSE(setup.cmdChange[4]->isEnabled());
+    EXPECT_FALSE(setup.cmdDelete->isEnabled());
+    setup.cboAssignments->setEditText(QStringLiteral("Z"));
+    setup.cmdChange_Click(4);
+    setup.cmdChange_Click(0);
+    EXPECT_EQ(ReadFile(AssignmentsPath), ABC);
+
+    // Typed text with nothing chosen deletes the first entry of that name.
+    setup.cboAssignments->setEditText(QStringLiteral("B"));
+    setup.cmdDelete_Click();
+    EXPECT_EQ(ReadFile(AssignmentsPath), "\"A\"\r\n\"C\"\r\n");
+
+    // Team 2 may take team 1's name; both keep their numbers and days.
+    Select(setup, 1);
+    setup.cboAssignments->setEditText(QStringLiteral("A"));
+    setup.cmdChange_Click(4);
+    EXPECT_EQ(ReadFile(AssignmentsPath), "\"A\"\r\n\"A\"\r\n");
+    EXPECT_EQ(Day("/2026", 2), "C/2026");
+    EXPECT_FALSE(setup.cmdChange[4]->isEnabled());
+    EXPECT_EQ(setup.cboAssignments->currentText(), "");
+}
+
+TEST_F(TeamListTest, ChoosingTheSameEntryAfterLeavingTheTabEnablesRenameAndDelete)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    Select(setup, 1);
+    setup.tabSetup->setCurrentIndex(frmSetup::MilestonesTab);
+    setup.tabSetup->setCurrentIndex(frmSetup::AssignmentsTab);
+    EXPECT_FALSE(setup.cmdDelete->isEnabled());
+
+    Select(setup, 1);
+    EXPECT_TRUE(setup.cmdChange[4]->isEnabled());
+    EXPECT_TRUE(setup.cmdDelete->isEnabled());
+}
+
+TEST_F(TeamListTest, SubContractorsComeFromTheContactFile)
+{
+    frmSetup& setup = LoadWithTeams("");
+    auto contact = [](const QByteArray& name, const QByteArray& category) {
+        QByteArray record(235, ' ');
+        record.replace(0, 6, "AC-100");
+        record.replace(20, name.size(), name);
+        record.replace(185, category.size(), category);
+        record.replace(205, 8, "Jim Hall");
+        return record;
+    };
+    WriteFile("/VendorData.txt", contact("Acme Supply", "Supplier") + contact("Dana Roofing", "Sub-Contractors"));
+    setup.LoadSubContractors();
+    EXPECT_EQ(setup.lstContacts->count(), 0);
+    EXPECT_TRUE(setup.fraContacts->isHidden());
+
+    WriteFile("/VendorData.txt", contact("Acme Supply", "Supplier") + contact("Bob's Framing", "Sub-Contractor")
+                                     + contact("Carl Electric", "  Sub-Contractor")
+                                     + contact("Dana Roofing", "Sub-Contractors")
+                                     + contact("Eve Plumbing", "sub-contractor")
+                                     + contact("Fitzgerald & Sons Concrete Inc", "Sub-Contractor"));
+    setup.LoadSubContractors();
+    QStringList names;
+    for (int i = 0; i < setup.lstContacts->count(); ++i)
+        names.append(setup.lstContacts->item(i)->text());
+    EXPECT_EQ(names, (QStringList{"Bob's Framing", "Carl Electric", "Fitzgerald & Sons Concrete Inc"}));
+    EXPECT_FALSE(setup.fraContacts->isHidden());
+}
+
+} // namespace
