@@ -200,11 +200,22 @@ bool SaveCycleRecord(qint64 number)
 void PrepareBillingRecordsFor(qint64 number)
 {
     CustomerBuffers& buffers = Customers();
-    if (buffers.ContractRecNo != number
-        && GetFileRecordCount(ContractInfoPath, ContractRecord::Length) >= number)
-        LoadContractRecord(number);
-    if (buffers.CycleRecNo != number && GetFileRecordCount(CycleInfoPath, CycleRecord::Length) >= number)
-        LoadCycleRecord(number);
+    if (buffers.ContractRecNo != number) {
+        if (GetFileRecordCount(ContractInfoPath, ContractRecord::Length) >= number) {
+            LoadContractRecord(number);
+        } else {
+            buffers.ContractRec = ContractRecord::Defaults();
+            buffers.ContractRecNo = 0;
+        }
+    }
+    if (buffers.CycleRecNo != number) {
+        if (GetFileRecordCount(CycleInfoPath, CycleRecord::Length) >= number) {
+            LoadCycleRecord(number);
+        } else {
+            buffers.CycleRec = CycleRecord::Defaults();
+            buffers.CycleRecNo = 0;
+        }
+    }
 }
 
 bool RebuildContractFile(int count)
@@ -233,15 +244,17 @@ bool DeleteCustomer(qint64 number)
 {
     // The invoicer's file is named by the number on file, never by what the box shows now.
     const QString storedAccountNo = ReadCustomer(number).AccountNo.trimmed();
-    if (IsSafePathPart(storedAccountNo))
-        DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + storedAccountNo + QStringLiteral(".txt"));
 
     auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
-    bool done = CompactRecordFile(CustomerDataPath, CustomerRecord::Length, allBut, QStringLiteral("/CUSTOMER.TMP"));
-    if (QFileInfo::exists(AppPath(CycleInfoPath)))
+    if (!CompactRecordFile(CustomerDataPath, CustomerRecord::Length, allBut, QStringLiteral("/CUSTOMER.TMP")))
+        return false;
+    bool done = true;
+    if (FileExists(CycleInfoPath))
         done = CompactRecordFile(CycleInfoPath, CycleRecord::Length, allBut, QStringLiteral("/Temp.txt")) && done;
-    if (QFileInfo::exists(AppPath(ContractInfoPath)))
+    if (FileExists(ContractInfoPath))
         done = CompactRecordFile(ContractInfoPath, ContractRecord::Length, allBut, QStringLiteral("/Temp.txt")) && done;
+    if (IsSafePathPart(storedAccountNo))
+        DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + storedAccountNo + QStringLiteral(".txt"));
     return done;
 }
 

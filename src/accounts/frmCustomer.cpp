@@ -464,12 +464,20 @@ bool frmCustomer::IsNewRecord() const
     return CurrentRec > CustomerCount();
 }
 
-void frmCustomer::NewCustomer()
+bool frmCustomer::IsBlankRecord() const
+{
+    for (int i : {0, 1, 2, 3, 7, 8, 10, 11})
+        if (!txtCustomer[size_t(i)]->text().trimmed().isEmpty())
+            return false;
+    return txtAdd3->text().trimmed().isEmpty() && txtAdd4->text().trimmed().isEmpty();
+}
+
+bool frmCustomer::NewCustomer()
 {
     if (HasSomethingToSave()) {
         SaveCustomer();
         if (!RecordValid)
-            return;
+            return false;
     }
     RecordCount = CustomerCount();
     CurrentRec = RecordCount + 1;
@@ -486,6 +494,7 @@ void frmCustomer::NewCustomer()
     PrefillFromBusiness();
     txtCustomer[6]->clear();
     txtCustomer[0]->setFocus();
+    return true;
 }
 
 void frmCustomer::PrefillFromBusiness()
@@ -499,9 +508,14 @@ void frmCustomer::ShowEmptyFile(bool tellUser)
 {
     RecordCount = 0;
     CurrentRec = 1;
+    // Nothing of a customer shown before may pass to the first new one.
+    CustomerRec() = CustomerRecord{};
+    ResetBillingRecords();
     EnableNavButtons(false);
     EnableFindButtons(false);
     ClearCustomerFields();
+    SetComboText(cboTitle, QString());
+    SetAccountType(IndividualType);
     PrefillFromBusiness();
     txtCustomer[6]->setText(Settings().BusinessPhone.left(7) + QLatin1Char('-'));
     txtCustomer[0]->setFocus();
@@ -771,8 +785,7 @@ void frmCustomer::cmdNew_Click()
 
 void frmCustomer::mnuAdd_Click()
 {
-    NewCustomer();
-    if (!RecordValid)
+    if (!NewCustomer())
         return;
     cmdCustomer->show();
     ResetBillingRecords();
@@ -798,7 +811,7 @@ void frmCustomer::cmdCustomer_Click()
 void frmCustomer::cmdExit_Click()
 {
     // A new customer with nothing typed in is no customer to save.
-    if (!(IsNewRecord() && !HasSomethingToSave())) {
+    if (!(IsNewRecord() && IsBlankRecord())) {
         SaveCustomer();
         if (!RecordValid)
             return;

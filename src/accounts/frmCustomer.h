@@ -36,7 +36,8 @@ public:
 
     void LoadCustomer();
     void SaveCustomer();
-    void NewCustomer();
+    // Opens a new record at the end of the file; false when the record shown could not be saved.
+    bool NewCustomer();
     void ClearCustomerFields();
     void SetAccountType(const QString& type);
     QString BuildAccountName(bool business) const;
@@ -151,6 +152,9 @@ private:
     bool HasSomethingToSave() const;
     // True when the record shown is not on file yet.
     bool IsNewRecord() const;
+    // True when none of the boxes the user fills in holds anything (the prefilled city, state,
+    // postal code and telephone aside).
+    bool IsBlankRecord() const;
     void ApplyAddressStyle();
     void EnableRecordMenus(bool enabled);
 

@@ -1,0 +1,316 @@
+#include "accounts/frmCustomer.h"
+
+#include "accounts/CustomerRecords.h"
+#include "core/QtPrinters.h"
+#include "core/Settings.h"
+#include "core/frmStartup.h"
+#include "platform/TextBox.h"
+#include "support/CustomerFiles.h"
+#include "support/ScreenFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+namespace {
+
+class CustomerScreenTest : public ScreenFixture {
+protected:
+    void SetUp() override
+    {
+        ScreenFixture::SetUp();
+        ResetCustomerBuffers();
+        Settings().BusinessCity = "Springfield";
+        Settings().BusinessState = "IL";
+        Settings().BusinessZip = "62701";
+        Settings().BusinessPhone = "217-555-0100";
+    }
+    void TearDown() override
+    {
+        ScreenFixture::TearDown();
+        ResetCustomerBuffers();
+    }
+
+    static frmCustomer& ShowScreen()
+    {
+        frmCustomer& screen = ScreenInstance<frmCustomer>();
+        screen.Show();
+        return screen;
+    }
+
+    // The screen on a folder without customers, its three boxes answered.
+    frmCustomer& ShowOnEmptyFolder()
+    {
+        for (int i = 0; i < 3; ++i)
+            Script().Queue(MsgAnswer::Ok);
+        return ShowScreen();
+    }
+
+    static void TypeIndividual(frmCustomer& screen, const QString& accountNo, const QString& first, const QString& last)
+    {
+        QTest::keyClicks(screen.txtCustomer[0], accountNo);
+        QTest::keyClicks(screen.txtCustomer[8], first);
+        QTest::keyClicks(screen.txtCustomer[10], last);
+    }
+
+    void ExpectNoCustomerFiles() const
+    {
+        for (const char* path : {"/CustomerData.txt", "/ContractInfo.txt", "/CycleInfo.txt"})
+            EXPECT_FALSE(Exists(path)) << path;
+    }
+
+    QByteArray AllFiles() const
+    {
+        return ReadFile("/CustomerData.txt") + "|" + ReadFile("/ContractInfo.txt") + "|" + ReadFile("/CycleInfo.txt");
+    }
+
+    QStringList Titles()
+    {
+        QStringList titles;
+        for (const ShownMessage& box : Script().Shown())
+            titles << box.Title;
+        return titles;
+    }
+};
+
+TEST_F(CustomerScreenTest, EmptyFolderOffersAFirstCustomerAndCreatesNoFile)
+{
+    Live().AddressStyle = UsaStyleAddress;
+    frmCustomer& screen = ShowOnEmptyFolder();
+    ASSERT_EQ(Titles(), QStringList({"Create Customers", "No Customer File Found", "No Customer File Found"}));
+    EXPECT_EQ(Script().Shown()[0].Prompt, "Your Customer File is Empty\nCreate your First Customer Now");
+    ExpectNoCustomerFiles();
+    EXPECT_EQ(QStringList({screen.cboCity->currentText(), screen.cboStates->currentText(),
+                           screen.txtCustomer[5]->text(), screen.txtCustomer[6]->text()}),
+              QStringList({"Springfield", "IL", "62701", "217-555-"}));
+    EXPECT_FALSE(screen.cmdNav[2]->isEnabled() || screen.mnuDelete->isEnabled());
+
+    // The first customer, typed straight in and saved, is record 1 of all three files.
+    TypeIndividual(screen, "C1", "John", "Smith");
+    screen.SaveCustomer();
+    ASSERT_EQ(screen.RecordValid, -1);
+    EXPECT_EQ(ReadFile("/ContractInfo.txt") + ReadFile("/CycleInfo.txt"),
+              ContractRecord::Defaults().ToBytes() + CycleRecord::Defaults().ToBytes());
+    const CustomerRecord saved = ReadCustomer(1);
+    EXPECT_EQ(ReadFile("/CustomerData.txt"), saved.ToBytes());
+    EXPECT_EQ(QStringList({saved.AccountNo, saved.FirstName, saved.LastName, saved.AccountType, saved.City,
+                           saved.State, saved.Zip2, saved.Telephone}),
+              QStringList({"C1", "John", "Smith", "Individual", "Springfield", "IL", "62701", "217-555-"}));
+    EXPECT_EQ(screen.DisplayName, "John Smith");
+    EXPECT_EQ(screen.RecordCount, 1);
+
+    // A customer added afterwards goes after it, not over it.
+    screen.cmdNew->click();
+    TypeIndividual(screen, "C2", "Ann", "Jones");
+    screen.SaveCustomer();
+    EXPECT_EQ(CustomerMarks(), QStringList({"C1  ", "C2  "}));
+}
+
+TEST_F(CustomerScreenTest, TwoNewIndividualsInARowAreBothKeptWithoutAGap)
+{
+    frmCustomer& screen = ShowOnEmptyFolder();
+    screen.cmdNew->click();
+    TypeIndividual(screen, "C1", "John", "Smith");
+    screen.cmdNew->click(); // saves the first
+    EXPECT_EQ(screen.CurrentRec, 2);
+    TypeIndividual(screen, "C2", "Ann", "Jones");
+    screen.SaveCustomer();
+    EXPECT_EQ(CustomerMarks(), QStringList({"C1  ", "C2  "}));
+    EXPECT_EQ(ReadFile("/ContractInfo.txt"), ContractRecord::Defaults().ToBytes().repeated(2));
+    EXPECT_EQ(Script().Shown().size(), 3); // no validation message on the way
+}
+
+TEST_F(CustomerScreenTest, ActivationRebuildsMissingBillingFilesForEveryCustomer)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), "", "Ann", "Jones");
+    QFile::remove(FullPath("/ContractInfo.txt"));
+    QFile::remove(FullPath("/CycleInfo.txt"));
+    QByteArray states;
+    for (int i = 1; i <= 60; ++i)
+        states += "\"S" + QByteArray::number(i) + "\"\r\n";
+    WriteFile("/StatesList.txt", states);
+    Script().Queue(MsgAnswer::Ok);
+    frmCustomer& screen = ShowScreen();
+
+    EXPECT_EQ(Titles(), QStringList({"Building Billing Info"}));
+    EXPECT_EQ(ReadFile("/ContractInfo.txt"), ContractRecord::Defaults().ToBytes().repeated(3));
+    EXPECT_EQ(ReadFile("/CycleInfo.txt"), CycleRecord::Defaults().ToBytes().repeated(3));
+    EXPECT_EQ(screen.cboStates->count(), 50);
+    EXPECT_EQ(screen.cboStates->itemText(49), "S50");
+}
+
+TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
+{
+    SeedCustomer(1, "A1", "Acme Builders");
+    SeedCustomer(2, "A2", "", "Ann", "Jones");
+    frmCustomer& screen = ShowScreen();
+    const QByteArray before = AllFiles();
+
+    const struct {
+        int record, box;
+        QString text, shown; // the box's new text; the title, or the prompt of an untitled box
+    } cases[] = {
+        {1, 1, "", "The Account Name Cannot be Blank"},
+        {2, 10, "", "Enter Account 1st and Last Name"},
+        {2, 8, "", "Enter Account 1st and Last Name"},
+        {2, 0, "A1 ", "Duplicate Account Number"},
+        {1, 0, "../x", "Invalid Account Number"},
+        {1, 0, "12/3", "Invalid Account Number"},
+        {1, 0, "..\\x", "Invalid Account Number"},
+        {1, 0, "  ", "Invalid Account Number"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString() + " " + c.shown.toStdString());
+        screen.CurrentRec = c.record;
+        screen.LoadCustomer();
+        screen.txtCustomer[size_t(c.box)]->setText(c.text);
+        Script().Queue(MsgAnswer::Ok);
+        screen.SaveCustomer();
+        EXPECT_EQ(screen.RecordValid, 0);
+        const ShownMessage& box = Script().Shown().last();
+        EXPECT_EQ(box.Title.contains("Account") ? box.Title : box.Prompt, c.shown);
+        EXPECT_EQ(AllFiles(), before);
+    }
+    EXPECT_EQ(Script().Shown().size(), std::size(cases));
+    EXPECT_EQ(Script().Shown()[3].Prompt, "The Account Number has been duplicated\nEnter a different Number");
+
+}
+
+TEST_F(CustomerScreenTest, SavesKeepEachCustomersBillingRecords)
+{
+    SeedCustomer(1, "A1", "Acme Builders");
+    SeedCustomer(2, "A2", "Best Roofing");
+    frmCustomer& screen = ShowScreen();
+
+    // A refused save, then an add with nothing to save yet: the new record opens as any other.
+    screen.txtCustomer[1]->clear();
+    Script().Queue(MsgAnswer::Ok);
+    screen.cmdNav[2]->click(); // "The Account Name Cannot be Blank"
+    ASSERT_EQ(screen.RecordValid, 0);
+    screen.cmdNew->click();
+    EXPECT_EQ(screen.CurrentRec, 3);
+    EXPECT_FALSE(screen.cmdCustomer->isHidden());
+    TypeIndividual(screen, "A3", "Bob", "Brown");
+    screen.SaveCustomer();
+    // Default billing records, not those of customer 1 that the buffers held from its load.
+    EXPECT_EQ(CustomerMarks(), QStringList({"A1 C1 Y1", "A2 C2 Y2", "A3  "}));
+
+    screen.cmdNav[0]->click();
+    screen.txtCustomer[1]->setText("Acme Builders");
+    screen.cmdNav[4]->click(); // fewer than four customers: saves and stays, twice
+    screen.cmdNav[6]->click();
+    EXPECT_EQ(screen.CurrentRec, 1);
+    EXPECT_EQ(CustomerMarks(), QStringList({"A1 C1 Y1", "A2 C2 Y2", "A3  "}));
+}
+
+TEST_F(CustomerScreenTest, CancellingAnAddKeepsTheCountOfTheFile)
+{
+    frmCustomer& screen = ShowOnEmptyFolder();
+    screen.cmdNew->click();
+    EXPECT_FALSE(screen.cmdCustomer->isHidden());
+    screen.cmdCustomer->click();
+    EXPECT_EQ(screen.RecordCount, 0);
+    EXPECT_TRUE(screen.cmdCustomer->isHidden());
+    ExpectNoCustomerFiles();
+
+    // A new customer already written by a navigation button stays counted after a cancel.
+    TypeIndividual(screen, "C1", "John", "Smith");
+    screen.cmdNew->click();
+    TypeIndividual(screen, "C2", "Ann", "Jones");
+    screen.cmdNav[0]->click();
+    screen.cmdCustomer->click();
+    EXPECT_EQ(screen.RecordCount, 2);
+    EXPECT_EQ(screen.txtCustomer[0]->text(), "C1");
+}
+
+TEST_F(CustomerScreenTest, InternationalAddressKeepsLinesThreeAndFour)
+{
+    frmCustomer& screen = ShowOnEmptyFolder();
+    TypeIndividual(screen, "C1", "John", "Smith");
+    screen.txtCustomer[5]->setText(" AB1 2CD");
+    screen.txtAdd3->setText("Leeds");
+    screen.txtAdd4->setText("West Yorkshire");
+    screen.SaveCustomer();
+    ASSERT_EQ(screen.RecordValid, -1);
+    const QByteArray record = ReadFile("/CustomerData.txt");
+    EXPECT_EQ(record.mid(125, 25).trimmed(), "Leeds");
+    EXPECT_EQ(record.mid(170, 12), "   AB1 2CD  "); // no state, the postal code as typed
+    EXPECT_EQ(record.mid(182, 25).trimmed(), "West Yorkshire");
+
+    CustomerRecord noZip = ReadCustomer(1);
+    noZip.AccountNo = "C2";
+    noZip.Zip = "";
+    noZip.Zip2 = "Z9 9ZZ";
+    ASSERT_TRUE(WriteCustomer(2, noZip));
+    screen.CurrentRec = 2;
+    screen.LoadCustomer();
+    EXPECT_EQ(screen.txtCustomer[5]->text(), "Z9 9ZZ");
+    EXPECT_EQ(screen.txtAdd4->text(), "Z9 9ZZ");
+    EXPECT_EQ(screen.txtAdd3->text(), "Leeds");
+
+    Live().AddressStyle = UsaStyleAddress; // the style is read when it is needed
+    EXPECT_EQ(screen.USAStyle(), -1);
+}
+
+TEST_F(CustomerScreenTest, NameListCompletesTypedTextButNotADeletion)
+{
+    SeedCustomer(1, "A1", "", "John", "Smith");
+    SeedCustomer(2, "A2", "", "Ann", "Jones");
+    frmCustomer& screen = ShowScreen();
+    screen.Command1[1]->click();
+    QLineEdit* edit = screen.cboAccounts->lineEdit();
+
+    QTest::keyClicks(edit, "sm");
+    EXPECT_EQ(edit->text(), "smith, John");
+    EXPECT_EQ(edit->selectedText(), "ith, John");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "sm");
+    EXPECT_FALSE(edit->hasSelectedText());
+    QTest::keyClick(edit, Qt::Key_I);
+    EXPECT_EQ(edit->text(), "smith, John");
+    EXPECT_EQ(edit->selectedText(), "th, John");
+}
+
+TEST_F(CustomerScreenTest, DeletingTheOnlyCustomerShowsTheEmptyFile)
+{
+    SeedCustomer(1, "A1", "", "John", "Smith");
+    WriteFile("/TIActiveAccounts/A1.txt", "x");
+    frmCustomer& screen = ShowScreen();
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    screen.mnuDelete_Click();
+
+    EXPECT_EQ(Script().Shown().first().Prompt, "Delete this Customer");
+    EXPECT_EQ(Script().Shown().first().Buttons, MsgButtons::YesNo);
+    EXPECT_EQ(AllFiles(), "||");
+    EXPECT_FALSE(Exists("/TIActiveAccounts/A1.txt"));
+    EXPECT_EQ(screen.RecordCount, 0);
+    EXPECT_FALSE(screen.cmdNav[0]->isEnabled() || screen.mnuDelete->isEnabled());
+    EXPECT_EQ(screen.txtCustomer[0]->text() + screen.txtCustomer[6]->text(), "217-555-");
+    EXPECT_EQ(CustomerRec().AccountNo, ""); // the deleted customer is no longer the one shown
+
+    // The next customer takes record 1.
+    TypeIndividual(screen, "C9", "Ann", "Jones");
+    screen.SaveCustomer();
+    EXPECT_EQ(CustomerMarks(), QStringList({"C9  "}));
+}
+
+TEST_F(CustomerScreenTest, ExitFromABlankNewRecordLeavesWithoutSaving)
+{
+    SeedCustomer(1, "A1", "", "John", "Smith");
+    frmCustomer& screen = ShowScreen();
+    screen.cmdNew->click();
+    const QByteArray before = AllFiles();
+    screen.cmdExit->click();
+
+    EXPECT_TRUE(Script().Shown().isEmpty());
+    EXPECT_FALSE(IsScreenLoaded<frmCustomer>());
+    EXPECT_TRUE(ScreenInstance<frmStartup>().isVisible());
+    EXPECT_EQ(AllFiles(), before);
+}
+
+} // namespace
