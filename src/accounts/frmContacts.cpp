@@ -2,6 +2,8 @@
 
 #include "accounts/ContactFiles.h"
 #include "accounts/CustomerRecords.h"
+#include "accounts/Reports.h"
+#include "core/Printing.h"
 #include "core/FileAccess.h"
 #include "core/GridWheel.h"
 #include "core/Settings.h"
@@ -165,8 +167,7 @@ frmContacts::frmContacts()
     auto* foundButtons = new QHBoxLayout;
     foundButtons->addStretch();
     cmdPrintContacts = new QPushButton(QStringLiteral("&Print"), fraContactsFound);
-    // The contact report comes with the printing of reports.
-    cmdPrintContacts->setEnabled(false);
+    cmdPrintContacts->setToolTip(QStringLiteral("Prints the Contact List"));
     cmdRetry = new QPushButton(QStringLiteral("&Hide"), fraContactsFound);
     foundButtons->addWidget(cmdPrintContacts);
     foundButtons->addWidget(cmdRetry);
@@ -213,6 +214,7 @@ frmContacts::frmContacts()
     connect(cmdClearSearch, &QPushButton::clicked, this, [this] { cmdClearSearch_Click(); });
     connect(cmdReturn, &QPushButton::clicked, this, [this] { cmdReturn_Click(); });
     connect(cmdRetry, &QPushButton::clicked, this, [this] { cmdRetry_Click(); });
+    connect(cmdPrintContacts, &QPushButton::clicked, this, [this] { cmdPrintContacts_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
     connect(mnuView, &QAction::triggered, this, [this] { mnuView_Click(); });
     connect(mnuAdd, &QAction::triggered, this, [this] { mnuAdd_Click(); });
@@ -653,4 +655,16 @@ void frmContacts::cmdExit_Click()
     Hide();
     fraSearch->hide();
     ScreenInstance<frmStartup>().Show();
+}
+
+void frmContacts::cmdPrintContacts_Click()
+{
+    if (MsgBox(QStringLiteral("Click Yes to print a Contact Report"), MsgButtons::YesNo, MsgIcon::Question,
+               QStringLiteral("Contact Report"))
+        != MsgAnswer::Yes)
+        return;
+    RunPrintJob(QStringLiteral("The Contact List will not be Printed"), [] {
+        SetupPrinter(QStringLiteral("Landscape"), 1);
+        PrintContactReport();
+    });
 }

@@ -49,6 +49,7 @@ public:
     void cmdVendorList_Click(int Index);
     void cmdExit_Click();
     void txtName_LostFocus();
+    void cmdPrintContacts_Click();
 
     // Boxes by index; there is no box 7.
     std::array<TextBox*, 10> txtContact{};

@@ -74,6 +74,7 @@ public:
     void mnuPrint_Click();
     void mnuSelect_Click();
     void fgCustomersFound_MouseUp();
+    void cmdPrintCustomers_Click();
 
     // The six free-text boxes of the account shown.
     void LoadAuxHeadings();

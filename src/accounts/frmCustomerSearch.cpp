@@ -3,6 +3,8 @@
 
 #include "accounts/CustomerRecords.h"
 #include "accounts/CustomerSearch.h"
+#include "accounts/Reports.h"
+#include "core/Printing.h"
 #include "core/FileAccess.h"
 #include "core/GridWheel.h"
 #include "core/Settings.h"
@@ -91,8 +93,7 @@ QWidget* frmCustomer::BuildSearchFrames()
     hints->addStretch();
     cmdRetry = new QPushButton(QStringLiteral("&Close/Retry"), fraCustomersFound);
     cmdPrintCustomers = new QPushButton(QStringLiteral("&Print"), fraCustomersFound);
-    // The customer report comes with the printing of reports.
-    cmdPrintCustomers->setEnabled(false);
+    cmdPrintCustomers->setToolTip(QStringLiteral("Prints the Customer Data"));
     hints->addWidget(cmdPrintCustomers);
     hints->addWidget(cmdRetry);
     found->addLayout(hints);
@@ -115,6 +116,7 @@ void frmCustomer::ConnectSearch()
     connect(cmdClearSearch, &QPushButton::clicked, this, [this] { cmdClearSearch_Click(); });
     connect(cmdHideSearch, &QPushButton::clicked, this, [this] { cmdHideSearch_Click(); });
     connect(cmdRetry, &QPushButton::clicked, this, [this] { cmdRetry_Click(); });
+    connect(cmdPrintCustomers, &QPushButton::clicked, this, [this] { cmdPrintCustomers_Click(); });
     connect(mnuSelect, &QAction::triggered, this, [this] { mnuSelect_Click(); });
     fgCustomersFound->viewport()->installEventFilter(new MouseUpWatcher(this, [this] { fgCustomersFound_MouseUp(); }));
 }
@@ -243,4 +245,17 @@ void frmCustomer::cmdRetry_Click()
 {
     fraCustomersFound->hide();
     mnuPrint->setText(QStringLiteral("View Customer List"));
+}
+
+void frmCustomer::cmdPrintCustomers_Click()
+{
+    if (MsgBox(QStringLiteral("Click Yes to print a Customer Report"), MsgButtons::YesNo, MsgIcon::Question,
+               QStringLiteral("Customer Report"))
+        != MsgAnswer::Yes)
+        return;
+    RunPrintJob(QStringLiteral("The Customer List will not be Printed"), [] {
+        SetupPrinter(QStringLiteral("Landscape"), ColorPrintingFlag());
+        PrintReportHeader();
+        PrintCustomerList();
+    });
 }

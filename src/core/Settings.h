@@ -51,6 +51,7 @@ struct LiveSettings {
     bool ColorPrinting = true;   // the "Print" colour box
     quint32 BorderColor = 0;     // border and frame colour
     quint32 TextColor = 0;       // text colour
+    quint32 BorderForeColor = 0; // the foreground of the border swatch, the form frame's text colour
     QString FontName = QStringLiteral("Arial");
     int Copies = 3;              // copy count of the printer dialog
     QImage Logo;                 // the logo picture as it is on disk

@@ -41,8 +41,7 @@ frmSetup::frmSetup()
     tabSetup->setToolTip(QStringLiteral("Select Folders and Set Options"));
     tabSetup->addTab(BuildBusinessTab(), QStringLiteral("Business Info"));
     tabSetup->addTab(BuildAssignmentsTab(), QStringLiteral("Assignments"));
-    // The logo page.
-    tabSetup->addTab(new QWidget(this), QStringLiteral("Logo"));
+    tabSetup->addTab(BuildLogoTab(), QStringLiteral("Logo"));
     tabSetup->addTab(BuildOperationsTab(), QStringLiteral("Operations"));
     tabSetup->addTab(BuildMilestonesTab(), QStringLiteral("Milestones"));
     tabSetup->addTab(BuildAttributesTab(), QStringLiteral("Attributes"));
@@ -64,6 +63,7 @@ frmSetup::frmSetup()
     ConnectOperations();
     ConnectTeams();
     ConnectMilestones();
+    ConnectLogo();
     connect(cmdQuit, &QPushButton::clicked, this, [this] { cmdQuit_Click(); });
     connect(Image1, &PictureBox::clicked, this, [this] { Image1_Click(); });
     connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
@@ -115,6 +115,7 @@ void frmSetup::ShowLoadedSettings()
     lblFont->setText(live.FontName);
     ckColor->setChecked(live.ColorPrinting);
     FillCopiesList();
+    ShowLogo();
     FillAssignmentsList();
     ReloadCharacteristics();
     ResetSetupTabs();

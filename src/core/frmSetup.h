@@ -80,6 +80,14 @@ public:
     void cmdResetDepend_Click();
     void lblReset_Click();
     void UpDnDays_Click();
+    // Logo tab.
+    void cmdLogo_Click(int Index);
+    void UpDown3_DownClick();
+    void UpDown3_UpClick();
+    void UpDown2_DownClick();
+    void UpDown2_UpClick();
+    // Shows the logo pictures as the live settings hold them.
+    void ShowLogo();
     // Tabs and menu.
     void tabSetup_Click();
     void Image1_Click();
@@ -143,6 +151,15 @@ public:
     UpDown* updnMilestone = nullptr;
     FlexGrid* fgMilestones = nullptr;
 
+    QLabel* Image2 = nullptr;
+    QLabel* Image3 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QPushButton*, 7> cmdLogo{};
+    UpDown* UpDown2 = nullptr;
+    UpDown* UpDown3 = nullptr;
+    // The picture the Find button chose in this run; what Store keeps.
+    QString ChosenLogoFile;
+
     QLabel* txtMilestone = nullptr;
     QGroupBox* fraFunction = nullptr;
     QGroupBox* fraSeq = nullptr;
@@ -184,6 +201,8 @@ private:
     QWidget* BuildAssignmentsTab();
     QWidget* BuildMilestonesTab();
     QWidget* BuildAttributesTab();
+    QWidget* BuildLogoTab();
+    void ConnectLogo();
     void ConnectTeams();
     void ConnectMilestones();
     void RenameTeam(bool requireText);

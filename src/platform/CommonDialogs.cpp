@@ -6,6 +6,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 DialogScript*& InstalledScript()
@@ -95,4 +97,27 @@ int DialogCopies()
 void SetDialogCopies(int copies)
 {
     Copies() = copies;
+}
+
+std::optional<PrinterChoice> ChoosePrinter()
+{
+    if (DialogScript* script = InstalledScript()) {
+        const DialogScript::Answer answer = script->Next();
+        if (answer.kind != DialogScript::Answer::Text)
+            return std::nullopt;
+        PrinterChoice choice;
+        choice.copies = DialogCopies();
+        if (!answer.text.isEmpty()) {
+            choice.printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+            choice.printer->setOutputFormat(QPrinter::PdfFormat);
+            choice.printer->setOutputFileName(answer.text);
+        }
+        return choice;
+    }
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setCopyCount(std::max(1, DialogCopies()));
+    QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return PrinterChoice{printer, printer->copyCount()};
 }

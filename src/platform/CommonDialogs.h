@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <deque>
+#include <memory>
 #include <optional>
 
 // The program-wide common dialogs: open a file, choose a colour, choose a font, printer set-up.
@@ -16,6 +17,16 @@ std::optional<QString> ChooseFont(const QString& initialFamily);
 // The copy count the printer dialog starts with.
 int DialogCopies();
 void SetDialogCopies(int copies);
+
+class QPrinter;
+
+// The printer dialog: the system's printers, or a PDF file. Cancel gives nothing. A chosen
+// printer without a QPrinter (a test's "record only") lets the document be recorded alone.
+struct PrinterChoice {
+    std::shared_ptr<QPrinter> printer;
+    int copies = 1;
+};
+std::optional<PrinterChoice> ChoosePrinter();
 
 class DialogScript {
 public:
@@ -34,6 +45,8 @@ public:
     void QueueFile(const QString& path) { answers_.push_back({Answer::Text, path}); }
     void QueueFont(const QString& family) { answers_.push_back({Answer::Text, family}); }
     void QueueColor(quint32 color) { answers_.push_back({Answer::Color, {}, color}); }
+    // The printer dialog: print into this PDF file; an empty path records the pages only.
+    void QueuePrinter(const QString& pdfPath = QString()) { answers_.push_back({Answer::Text, pdfPath}); }
 
     int Shown() const { return shown_; }
     int Unanswered() const { return unanswered_; }

@@ -53,16 +53,18 @@ UpDown::UpDown(QWidget* parent, Qt::Orientation orientation) : QWidget(parent)
                                                : static_cast<QBoxLayout*>(new QHBoxLayout(this));
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    const bool vertical = orientation == Qt::Vertical;
     up_ = new QToolButton(this);
-    up_->setArrowType(Qt::UpArrow);
+    up_->setArrowType(vertical ? Qt::UpArrow : Qt::RightArrow);
     down_ = new QToolButton(this);
-    down_->setArrowType(Qt::DownArrow);
+    down_->setArrowType(vertical ? Qt::DownArrow : Qt::LeftArrow);
     for (QToolButton* button : {up_, down_}) {
         button->setAutoRepeat(true);
-        button->setFixedSize(22, 16);
+        button->setFixedSize(vertical ? QSize(22, 16) : QSize(20, 22));
     }
-    layout->addWidget(up_);
-    layout->addWidget(down_);
+    // Up above down; left (down) before right (up).
+    layout->addWidget(vertical ? up_ : down_);
+    layout->addWidget(vertical ? down_ : up_);
     connect(up_, &QToolButton::clicked, this, &UpDown::ClickUp);
     connect(down_, &QToolButton::clicked, this, &UpDown::ClickDown);
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// The printed business form that work orders are printed on: a ruled letter page with a framed
+// header, the document title, the company letterhead and logo, and a ruled table in one of two
+// column layouts. The letterhead and the address block also serve the reports.
+
+// The corners of the header frame, also the working coordinates of the rules.
+struct FormFrame {
+    int FrameX1 = 0;
+    int FrameX2 = 0;
+    int FrameY1 = 0;
+    int FrameY2 = 0;
+};
+FormFrame& Frame();
+
+void PrintGenericForm(bool variant, const QString& title, double letterheadTop);
+void DrawFormFrame();
+void DrawFormLayout(bool variant);
+void DrawFormBoxes(bool variant);
+void DrawFromLabel();
+void DrawFormRules1();
+void DrawFormRules2();
+void DrawFormRules3();
+void PrintFormTitle(const QString& title, double top, double left);
+void PrintCompanyHeader(double left, double top, int nameSize);
+void PrintAddressBlock(const QString& name, const QString& street, const QString& secondLine, const QString& city,
+                       const QString& state, const QString& postalCode, double top);
+void PrintLogo();

@@ -1,0 +1,112 @@
+#include "core/Printing.h"
+
+#include "core/Settings.h"
+#include "platform/CommonDialogs.h"
+#include "platform/MessageBox.h"
+#include "platform/Printer.h"
+
+#include <QStringList>
+
+namespace {
+constexpr quint32 PureBlue = 0xFF0000; // red in the low byte
+}
+
+void SetupPrinter(const QString& orientation, int colorFlag)
+{
+    Printer& printer = ThePrinter();
+    printer.colorMode = colorFlag != 0;
+    printer.orientation = orientation == QLatin1String("Portrait") ? Printer::Portrait : Printer::Landscape;
+    printer.Width = 12240;
+    printer.FontName = Live().FontName;
+    printer.ForeColor = 0;
+    SetPrintFont(0, false, false);
+}
+
+void SetPrintPosition(double x, double y)
+{
+    Printer& printer = ThePrinter();
+    if (x > 0)
+        printer.CurrentX = x * 1440.0;
+    if (y > 0)
+        printer.CurrentY = y * 1440.0;
+}
+
+void SetPrintFont(int size, bool bold, bool italic)
+{
+    Printer& printer = ThePrinter();
+    if (size > 0)
+        printer.FontSize = size;
+    printer.FontBold = bold;
+    printer.FontItalic = italic;
+}
+
+void PrintWrapped(int left, int top, int width, int height, const QString& text)
+{
+    Printer& printer = ThePrinter();
+    printer.CurrentY = top;
+    const double bottom = double(top) + height;
+    QString rest = text;
+    for (;;) {
+        QString line;
+        qsizetype previousBlank = -1;
+        bool tooWide = false;
+        for (qsizetype p = rest.indexOf(QLatin1Char(' ')); p >= 0; p = rest.indexOf(QLatin1Char(' '), p + 1)) {
+            if (printer.TextWidth(rest.left(p + 1)) > width - 20) {
+                tooWide = true;
+                break;
+            }
+            previousBlank = p;
+        }
+        if (tooWide) {
+            line = previousBlank >= 0 ? rest.left(previousBlank + 1) : QString();
+            rest = previousBlank >= 0 ? rest.mid(previousBlank + 1) : rest;
+            while (rest.startsWith(QLatin1Char(' ')))
+                rest.remove(0, 1);
+        } else {
+            line = rest;
+            rest.clear();
+        }
+        printer.CurrentX = left;
+        printer.Print(line);
+        if (printer.CurrentY >= bottom || rest.isEmpty())
+            break;
+    }
+}
+
+void SetPrintColour(bool which)
+{
+    Printer& printer = ThePrinter();
+    const LiveSettings& live = Live();
+    if (live.ColorPrinting) {
+        printer.ForeColor = which ? PureBlue : live.BorderColor;
+        Settings().BorderColor = which ? live.TextColor : live.BorderColor;
+    } else {
+        printer.ForeColor = 0;
+        Settings().BorderColor = 0;
+    }
+}
+
+int ColorPrintingFlag()
+{
+    return Live().ColorPrinting ? 1 : 0;
+}
+
+bool RunPrintJob(const QString& notPrintedLine, const std::function<void()>& drawReport)
+{
+    const std::optional<PrinterChoice> choice = ChoosePrinter();
+    if (!choice) {
+        MsgBox(notPrintedLine);
+        return false;
+    }
+    Printer& printer = ThePrinter();
+    printer.Reset();
+    printer.copies = choice->copies;
+    printer.SetTarget(choice->printer);
+    drawReport();
+    if (!printer.EndDoc()) {
+        MsgBox(QStringLiteral("A Print Error has occurred\n") + notPrintedLine, MsgButtons::OkOnly,
+               MsgIcon::Exclamation, QStringLiteral("Print Error"));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// The printing steps every report and form goes through: page set-up, positions in inches,
+// font size and style, word-wrapped text in a box, and the print colours, all drawn from the
+// live print settings (font, colour printing, border and text colours).
+
+void SetupPrinter(const QString& orientation, int colorFlag);
+void SetPrintPosition(double x, double y);
+void SetPrintFont(int size, bool bold, bool italic);
+void PrintWrapped(int left, int top, int width, int height, const QString& text);
+// true: the data colour (text in blue when colour printing is on); false: the border colour.
+void SetPrintColour(bool which);
+
+// A whole print run: the printer dialog (its copies from the settings), then the report's
+// drawing, then the end of the document. A cancelled dialog shows `notPrintedLine`; a printer
+// that fails shows "A Print Error has occurred" and that line under "Print Error".
+// True when the document went to the printer.
+bool RunPrintJob(const QString& notPrintedLine, const std::function<void()>& drawReport);
+
+// The colour-printing flag as the reports pass it: 1 when ticked, else 0.
+int ColorPrintingFlag();

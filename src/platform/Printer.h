@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QPrinter;
+
+// The printer as the program's reports use it: positions and sizes in twips (1,440 to the inch)
+// from the top left of the page, a current print position that printing a line of text moves
+// to the next line, a font and a text colour, lines, boxes and pictures, new pages and the end
+// of the document. Each page is kept as a list of drawing operations (which tests read); the
+// end of the document renders them through QPainter onto the printer chosen in the printer
+// dialog, or into a PDF file.
+
+struct PrintOperation {
+    enum Kind { Text, Line, Box, Picture };
+    Kind kind = Text;
+    double x = 0;
+    double y = 0;
+    double x2 = 0; // Line, Box: the far corner; Picture: width and height in x2, y2
+    double y2 = 0;
+    QString text;
+    QString fontName;
+    double fontSize = 0;
+    bool bold = false;
+    bool italic = false;
+    quint32 color = 0;
+    int lineWidth = 1;
+    QImage picture;
+};
+
+class Printer {
+public:
+    enum Orientation { Portrait, Landscape };
+
+    Printer();
+    ~Printer();
+
+    // A fresh document: no pages drawn, position at the top left, default font and colours.
+    void Reset();
+
+    // Paper (letter): 12240 x 15840 twips upright, 15840 x 12240 on its side.
+    Orientation orientation = Portrait;
+    bool colorMode = true;
+    int copies = 1;
+    // The width the reports lay out on; set by the reports.
+    double Width = 12240;
+    double Height() const { return orientation == Portrait ? 15840 : 12240; }
+
+    double CurrentX = 0;
+    double CurrentY = 0;
+    QString FontName = QStringLiteral("Arial");
+    double FontSize = 10;
+    bool FontBold = false;
+    bool FontItalic = false;
+    quint32 ForeColor = 0;
+    // Line width in printer dots of 1/600 inch.
+    int DrawWidth = 1;
+
+    // Prints the text at the current position, then moves to the start of the next line.
+    void Print(const QString& text);
+    double TextWidth(const QString& text) const;
+    double TextHeight(const QString& text) const;
+    void Line(double x1, double y1, double x2, double y2, quint32 color);
+    void Box(double x1, double y1, double x2, double y2, quint32 color);
+    void PaintPicture(const QImage& picture, double x, double y, double width, double height);
+    void NewPage();
+
+    // Renders the document to the chosen printer or file; false when that failed. The pages
+    // stay readable until the next Reset.
+    bool EndDoc();
+
+    // The pages drawn since the last Reset (the one being drawn last).
+    const QList<QList<PrintOperation>>& Pages() const { return pages_; }
+
+    // Where EndDoc sends the document: the printer the printer dialog set up. With none set,
+    // the document is only recorded.
+    void SetTarget(std::shared_ptr<QPrinter> target);
+    // Renders recorded pages onto a printer or PDF writer (QPrinter set to PDF output).
+    static bool Render(const QList<QList<PrintOperation>>& pages, QPrinter& target, Orientation orientation);
+
+private:
+    PrintOperation Styled(PrintOperation::Kind kind) const;
+
+    QList<QList<PrintOperation>> pages_;
+    std::shared_ptr<QPrinter> target_;
+};
+
+// The one printer of the program.
+Printer& ThePrinter();
+
+// The font a report names, as the printer draws it ("Arial" is drawn by a font of the same
+// widths where Arial itself is missing), at a size in twips.
+class QFont;
+QFont PrinterFont(const QString& name, double points, bool bold, bool italic);
