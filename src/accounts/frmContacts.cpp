@@ -37,25 +37,6 @@ const char* const ContactSearchCaptions[8] = {
     "by State", "by Zip Code", "by Telephone Number", "by Category",
 };
 
-QComboBox* NewCombo(QWidget* parent, int maxLength)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
-    auto* box = new TextBox(combo);
-    box->SetMaxLength(maxLength);
-    combo->setLineEdit(box);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    return combo;
-}
-
-void SetComboText(QComboBox* combo, const QString& text)
-{
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
-
 FlexGrid* NewGrid(QWidget* parent, const QStringList& headings)
 {
     auto* grid = new FlexGrid(parent);
@@ -92,10 +73,10 @@ frmContacts::frmContacts()
     }
     txtContact[4]->setReadOnly(true);
     txtContact[4]->setMaximumWidth(40);
-    cboCity = NewCombo(fraContact, 20);
-    cboStates = NewCombo(fraContact, 2);
+    cboCity = NewTextCombo(fraContact, 20);
+    cboStates = NewTextCombo(fraContact, 2);
     cboStates->setMinimumWidth(70);
-    cboCategory = NewCombo(fraContact, 20);
+    cboCategory = NewTextCombo(fraContact, 20);
     cboCategory->addItems(ContactCategories);
     SetComboText(cboCategory, QString());
 

@@ -36,25 +36,6 @@ TextBox* NewBox(QWidget* parent, int maxLength, const QString& toolTip = QString
     return box;
 }
 
-QComboBox* NewCombo(QWidget* parent, int maxLength)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
-    auto* box = new TextBox(combo);
-    box->SetMaxLength(maxLength);
-    combo->setLineEdit(box);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    return combo;
-}
-
-void SetComboText(QComboBox* combo, const QString& text)
-{
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
-
 } // namespace
 
 frmCustomer::frmCustomer()
@@ -103,7 +84,7 @@ frmCustomer::frmCustomer()
     individualBoxes_ = new QWidget(this);
     auto* individual = new QHBoxLayout(individualBoxes_);
     individual->setContentsMargins(0, 0, 0, 0);
-    cboTitle = NewCombo(individualBoxes_, 10);
+    cboTitle = NewTextCombo(individualBoxes_, 10);
     cboTitle->setMinimumWidth(90);
     individual->addWidget(cboTitle);
     txtCustomer[8] = NewBox(individualBoxes_, 15, QStringLiteral("First Name"));
@@ -144,10 +125,10 @@ frmCustomer::frmCustomer()
     fraUSAddress = new QGroupBox(this);
     auto* us = new QGridLayout(fraUSAddress);
     us->addWidget(new QLabel(QStringLiteral("City"), fraUSAddress), 0, 0);
-    cboCity = NewCombo(fraUSAddress, 25);
+    cboCity = NewTextCombo(fraUSAddress, 25);
     us->addWidget(cboCity, 0, 1);
     us->addWidget(new QLabel(QStringLiteral("State"), fraUSAddress), 0, 2);
-    cboStates = NewCombo(fraUSAddress, 2);
+    cboStates = NewTextCombo(fraUSAddress, 2);
     cboStates->setMinimumWidth(70);
     us->addWidget(cboStates, 0, 3);
     us->addWidget(new QLabel(QStringLiteral("Postal Code"), fraUSAddress), 0, 4);

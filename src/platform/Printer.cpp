@@ -82,30 +82,28 @@ double Printer::TextHeight(const QString& text) const
     return QFontMetricsF(PrinterFont(FontName, FontSize, FontBold, FontItalic)).height();
 }
 
-void Printer::Line(double x1, double y1, double x2, double y2, quint32 color)
+void Printer::Draw(PrintOperation::Kind kind, double x1, double y1, double x2, double y2, quint32 color)
 {
-    PrintOperation op = Styled(PrintOperation::Line);
+    PrintOperation op = Styled(kind);
     op.x = x1;
     op.y = y1;
     op.x2 = x2;
     op.y2 = y2;
     op.color = color;
     pages_.last().append(op);
+    // Like the pen of a plotter, the position ends at the far corner.
     CurrentX = x2;
     CurrentY = y2;
 }
 
+void Printer::Line(double x1, double y1, double x2, double y2, quint32 color)
+{
+    Draw(PrintOperation::Line, x1, y1, x2, y2, color);
+}
+
 void Printer::Box(double x1, double y1, double x2, double y2, quint32 color)
 {
-    PrintOperation op = Styled(PrintOperation::Box);
-    op.x = x1;
-    op.y = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.color = color;
-    pages_.last().append(op);
-    CurrentX = x2;
-    CurrentY = y2;
+    Draw(PrintOperation::Box, x1, y1, x2, y2, color);
 }
 
 void Printer::PaintPicture(const QImage& picture, double x, double y, double width, double height)

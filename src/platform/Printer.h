@@ -85,6 +85,7 @@ public:
 
 private:
     PrintOperation Styled(PrintOperation::Kind kind) const;
+    void Draw(PrintOperation::Kind kind, double x1, double y1, double x2, double y2, quint32 color);
 
     QList<QList<PrintOperation>> pages_;
     std::shared_ptr<QPrinter> target_;

@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QValidator>
@@ -102,4 +103,23 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData* source)
         if (!FitsCodePage(QString(c)) && c != QLatin1Char('\n'))
             c = QLatin1Char('?');
     insertPlainText(text);
+}
+
+QComboBox* NewTextCombo(QWidget* parent, int maxLength)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    auto* box = new TextBox(combo);
+    box->SetMaxLength(maxLength);
+    combo->setLineEdit(box);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    return combo;
+}
+
+void SetComboText(QComboBox* combo, const QString& text)
+{
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
 }

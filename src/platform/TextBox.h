@@ -31,6 +31,14 @@ private:
 
 #include <QPlainTextEdit>
 
+class QComboBox;
+
+// An editable drop-down list whose box is a TextBox: typing is limited to maxLength characters,
+// choosing or typing adds no entry to the list.
+QComboBox* NewTextCombo(QWidget* parent, int maxLength);
+// Shows a text in a drop-down list's box with no entry chosen and no handler run.
+void SetComboText(QComboBox* combo, const QString& text);
+
 // A text box of several lines, with the same code-page rule as TextBox; it tells of a
 // double-click.
 class MultiLineTextBox : public QPlainTextEdit {
