@@ -60,3 +60,9 @@ bool WriteAuxBox(const QString& accountNo, int box, const QString& text)
     output.WritePlainLine(lines);
     return output.Close();
 }
+
+bool& AuxRefusalShown()
+{
+    static bool shown = false;
+    return shown;
+}

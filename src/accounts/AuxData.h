@@ -18,3 +18,6 @@ QString AuxDataPath(const QString& accountNo, int box);
 QString ReadAuxBox(const QString& accountNo, int box);
 // Writes one box (the text and one line end), making the account's folders when missing.
 bool WriteAuxBox(const QString& accountNo, int box, const QString& text);
+
+// Whether the user has been told, in this run, that an account's boxes cannot be kept.
+bool& AuxRefusalShown();

@@ -3,7 +3,10 @@
 #include "core/FileAccess.h"
 #include "platform/ProgramFolder.h"
 
+#include <QFile>
 #include <QLocale>
+
+#include <cmath>
 
 #include <filesystem>
 
@@ -34,7 +37,10 @@ bool RenameDataFile(const QString& oldName, const QString& newName)
 bool DeleteContactRecord(qint64 number)
 {
     const QString scratch = QStringLiteral("/Contact.TMP");
-    DeleteFile(scratch);
+    // A scratch file left by a broken run must not lend its records to the new file.
+    QFile leftover(AppPath(scratch));
+    if (leftover.exists() && !leftover.resize(0))
+        return false;
     const int count = ContactFileCount();
     bool written = true;
     {
@@ -94,6 +100,9 @@ bool GenericAscending(const QString& a, const QString& b)
     bool bNumber = false;
     const double aValue = QLocale::c().toDouble(a.trimmed(), &aNumber);
     const double bValue = QLocale::c().toDouble(b.trimmed(), &bNumber);
+    // Names such as "Nan" or "Inf" are names, not numbers.
+    aNumber = aNumber && std::isfinite(aValue);
+    bNumber = bNumber && std::isfinite(bValue);
     if (aNumber && bNumber)
         return aValue < bValue;
     if (aNumber != bNumber)

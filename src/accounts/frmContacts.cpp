@@ -547,7 +547,12 @@ void frmContacts::SearchContacts(int option, const QString& searchText)
             NewContact();
             Command1[1]->setEnabled(true);
         } else {
-            cmdRetry_Click();
+            // Back to the search, to try again.
+            fraContactsFound->hide();
+            fraContact->hide();
+            fraSearch->show();
+            txtSearchfor->clear();
+            txtSearchfor->setFocus();
         }
         return;
     }

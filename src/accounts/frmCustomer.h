@@ -167,7 +167,6 @@ private:
     // is told once when it cannot.
     std::optional<QString> AuxAccount();
 
-    bool auxRefusalShown_ = false;
     QWidget* nameBoxes_ = nullptr;
     QWidget* individualBoxes_ = nullptr;
     QWidget* nameList_ = nullptr;

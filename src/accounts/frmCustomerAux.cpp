@@ -99,8 +99,8 @@ std::optional<QString> frmCustomer::AuxAccount()
     const QString accountNo = txtCustomer[0]->text().trimmed();
     if (IsSafePathPart(accountNo))
         return accountNo;
-    if (!auxRefusalShown_) {
-        auxRefusalShown_ = true;
+    if (!AuxRefusalShown()) {
+        AuxRefusalShown() = true;
         MsgBox(QStringLiteral("The data boxes of this account cannot be kept:\nits Account Number is empty or cannot name a folder."),
                MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("Account Data"));
     }
@@ -217,7 +217,7 @@ void frmCustomer::txtAux_DblClick(int Index)
     txtBig->setPlainText(txtAux[size_t(Index)]->toPlainText());
     lblEditing->setText(QStringLiteral("Editing Data Box # %1 - %2 - for %3")
                             .arg(Index + 1)
-                            .arg(txtHeading[size_t(Index)]->text(), AuxAccountLine()));
+                            .arg(txtHeading[size_t(Index)]->text(), lblAccount->text()));
     fraBig->show();
     txtBig->setFocus();
 }

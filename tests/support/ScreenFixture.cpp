@@ -1,5 +1,6 @@
 #include "support/ScreenFixture.h"
 
+#include "accounts/AuxData.h"
 #include "core/Settings.h"
 #include "core/Startup.h"
 #include "platform/Screen.h"
@@ -19,6 +20,7 @@ void ScreenFixture::SetUp()
     ProgramFolderTest::SetUp();
     ResetSettings();
     ResetStartupState();
+    AuxRefusalShown() = false;
     SetProgramEndAction([] {});
     script_.emplace();
 }
