@@ -20,8 +20,8 @@ void PrintAt(double xInches, const QString& text)
     ThePrinter().Print(text);
 }
 
-// "Account Information" centred at the top, today's date at the right.
-void PrintTitleAndDate()
+// "Account Information" centred at the top; the font is 10 point again afterwards.
+void PrintReportTitle()
 {
     Printer& printer = ThePrinter();
     SetPrintPosition(0, 0.5);
@@ -69,7 +69,7 @@ void PrintInRows(int count, double extraRowLines, const std::function<void(int, 
 
 void PrintReportHeader()
 {
-    PrintTitleAndDate();
+    PrintReportTitle();
     SetPrintPosition(0, 0.5);
     PrintCompanyHeader(1.0, 0.8, 14);
     PrintDateAtRight();
@@ -103,7 +103,7 @@ void PrintCustomerList()
 
 void PrintContactHeader()
 {
-    PrintTitleAndDate();
+    PrintReportTitle();
     PrintDateAtRight();
     SetPrintPosition(1.0, 2.25);
 }
