@@ -220,6 +220,9 @@ void PrepareBillingRecordsFor(qint64 number)
 
 bool RebuildContractFile(int count)
 {
+    // The buffer holds what the rebuilt file holds, so a save cannot put a blank record back.
+    Customers().ContractRec = ContractRecord::Defaults();
+    Customers().ContractRecNo = 0;
     DeleteWithBackup(ContractInfoPath);
     const QByteArray defaults = ContractRecord::Defaults().ToBytes();
     RecordFile file = OpenContractFile();
@@ -231,6 +234,8 @@ bool RebuildContractFile(int count)
 
 bool RebuildCycleFile(int count)
 {
+    Customers().CycleRec = CycleRecord::Defaults();
+    Customers().CycleRecNo = 0;
     DeleteWithBackup(CycleInfoPath);
     const QByteArray defaults = CycleRecord::Defaults().ToBytes();
     RecordFile file = OpenCycleFile();
@@ -245,17 +250,54 @@ bool DeleteCustomer(qint64 number)
     // The invoicer's file is named by the number on file, never by what the box shows now.
     const QString storedAccountNo = ReadCustomer(number).AccountNo.trimmed();
 
-    auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
-    if (!CompactRecordFile(CustomerDataPath, CustomerRecord::Length, allBut, QStringLiteral("/CUSTOMER.TMP")))
-        return false;
-    bool done = true;
+    // All three files are copied without the record first; only when every copy is complete do
+    // they take the files' places, so the customer and billing records stay paired.
+    struct Compaction {
+        QString path;
+        int length;
+        QString scratch;
+    };
+    QList<Compaction> compactions{{CustomerDataPath, CustomerRecord::Length, QStringLiteral("/CUSTOMER.TMP")}};
     if (FileExists(CycleInfoPath))
-        done = CompactRecordFile(CycleInfoPath, CycleRecord::Length, allBut, QStringLiteral("/Temp.txt")) && done;
+        compactions.append({CycleInfoPath, CycleRecord::Length, QStringLiteral("/Temp.txt")});
     if (FileExists(ContractInfoPath))
-        done = CompactRecordFile(ContractInfoPath, ContractRecord::Length, allBut, QStringLiteral("/Temp.txt")) && done;
+        compactions.append({ContractInfoPath, ContractRecord::Length, QStringLiteral("/ContractTemp.txt")});
+
+    auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
+    for (qsizetype i = 0; i < compactions.size(); ++i) {
+        const Compaction& c = compactions.at(i);
+        if (!WriteCompactedCopy(c.path, c.length, allBut, c.scratch)) {
+            for (qsizetype j = 0; j < i; ++j)
+                DeleteFile(compactions.at(j).scratch);
+            return false;
+        }
+    }
+    bool done = true;
+    for (const Compaction& c : compactions)
+        done = ReplaceWithScratch(c.path, c.scratch) && done;
     if (IsSafePathPart(storedAccountNo))
         DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + storedAccountNo + QStringLiteral(".txt"));
     return done;
+}
+
+bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
+{
+    // All three files are opened before anything is written, and a record appended to some of
+    // them is taken back when another cannot take its record.
+    RecordFile customers = OpenCustomerFile();
+    RecordFile contracts = OpenContractFile();
+    RecordFile cycles = OpenCycleFile();
+    if (!customers.IsOpen() || !contracts.IsOpen() || !cycles.IsOpen())
+        return false;
+    const qint64 sizes[3] = {customers.Size(), contracts.Size(), cycles.Size()};
+    if (customers.Write(number, record.ToBytes()) && contracts.Write(number, Customers().ContractRec.ToBytes())
+        && cycles.Write(number, Customers().CycleRec.ToBytes()))
+        return true;
+    RecordFile* files[3] = {&customers, &contracts, &cycles};
+    for (int i = 0; i < 3; ++i)
+        if (files[i]->Size() > sizes[i])
+            files[i]->Truncate(sizes[i]);
+    return false;
 }
 
 bool IsDuplicateAccount(const QString& accountNo, qint64 exceptRecord)

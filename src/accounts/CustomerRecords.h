@@ -128,9 +128,14 @@ void PrepareBillingRecordsFor(qint64 number);
 bool RebuildContractFile(int count);
 bool RebuildCycleFile(int count);
 
+// Writes customer `number` and the billing buffers at that record of the three files, all or
+// none (a record appended to some files is taken back when another fails).
+bool SaveCustomerRecords(qint64 number, const CustomerRecord& record);
+
 // Removes customer `number` from the three files (records after it move down, the pairs stay
 // together), and the invoicer's active-account file of the account number stored in it, when
-// that number is safe as a file name.
+// that number is safe as a file name. False, with the three files as they were, when the copies
+// without the record could not be written.
 bool DeleteCustomer(qint64 number);
 
 // True when a record other than `exceptRecord` holds this account number (trimmed numbers).

@@ -469,6 +469,8 @@ void frmContacts::mnuDelete_Click()
     if (!DeleteContactRecord(CurrentRec))
         MsgBox(QStringLiteral("The Contact could not be deleted.\nCheck that the program folder may be written to."),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Failed"));
+    // The lists show record numbers, which the delete has moved.
+    fraContactsFound->hide();
     LoadContacts();
     if (ContactCount == 0) {
         ShowEmptyFile();

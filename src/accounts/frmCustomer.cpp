@@ -417,7 +417,7 @@ void frmCustomer::SaveCustomer()
 
     // The billing records go with the customer: those on file for it, defaults for a new one.
     PrepareBillingRecordsFor(CurrentRec);
-    const bool saved = WriteCustomer(CurrentRec, record) && SaveContractRecord(CurrentRec) && SaveCycleRecord(CurrentRec);
+    const bool saved = SaveCustomerRecords(CurrentRec, record);
     RecordCount = CustomerCount();
     if (!saved) {
         MsgBox(QStringLiteral("The Customer could not be saved.\nCheck that the program folder may be written to."),
@@ -768,6 +768,9 @@ void frmCustomer::mnuAdd_Click()
 {
     if (!NewCustomer())
         return;
+    // The data boxes belong to customers on file.
+    fraAux->hide();
+    fraBig->hide();
     cmdCustomer->show();
     ResetBillingRecords();
     mnuAux->setEnabled(false);
@@ -812,6 +815,8 @@ void frmCustomer::mnuDelete_Click()
     if (!DeleteCustomer(CurrentRec))
         MsgBox(QStringLiteral("The Customer could not be deleted.\nCheck that the program folder may be written to."),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Failed"));
+    // The lists show record numbers, which the delete has moved.
+    fraCustomersFound->hide();
     RecordCount = CustomerCount();
     CurrentRec = 1;
     if (RecordCount == 0) {

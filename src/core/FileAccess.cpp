@@ -194,7 +194,10 @@ RecordFile OpenCycleFile()
 
 bool IsSafePathPart(const QString& text)
 {
-    if (text.trimmed().isEmpty() || text.contains(QLatin1String("..")))
+    if (text.trimmed().isEmpty() || text.contains(QLatin1String("..")) || text == QLatin1String("."))
+        return false;
+    // A trailing dot or blank names a different file on some systems.
+    if (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' ')))
         return false;
     for (QChar c : text) {
         if (c.unicode() < 32 || c.unicode() == 127)
@@ -240,20 +243,26 @@ bool MakeFolder(const QString& path)
 
 bool ReplaceWithTemp(const QString& path)
 {
-    if (!IsFile(AppPath(TemporaryFilePath)))
-        return false;
-    DeleteFile(BackupPathOf(path));
-    return RenameOver(AppPath(TemporaryFilePath), AppPath(path));
+    return ReplaceWithScratch(path, TemporaryFilePath);
 }
 
-bool CompactRecordFile(const QString& path, int recordLength,
-                       const std::function<bool(const QByteArray& record, qint64 number)>& keep,
-                       const QString& scratchPath)
+bool ReplaceWithScratch(const QString& path, const QString& scratchPath)
+{
+    if (!IsFile(AppPath(scratchPath)) || !RenameOver(AppPath(scratchPath), AppPath(path)))
+        return false;
+    // The backup copy goes only once the new file is in place.
+    DeleteFile(BackupPathOf(path));
+    return true;
+}
+
+bool WriteCompactedCopy(const QString& path, int recordLength,
+                        const std::function<bool(const QByteArray& record, qint64 number)>& keep,
+                        const QString& scratchPath)
 {
     RecordFile source = recordLength == 297 ? GetRecordCount(path) : OpenForRandom(path, recordLength);
     QFile leftover(AppPath(scratchPath));
-    if (leftover.exists())
-        leftover.resize(0);
+    if (leftover.exists() && !leftover.resize(0))
+        return false;
     RecordFile scratch = OpenForRandom(scratchPath, recordLength);
     if (!source.IsOpen() || !scratch.IsOpen())
         return false;
@@ -266,15 +275,17 @@ bool CompactRecordFile(const QString& path, int recordLength,
         if (keep(record, n))
             written = scratch.Write(out++, record);
     }
-    source.Close();
     scratch.Close();
-
-    if (!written) {
+    if (!written)
         QFile::remove(AppPath(scratchPath));
-        return false;
-    }
-    DeleteFile(BackupPathOf(path));
-    return RenameOver(AppPath(scratchPath), AppPath(path));
+    return written;
+}
+
+bool CompactRecordFile(const QString& path, int recordLength,
+                       const std::function<bool(const QByteArray& record, qint64 number)>& keep,
+                       const QString& scratchPath)
+{
+    return WriteCompactedCopy(path, recordLength, keep, scratchPath) && ReplaceWithScratch(path, scratchPath);
 }
 
 QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number)

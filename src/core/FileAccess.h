@@ -96,6 +96,15 @@ bool MakeFolder(const QString& path);
 // The original is replaced by a rename, never deleted first.
 bool ReplaceWithTemp(const QString& path);
 
+// Puts a scratch file in the place of the file by a rename, then removes the file's backup copy.
+bool ReplaceWithScratch(const QString& path, const QString& scratchPath);
+
+// Writes the records to keep, in order, into a scratch file (emptied first); the file itself is
+// not touched. False, and no scratch file, when that failed.
+bool WriteCompactedCopy(const QString& path, int recordLength,
+                        const std::function<bool(const QByteArray& record, qint64 number)>& keep,
+                        const QString& scratchPath);
+
 // Drops records from a record file: the kept ones, in order, go through a scratch file, which
 // then takes the file's place; the backup copy is removed. A failure leaves the file as it was.
 bool CompactRecordFile(const QString& path, int recordLength,

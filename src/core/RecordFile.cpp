@@ -61,6 +61,16 @@ void RecordFile::Close()
     file_.reset();
 }
 
+qint64 RecordFile::Size() const
+{
+    return file_ ? file_->size() : 0;
+}
+
+bool RecordFile::Truncate(qint64 length)
+{
+    return file_ && file_->resize(length);
+}
+
 qint64 RecordCountForLength(qint64 fileLength, qint64 recordLength)
 {
     if (recordLength <= 0 || fileLength <= 0)

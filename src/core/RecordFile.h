@@ -30,6 +30,9 @@ public:
     // lengthens the file to n records.
     bool Write(qint64 recordNumber, const QByteArray& record);
     void Close();
+    qint64 Size() const;
+    // Cuts the file back to a length (to take back records just appended).
+    bool Truncate(qint64 length);
 
 private:
     std::unique_ptr<QFile> file_;

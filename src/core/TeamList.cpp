@@ -11,6 +11,7 @@
 #include "scheduling/ProjectFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <utility>
@@ -84,8 +85,11 @@ QStringList RenumberProjectFiles(int deletedTeam)
     for (const QString& name : names) {
         const QString path = ProjectsFolder + QLatin1Char('/') + name;
         std::optional<ProjectData> project = ReadProjectFile(path);
-        if (!project)
+        if (!project) {
+            // A file that cannot be read cannot be renumbered either; the user hears of it.
+            failed.append(NormalizeRelativePath(path));
             continue;
+        }
         bool changed = false;
         for (MilestoneRecord& milestone : project->Milestones) {
             const QString renumbered = RenumberedTeam(milestone.Team, deletedTeam);
@@ -185,17 +189,29 @@ TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& rem
         }
     }
 
-    // The deleted team's days go before the list changes, so that a folder that will not go
-    // leaves the teams as they were.
-    for (const QString& aside : parked) {
-        if (!QDir(AppPath(aside)).removeRecursively()) {
-            moves.Undo();
-            return Refused(NormalizeRelativePath(aside));
-        }
+    // The new list is written while the deleted team's folders can still come back; they go
+    // only then, and if one will not go the old list and folders are put back.
+    QByteArray oldList;
+    const bool hadList = FileExists(AssignmentsPath);
+    if (hadList) {
+        QFile list(AppPath(AssignmentsPath));
+        if (list.open(QIODevice::ReadOnly))
+            oldList = list.readAll();
     }
     if (!SaveAssignments(remainingNames)) {
         moves.Undo();
         return Refused(AssignmentsPath);
+    }
+    for (const QString& aside : parked) {
+        if (!QDir(AppPath(aside)).removeRecursively()) {
+            if (hadList) {
+                TextOutput list = OpenForOutput(AssignmentsPath);
+                list.WriteRaw(oldList);
+                list.Close();
+            }
+            moves.Undo();
+            return Refused(NormalizeRelativePath(aside));
+        }
     }
 
     QStringList notRenumbered = RenumberProjectFiles(teamNo);

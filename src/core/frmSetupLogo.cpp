@@ -147,7 +147,9 @@ void frmSetup::cmdLogo_Click(int Index)
         live.Logo = QImage();
         live.AdjustedLogo = QImage();
         live.LogoPath.clear();
-        DeleteWithBackup(CompanyLogoPath);
+        if (!DeleteWithBackup(CompanyLogoPath))
+            MsgBox(QStringLiteral("The Logo file could not be deleted.\nThe Logo will be back at the next start."),
+                   MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Logo"));
         ChosenLogoFile.clear();
         cmdLogo[1]->setEnabled(false);
         break;

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -311,6 +312,78 @@ TEST_F(CustomerScreenTest, ExitFromABlankNewRecordLeavesWithoutSaving)
     EXPECT_FALSE(IsScreenLoaded<frmCustomer>());
     EXPECT_TRUE(ScreenInstance<frmStartup>().isVisible());
     EXPECT_EQ(AllFiles(), before);
+}
+
+} // namespace
+
+namespace {
+
+class CustomerFilesStayPairedTest : public CustomerScreenTest {};
+
+TEST_F(CustomerFilesStayPairedTest, ARebuiltBillingFileKeepsItsDefaultsThroughTheFirstSave)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    QFile::remove(FullPath("/ContractInfo.txt"));
+    Script().Queue(MsgAnswer::Ok); // no message for the contract file; this answers the cycle file's
+    QFile::remove(FullPath("/CycleInfo.txt"));
+    frmCustomer& screen = ShowScreen();
+    screen.cmdNav_Click(2);
+    EXPECT_EQ(ContractRecord::FromBytes(ReadFile("/ContractInfo.txt").left(ContractRecord::Length)).ContractField01,
+              "None Selected");
+    EXPECT_EQ(CycleRecord::FromBytes(ReadFile("/CycleInfo.txt").left(CycleRecord::Length)).CycleField6, -1);
+}
+
+TEST_F(CustomerFilesStayPairedTest, ADeleteThatCannotCopyEveryFileChangesNothing)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    const QStringList before = CustomerMarks();
+    MakeFolders("/Temp.txt"); // the cycle file's scratch copy cannot be made
+    frmCustomer& screen = ShowScreen();
+    screen.CurrentRec = 2;
+    screen.LoadCustomer();
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    screen.mnuDelete_Click();
+    EXPECT_EQ(Script().Shown().last().Title, "Delete Failed");
+    EXPECT_EQ(CustomerMarks(), before);
+    EXPECT_FALSE(Exists("/CUSTOMER.TMP"));
+}
+
+TEST_F(CustomerFilesStayPairedTest, ASaveThatCannotReachEveryFileWritesNone)
+{
+    SeedCustomer(1, "A1", "Firm1");
+    frmCustomer& screen = ShowScreen();
+    const QByteArray customers = ReadFile("/CustomerData.txt");
+    const QByteArray contracts = ReadFile("/ContractInfo.txt");
+    QFile::remove(FullPath("/CycleInfo.txt"));
+    MakeFolders("/CycleInfo.txt"); // the cycle record cannot be written
+    screen.txtCustomer[1]->setText("Firm1 renamed");
+    Script().Queue(MsgAnswer::Ok);
+    screen.SaveCustomer();
+    EXPECT_EQ(screen.RecordValid, 0);
+    EXPECT_EQ(Script().Shown().last().Title, "Save Failed");
+    EXPECT_EQ(ReadFile("/CustomerData.txt"), customers);
+    EXPECT_EQ(ReadFile("/ContractInfo.txt"), contracts);
+}
+
+TEST_F(CustomerFilesStayPairedTest, ADeleteHidesTheListWhoseNumbersItMoved)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    frmCustomer& screen = ShowScreen();
+    screen.mnuPrint_Click();
+    ASSERT_TRUE(screen.fraCustomersFound->isVisible());
+    Script().Queue(MsgAnswer::Yes);
+    screen.mnuDelete_Click();
+    EXPECT_FALSE(screen.fraCustomersFound->isVisible());
+
+    // The data boxes are not offered for a customer still being added.
+    screen.mnuAux_Click();
+    ASSERT_TRUE(screen.fraAux->isVisible());
+    screen.mnuAdd_Click();
+    EXPECT_FALSE(screen.fraAux->isVisible());
 }
 
 } // namespace

@@ -268,6 +268,20 @@ TEST_F(TeamListTest, AFolderThatCannotBeRemovedLeavesTheListAsItWas)
     ExpectNothingChanged(setup);
 }
 
+TEST_F(TeamListTest, ATeamListThatCannotBeWrittenKeepsTheDeletedTeamsDays)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    WriteDayFiles({"A", "B", "C"});
+    if (!SetImmutable(FullPath(AssignmentsPath), true))
+        GTEST_SKIP() << "files cannot be made unchangeable here";
+
+    Select(setup, 0);
+    Script().Queue(MsgAnswer::Ok);
+    setup.cmdDelete_Click();
+    SetImmutable(FullPath(AssignmentsPath), false);
+    ExpectNothingChanged(setup);
+}
+
 TEST_F(TeamListTest, ProjectFilesAndProjectRecordsFollowTheRenumbering)
 {
     frmSetup& setup = LoadWithTeams(ABC);
