@@ -134,3 +134,15 @@ TEST_F(FileAccessTest, OutputReplacesAndAppendAddsAtTheEnd)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PathPartTest, OnlyPlainNamesMayBecomePartOfAPath)
+{
+    for (const char* safe : {"SMITH01", "12-345", "A B", "Pj45-3"})
+        EXPECT_TRUE(IsSafePathPart(QString::fromLatin1(safe))) << safe;
+    for (const char* unsafe : {"", " ", ".", "..", "../x", "a/b", "a\\b", "x*", "what?", "a:b", "end.", "end ", "tab\there"})
+        EXPECT_FALSE(IsSafePathPart(QString::fromLatin1(unsafe))) << unsafe;
+}
+
+} // namespace
