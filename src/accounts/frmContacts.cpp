@@ -3,11 +3,12 @@
 #include "accounts/ContactFiles.h"
 #include "accounts/CustomerRecords.h"
 #include "accounts/Reports.h"
-#include "core/Printing.h"
 #include "core/FileAccess.h"
 #include "core/GridWheel.h"
+#include "core/Printing.h"
 #include "core/Settings.h"
 #include "core/Startup.h"
+#include "core/Utilities.h"
 #include "core/frmStartup.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
@@ -389,8 +390,7 @@ void frmContacts::SaveContact()
     if (CurrentRec > count + 1)
         CurrentRec = count + 1;
     if (!WriteContact(CurrentRec, record))
-        MsgBox(QStringLiteral("The Contact could not be saved.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+        ShowWriteFailure(QStringLiteral("The Contact could not be saved."));
     AddCityToList(record.City);
     LoadContacts();
 }
@@ -467,8 +467,7 @@ void frmContacts::mnuDelete_Click()
         return;
     }
     if (!DeleteContactRecord(CurrentRec))
-        MsgBox(QStringLiteral("The Contact could not be deleted.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Failed"));
+        ShowWriteFailure(QStringLiteral("The Contact could not be deleted."), QStringLiteral("Delete Failed"));
     // The lists show record numbers, which the delete has moved.
     fraContactsFound->hide();
     LoadContacts();

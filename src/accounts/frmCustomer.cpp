@@ -420,8 +420,7 @@ void frmCustomer::SaveCustomer()
     const bool saved = SaveCustomerRecords(CurrentRec, record);
     RecordCount = CustomerCount();
     if (!saved) {
-        MsgBox(QStringLiteral("The Customer could not be saved.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+        ShowWriteFailure(QStringLiteral("The Customer could not be saved."));
         RecordValid = 0;
         return;
     }
@@ -554,8 +553,7 @@ void frmCustomer::LoadAccountList()
         cboAccounts->clear();
         for (const AccountListEntry& entry : lists.Names)
             cboAccounts->addItem(entry.Text, entry.RecordNo);
-        cboAccounts->setCurrentIndex(-1);
-        cboAccounts->setEditText(QString());
+        SetComboText(cboAccounts, QString());
     }
     const QString city = cboCity->currentText();
     const QSignalBlocker blocker(cboCity);
@@ -626,34 +624,39 @@ void frmCustomer::txtName_LostFocus()
            QStringLiteral("No Name Entered"));
 }
 
+namespace {
+// A billing file is rebuilt for the customers on file; without a customer file the user is
+// told which file cannot be rebuilt.
+bool CanRebuildBillingFile(const QString& fileName)
+{
+    if (FileExists(CustomerDataPath))
+        return true;
+    MsgBox(QStringLiteral("Your Customer Information File is missing\nThe %1 File can not be rebuilt\n"
+                          "This is normal when creating your 1st Customer")
+               .arg(fileName),
+           MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("No Customer File Found"));
+    return false;
+}
+} // namespace
+
 void frmCustomer::BuildContractInfo(int count)
 {
     Q_UNUSED(count);
-    if (!FileExists(CustomerDataPath)) {
-        MsgBox(QStringLiteral("Your Customer Information File is missing\nThe Contract File can not be rebuilt\n"
-                              "This is normal when creating your 1st Customer"),
-               MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("No Customer File Found"));
+    if (!CanRebuildBillingFile(QStringLiteral("Contract")))
         return;
-    }
     if (!RebuildContractFile(CustomerCount()))
-        MsgBox(QStringLiteral("The Contract File could not be rebuilt.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+        ShowWriteFailure(QStringLiteral("The Contract File could not be rebuilt."));
 }
 
 void frmCustomer::BuildCycleInfo(int count)
 {
     Q_UNUSED(count);
-    if (!FileExists(CustomerDataPath)) {
-        MsgBox(QStringLiteral("Your Customer Information File is missing\nThe Cycle File can not be rebuilt\n"
-                              "This is normal when creating your 1st Customer"),
-               MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("No Customer File Found"));
+    if (!CanRebuildBillingFile(QStringLiteral("Cycle")))
         return;
-    }
     MsgBox(QStringLiteral("Your Billing Information File will be Built with Default Values"), MsgButtons::OkOnly,
            MsgIcon::None, QStringLiteral("Building Billing Info"));
     if (!RebuildCycleFile(CustomerCount()))
-        MsgBox(QStringLiteral("The Billing Information File could not be rebuilt.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+        ShowWriteFailure(QStringLiteral("The Billing Information File could not be rebuilt."));
 }
 
 void frmCustomer::cmdNav_Click(int Index)
@@ -813,8 +816,7 @@ void frmCustomer::mnuDelete_Click()
     if (IsNewRecord())
         return;
     if (!DeleteCustomer(CurrentRec))
-        MsgBox(QStringLiteral("The Customer could not be deleted.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Failed"));
+        ShowWriteFailure(QStringLiteral("The Customer could not be deleted."), QStringLiteral("Delete Failed"));
     // The lists show record numbers, which the delete has moved.
     fraCustomersFound->hide();
     RecordCount = CustomerCount();

@@ -4,6 +4,7 @@
 #include "accounts/AuxData.h"
 #include "accounts/CustomerRecords.h"
 #include "core/FileAccess.h"
+#include "core/Utilities.h"
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
@@ -139,8 +140,7 @@ void frmCustomer::SaveAuxData()
     for (int i = 0; i < AuxBoxCount; ++i)
         saved = WriteAuxBox(*account, i, txtAux[size_t(i)]->toPlainText()) && saved;
     if (!saved)
-        MsgBox(QStringLiteral("The data boxes could not be saved.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+        ShowWriteFailure(QStringLiteral("The data boxes could not be saved."));
 }
 
 QString frmCustomer::AuxAccountLine() const
@@ -168,8 +168,7 @@ void frmCustomer::cmdSaveAux_Click(int Index)
         for (TextBox* heading : txtHeading)
             headings.append(heading->text());
         if (!SaveAuxHeadings(headings))
-            MsgBox(QStringLiteral("The headings could not be saved.\nCheck that the program folder may be written to."),
-                   MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+            ShowWriteFailure(QStringLiteral("The headings could not be saved."));
         break;
     }
     case 2:

@@ -11,9 +11,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+QString TeamFolderName(int teamNumber)
+{
+    return QStringLiteral("Team# ") + QString::number(teamNumber);
+}
+
 QString TeamFolderPath(const QString& year, int teamNumber)
 {
-    return QStringLiteral("/%1/Team# %2").arg(year).arg(teamNumber);
+    return QLatin1Char('/') + year + QLatin1Char('/') + TeamFolderName(teamNumber);
 }
 
 QString TeamDayFilePath(const QString& year, int teamNumber, int dayOfYear)

@@ -7,6 +7,8 @@
 // previous year's removal, the purge of past day files and of past meetings, and the test for
 // the four settings files a working program needs.
 
+// "Team# <n>", the folder of a team inside a year folder.
+QString TeamFolderName(int teamNumber);
 // "/<year>/Team# <n>" and the day file "/<year>/Team# <n>/<day>.txt".
 QString TeamFolderPath(const QString& year, int teamNumber);
 QString TeamDayFilePath(const QString& year, int teamNumber, int dayOfYear);

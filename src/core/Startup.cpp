@@ -1,4 +1,5 @@
 #include "core/Startup.h"
+#include "core/Utilities.h"
 
 #include "core/DataUpkeep.h"
 #include "core/FileAccess.h"
@@ -33,9 +34,8 @@ void ReportFailedFolders()
     if (FoldersNotMade().isEmpty() || FailuresReported())
         return;
     FailuresReported() = true;
-    MsgBox(QStringLiteral("These folders could not be created:\n%1\nCheck that the program folder may be written to.")
-               .arg(FoldersNotMade().join(QLatin1Char('\n'))),
-           MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Folder Error"));
+    ShowWriteFailure(QStringLiteral("These folders could not be created:\n") + FoldersNotMade().join(QLatin1Char('\n')),
+                     QStringLiteral("Folder Error"));
 }
 
 QString ThisYear()

@@ -36,7 +36,7 @@ QStringList YearFolders()
 
 QString TeamFolderIn(const QString& yearFolder, int team)
 {
-    return yearFolder + QStringLiteral("/Team# ") + QString::number(team);
+    return yearFolder + QLatin1Char('/') + TeamFolderName(team);
 }
 
 bool Rename(const QString& from, const QString& to)

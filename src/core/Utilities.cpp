@@ -60,6 +60,12 @@ void ShowMessage(const QString& prompt, const QString& title)
     MsgBox(prompt, MsgButtons::OkOnly, MsgIcon::None, title);
 }
 
+void ShowWriteFailure(const QString& whatFailed, const QString& title)
+{
+    MsgBox(whatFailed + QStringLiteral("\nCheck that the program folder may be written to."), MsgButtons::OkOnly,
+           MsgIcon::Exclamation, title);
+}
+
 bool OpenWebPage(const QString& address)
 {
     TextOutput shortcut = OpenForOutput(WebShortcutPath);

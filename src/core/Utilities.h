@@ -21,6 +21,8 @@ void ShowInvalidCalendar();
 QString JoinNameParts(const QString& title, const QString& firstName, const QString& middleInitial,
                       const QString& lastName);
 void ShowMessage(const QString& prompt, const QString& title);
+// Tells the user that something could not be written: what failed, then where to look.
+void ShowWriteFailure(const QString& whatFailed, const QString& title = QStringLiteral("Save Failed"));
 // Writes the shortcut file "/Temp.url" and opens the address in the user's browser.
 bool OpenWebPage(const QString& address);
 

@@ -117,7 +117,8 @@ void frmSetup::ShowLoadedSettings()
     FillCopiesList();
     ShowLogo();
     FillAssignmentsList();
-    ReloadCharacteristics();
+    // The load has just read the catalogue file.
+    ShowCatalogue();
     ResetSetupTabs();
 }
 
@@ -163,8 +164,7 @@ void frmSetup::cmdQuit_Click()
     values.Assignments = AssignmentNames();
     values.Milestones = MilestoneNames();
     if (!SaveAllSettings(values))
-        MsgBox(QStringLiteral("Some settings could not be saved.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+        ShowWriteFailure(QStringLiteral("Some settings could not be saved."));
     ShowBusinessData();
     ApplyAddressStyle(Live().AddressStyle);
 

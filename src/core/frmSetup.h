@@ -70,6 +70,8 @@ public:
     QStringList MilestoneNames() const;
     // Reads the catalogue file and shows it in the list, the grid and the tabs.
     void ReloadCharacteristics();
+    // The catalogue as loaded, in the list, the grid and the tabs.
+    void ShowCatalogue();
     // Attributes tab: the wizard.
     void StartAttributeWizard();
     void cmdCharContinue_Click();

@@ -5,6 +5,7 @@
 #include "core/FileAccess.h"
 #include "core/Printing.h"
 #include "core/Settings.h"
+#include "core/Utilities.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
@@ -131,8 +132,7 @@ void frmSetup::cmdLogo_Click(int Index)
         if (ChosenLogoFile.isEmpty())
             return;
         if (!SaveLogo(ChosenLogoFile) || !SaveLogoSettings()) {
-            MsgBox(QStringLiteral("Your Logo could not be Stored.\nCheck that the program folder may be written to."),
-                   MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+            ShowWriteFailure(QStringLiteral("Your Logo could not be Stored."));
             return;
         }
         live.LogoPath = ChosenLogoFile;

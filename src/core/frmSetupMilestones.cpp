@@ -4,9 +4,11 @@
 #include "core/frmSetup.h"
 
 #include "core/Settings.h"
+#include "core/Utilities.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
+#include "platform/TextBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,8 +42,7 @@ bool SaveCatalogue(const QStringList& names)
 {
     if (SaveCharacteristics(names))
         return true;
-    MsgBox(QStringLiteral("The Milestone list could not be saved.\nCheck that the program folder may be written to."),
-           MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+    ShowWriteFailure(QStringLiteral("The Milestone list could not be saved."));
     return false;
 }
 
@@ -197,10 +198,7 @@ void frmSetup::ConnectMilestones()
 
 QStringList frmSetup::MilestoneNames() const
 {
-    QStringList names;
-    for (int i = 0; i < cboMilestones->count(); ++i)
-        names.append(cboMilestones->itemText(i));
-    return names;
+    return ComboItems(cboMilestones);
 }
 
 void frmSetup::EnsureCatalogueSize()
@@ -217,6 +215,11 @@ void frmSetup::EnsureCatalogueSize()
 void frmSetup::ReloadCharacteristics()
 {
     LoadCharacteristics();
+    ShowCatalogue();
+}
+
+void frmSetup::ShowCatalogue()
+{
     const SettingsValues& s = Settings();
     if (!s.AttributesLoaded) {
         tabSetup->setTabEnabled(AttributesTab, false);
@@ -227,9 +230,8 @@ void frmSetup::ReloadCharacteristics()
         cboMilestones->clear();
         for (int i = 1; i <= s.TplCount; ++i)
             cboMilestones->addItem(s.TplName.value(i));
-        cboMilestones->setCurrentIndex(-1);
-        cboMilestones->setEditText(QString());
     }
+    SetComboText(cboMilestones, QString());
     const bool any = cboMilestones->count() > 0;
     tabSetup->setTabEnabled(AttributesTab, any);
     mnuToggle->setEnabled(any);
@@ -272,8 +274,7 @@ void frmSetup::cmdAddMilestone_Click()
     {
         const QSignalBlocker blocker(cboMilestones);
         cboMilestones->addItem(name);
-        cboMilestones->setCurrentIndex(-1);
-        cboMilestones->setEditText(QString());
+        SetComboText(cboMilestones, QString());
     }
     if (SaveCatalogue(MilestoneNames()))
         ReloadCharacteristics();
@@ -302,8 +303,7 @@ void frmSetup::cmdDeleteMilestone_Click()
     {
         const QSignalBlocker blocker(cboMilestones);
         cboMilestones->removeItem(selected);
-        cboMilestones->setCurrentIndex(-1);
-        cboMilestones->setEditText(QString());
+        SetComboText(cboMilestones, QString());
     }
     --s.TplCount;
     s.TplName = QStringList{QString()} + MilestoneNames();

@@ -7,7 +7,9 @@
 #include "core/SharedState.h"
 #include "core/Startup.h"
 #include "core/TeamList.h"
+#include "core/Utilities.h"
 #include "platform/MessageBox.h"
+#include "platform/TextBox.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -127,10 +129,7 @@ void frmSetup::ConnectTeams()
 
 QStringList frmSetup::AssignmentNames() const
 {
-    QStringList names;
-    for (int i = 0; i < cboAssignments->count(); ++i)
-        names.append(cboAssignments->itemText(i));
-    return names;
+    return ComboItems(cboAssignments);
 }
 
 void frmSetup::FillAssignmentsList()
@@ -138,8 +137,7 @@ void frmSetup::FillAssignmentsList()
     const QSignalBlocker blocker(cboAssignments);
     cboAssignments->clear();
     cboAssignments->addItems(Shared().TeamNames.mid(1));
-    cboAssignments->setCurrentIndex(-1);
-    cboAssignments->setEditText(QString());
+    SetComboText(cboAssignments, QString());
     ClearTeamSelection();
 }
 
@@ -159,9 +157,7 @@ void frmSetup::cboAssignments_Click(int index)
 
 void frmSetup::cmdAddNew_Click()
 {
-    const QSignalBlocker blocker(cboAssignments);
-    cboAssignments->setCurrentIndex(-1);
-    cboAssignments->setEditText(QString());
+    SetComboText(cboAssignments, QString());
     ClearTeamSelection();
     cboAssignments->setFocus();
 }
@@ -170,8 +166,7 @@ void frmSetup::cmdAddNew_Click()
 void frmSetup::SaveTeamChange()
 {
     if (!SaveAssignments(AssignmentNames()))
-        MsgBox(QStringLiteral("The Assignments could not be saved.\nCheck that the program folder may be written to."),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+        ShowWriteFailure(QStringLiteral("The Assignments could not be saved."));
     ReadAssignments();
     FillTeamLists();
 }
@@ -195,8 +190,7 @@ void frmSetup::cmdSave_Click()
         }
         const QSignalBlocker blocker(cboAssignments);
         cboAssignments->addItem(name);
-        cboAssignments->setCurrentIndex(-1);
-        cboAssignments->setEditText(QString());
+        SetComboText(cboAssignments, QString());
     }
     SaveTeamChange();
     CreateTeamFolder(cboAssignments->count());
@@ -283,8 +277,7 @@ void frmSetup::cboAssignments_DragDrop()
     {
         const QSignalBlocker blocker(cboAssignments);
         cboAssignments->addItem(name);
-        cboAssignments->setCurrentIndex(-1);
-        cboAssignments->setEditText(name);
+        SetComboText(cboAssignments, name);
     }
     AddedByDrop = true;
     cmdSave_Click();

@@ -123,3 +123,11 @@ void SetComboText(QComboBox* combo, const QString& text)
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
 }
+
+QStringList ComboItems(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}

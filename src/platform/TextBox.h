@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QStringList>
 
 #include <functional>
 
@@ -36,6 +37,8 @@ class QComboBox;
 // An editable drop-down list whose box is a TextBox: typing is limited to maxLength characters,
 // choosing or typing adds no entry to the list.
 QComboBox* NewTextCombo(QWidget* parent, int maxLength);
+// The entries of a drop-down list, in list order.
+QStringList ComboItems(const QComboBox* combo);
 // Shows a text in a drop-down list's box with no entry chosen and no handler run.
 void SetComboText(QComboBox* combo, const QString& text);
 
