@@ -2,13 +2,13 @@
 // the settings, teams and milestones, then the first customers, and the end of the day.
 #include "accounts/CustomerRecords.h"
 #include "accounts/frmCustomer.h"
+#include "app/Startup.h"
+#include "app/frmSetup.h"
+#include "app/frmSplash.h"
+#include "app/frmStartup.h"
 #include "core/DataUpkeep.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
-#include "core/Startup.h"
-#include "core/frmSetup.h"
-#include "core/frmSplash.h"
-#include "core/frmStartup.h"
 #include "platform/TextBox.h"
 #include "support/ScreenFixture.h"
 

@@ -1,5 +1,6 @@
 #include "accounts/ContactRecord.h"
 
+#include "core/FileAccess.h"
 #include "core/RecordFile.h"
 
 namespace {
@@ -21,4 +22,19 @@ ContactRecord ContactRecord::FromBytes(const QByteArray& bytes)
 QByteArray ContactRecord::ToBytes() const
 {
     return EncodeTextRecord(*this, Length, ContactFields);
+}
+
+QStringList LoadSubContractorNames()
+{
+    QStringList names;
+    if (!FileExists(VendorDataPath))
+        return names;
+    RecordFile contacts = OpenForRandom(VendorDataPath, ContactRecord::Length);
+    const qint64 count = contacts.Count();
+    for (qint64 n = 1; n <= count; ++n) {
+        const ContactRecord contact = ContactRecord::FromBytes(contacts.Read(n));
+        if (contact.Category.trimmed() == SubContractorCategory)
+            names.append(contact.VendorName.trimmed());
+    }
+    return names;
 }

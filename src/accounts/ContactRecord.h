@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // A pay-to recipient of "VendorData.txt": 235 bytes of fixed-width text fields.
 struct ContactRecord {
@@ -25,3 +26,6 @@ struct ContactRecord {
 
 inline const QString VendorDataPath = QStringLiteral("/VendorData.txt");
 inline const QString SubContractorCategory = QStringLiteral("Sub-Contractor");
+
+// The names of the sub-contractors of the contact file, in file order.
+QStringList LoadSubContractorNames();

@@ -5,11 +5,11 @@
 #include "accounts/Reports.h"
 #include "core/FileAccess.h"
 #include "core/GridWheel.h"
+#include "core/Navigation.h"
 #include "core/Printing.h"
 #include "core/Settings.h"
-#include "core/Startup.h"
+#include "core/Shutdown.h"
 #include "core/Utilities.h"
-#include "core/frmStartup.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
@@ -641,7 +641,7 @@ void frmContacts::cmdExit_Click()
         SaveContact();
     Hide();
     fraSearch->hide();
-    ScreenInstance<frmStartup>().Show();
+    ShowMainMenu();
 }
 
 void frmContacts::cmdPrintContacts_Click()

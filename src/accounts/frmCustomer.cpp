@@ -4,10 +4,10 @@
 #include "accounts/CustomerRecords.h"
 #include "core/FileAccess.h"
 #include "core/GridWheel.h"
+#include "core/Navigation.h"
 #include "core/Settings.h"
-#include "core/Startup.h"
+#include "core/Shutdown.h"
 #include "core/Utilities.h"
-#include "core/frmStartup.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
 
@@ -804,7 +804,7 @@ void frmCustomer::cmdExit_Click()
             return;
     }
     Unload();
-    ScreenInstance<frmStartup>().Show();
+    ShowMainMenu();
 }
 
 void frmCustomer::mnuDelete_Click()

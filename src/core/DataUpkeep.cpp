@@ -5,8 +5,6 @@
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramNames.h"
-#include "platform/RegionalFormat.h"
-#include "scheduling/SlipRecord.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -118,49 +116,6 @@ void RemovePreviousYear()
     const QString previous = QString::number(Shared().CurrentYear.toInt() - 1);
     RemoveYearFolder(QLatin1Char('/') + previous);
     RemoveYearFolder(QStringLiteral("/Backup/") + previous);
-}
-
-void PurgeOldDays()
-{
-    Shared().DayOfYear = Clock::Today().dayOfYear();
-    qint64 last = 1;
-    if (FileExists(PurgedDatePath)) {
-        TextInput marker = OpenForInput(PurgedDatePath);
-        last = marker.ReadItem().Integer().value_or(1);
-        if (last < 1)
-            last = 1;
-    }
-
-    for (int team = 1; team <= Shared().TeamCount(); ++team)
-        for (qint64 day = last; day <= Shared().DayOfYear - 1; ++day)
-            DeleteFile(TeamDayFilePath(Shared().CurrentYear, team, int(day)));
-
-    TextOutput marker = OpenForOutput(PurgedDatePath);
-    marker.WriteItems({Shared().DayOfYear - 1});
-    marker.Close();
-
-    PurgeMeetings();
-}
-
-void PurgeMeetings()
-{
-    if (!FileExists(MeetingsPath))
-        return;
-    {
-        RecordFile meetings = GetRecordCount(MeetingsPath);
-        if (Shared().SlipRecCount < 1)
-            return;
-    }
-
-    const QDate today = Clock::Today();
-    CompactRecordFile(MeetingsPath, SlipRecord::Length, [&today](const QByteArray& bytes, qint64) {
-        const std::optional<QDate> date = ParseShortDate(SlipRecord::FromBytes(bytes).EventDate);
-        // A meeting whose date cannot be read is kept rather than lost.
-        if (!date)
-            return true;
-        // The day of the year is compared without the year, as the meeting program expects.
-        return date->year() > today.year() || date->dayOfYear() >= today.dayOfYear();
-    });
 }
 
 bool CheckSettingsFiles()

@@ -4,8 +4,8 @@
 #include <QStringList>
 
 // Upkeep of the program folder at every start: the team list, the year and team folders, the
-// previous year's removal, the purge of past day files and of past meetings, and the test for
-// the four settings files a working program needs.
+// previous year's removal, and the test for the four settings files a working program needs.
+// The purge of past days and meetings is the scheduling side's (scheduling/DayPurge.h).
 
 // "Team# <n>", the folder of a team inside a year folder.
 QString TeamFolderName(int teamNumber);
@@ -23,13 +23,9 @@ void ReadAssignments();
 void CreateYearFolders(const QString& year);
 void CheckYearRollover();
 void RemovePreviousYear();
-void PurgeOldDays();
-void PurgeMeetings();
 bool CheckSettingsFiles();
 
 // The construction settings file, named after the program: "/SchedulerSettings.txt".
 QString ConstructionSettingsPath();
 
-inline const QString PurgedDatePath = QStringLiteral("/PurgedDate.txt");
-inline const QString MeetingsPath = QStringLiteral("/Meetings.txt");
 inline const QString AssignmentsPath = QStringLiteral("/Assignto.txt");

@@ -2,8 +2,8 @@
 
 #include "core/DataUpkeep.h"
 #include "core/FileAccess.h"
+#include "core/Navigation.h"
 #include "core/SharedState.h"
-#include "core/Startup.h"
 #include "core/Utilities.h"
 #include "platform/MessageBox.h"
 
@@ -342,7 +342,7 @@ bool SaveAllSettings(const SettingsScreenValues& screen)
 
     saved = SaveAssignments(screen.Assignments) && saved;
     ReadAssignments();
-    FillTeamLists();
+    TeamListChanged();
 
     saved = SaveConstructionSettings() && saved;
     saved = SavePrompts() && saved;

@@ -1,8 +1,8 @@
 #include "accounts/ContactFiles.h"
 
 #include "accounts/frmContacts.h"
+#include "app/frmSetup.h"
 #include "core/FileAccess.h"
-#include "core/frmSetup.h"
 #include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
 #include "support/ScreenFixture.h"

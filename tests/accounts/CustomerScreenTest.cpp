@@ -1,9 +1,9 @@
 #include "accounts/frmCustomer.h"
 
 #include "accounts/CustomerRecords.h"
+#include "app/frmStartup.h"
 #include "core/QtPrinters.h"
 #include "core/Settings.h"
-#include "core/frmStartup.h"
 #include "platform/TextBox.h"
 #include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"

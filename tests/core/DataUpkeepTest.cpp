@@ -1,4 +1,5 @@
 #include "core/DataUpkeep.h"
+#include "scheduling/DayPurge.h"
 
 #include "core/QtPrinters.h"
 #include "core/SharedState.h"

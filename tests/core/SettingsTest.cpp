@@ -1,10 +1,10 @@
 #include "core/Settings.h"
-#include "core/frmSetup.h"
+#include "app/frmSetup.h"
 
+#include "app/Startup.h"
 #include "core/DataUpkeep.h"
 #include "core/QtPrinters.h"
 #include "core/SharedState.h"
-#include "core/Startup.h"
 #include "support/ScreenFixture.h"
 
 #include <QImage>

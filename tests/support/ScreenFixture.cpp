@@ -1,8 +1,9 @@
 #include "support/ScreenFixture.h"
 
 #include "accounts/AuxData.h"
+#include "app/Startup.h"
+#include "core/Navigation.h"
 #include "core/Settings.h"
-#include "core/Startup.h"
 #include "platform/Screen.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ void ScreenFixture::SetUp()
     ResetStartupState();
     AuxRefusalShown() = false;
     SetProgramEndAction([] {});
+    RegisterScreens();
     script_.emplace();
 }
 
@@ -36,6 +38,7 @@ void ScreenFixture::TearDown()
         script_.reset();
     }
     ResetStartupState();
+    ForgetScreens();
     SetProgramEndAction(nullptr);
     ResetSettings();
     ProgramFolderTest::TearDown();

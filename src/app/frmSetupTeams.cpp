@@ -1,15 +1,16 @@
 // The settings screen's Assignments tab: the team list, typed or dropped from the
 // sub-contractors of the contact file.
-#include "core/frmSetup.h"
+#include "app/frmSetup.h"
 
+#include "accounts/ContactRecord.h"
+#include "app/Startup.h"
 #include "core/DataUpkeep.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
-#include "core/Startup.h"
-#include "core/TeamList.h"
 #include "core/Utilities.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
+#include "scheduling/TeamList.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>

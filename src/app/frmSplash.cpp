@@ -1,9 +1,9 @@
-#include "core/frmSplash.h"
+#include "app/frmSplash.h"
 
+#include "app/Startup.h"
+#include "app/frmSetup.h"
+#include "app/frmStartup.h"
 #include "core/DataUpkeep.h"
-#include "core/Startup.h"
-#include "core/frmSetup.h"
-#include "core/frmStartup.h"
 #include "platform/Controls.h"
 #include "platform/ProgramNames.h"
 

@@ -1,7 +1,7 @@
 // The settings screen's Milestones and Attributes tabs: the milestone catalogue and the wizard
 // that gives each entry its function, phase, dependency and interval. Attributes belong to
 // positions in the catalogue, not to names.
-#include "core/frmSetup.h"
+#include "app/frmSetup.h"
 
 #include "core/Settings.h"
 #include "core/Utilities.h"

@@ -1,25 +1,24 @@
-#include "core/Startup.h"
-#include "core/Utilities.h"
+#include "app/Startup.h"
 
-#include "core/DataUpkeep.h"
-#include "core/FileAccess.h"
-#include "core/Settings.h"
-#include "core/SharedState.h"
 #include "accounts/frmContacts.h"
 #include "accounts/frmCustomer.h"
+#include "app/frmSetup.h"
+#include "app/frmSplash.h"
+#include "app/frmStartup.h"
+#include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
+#include "core/Navigation.h"
 #include "core/Routines.h"
-#include "core/frmSetup.h"
-#include "core/frmSplash.h"
-#include "core/frmStartup.h"
+#include "core/Settings.h"
+#include "core/SharedState.h"
+#include "core/Utilities.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramNames.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
-
-#include <QCoreApplication>
-#include <QFileInfo>
+#include "scheduling/DayPurge.h"
 
 namespace {
 
@@ -41,29 +40,6 @@ void ReportFailedFolders()
 QString ThisYear()
 {
     return QString::number(Clock::Today().year());
-}
-
-void DefaultEndAction()
-{
-    QCoreApplication::exit(0);
-}
-
-void (*&EndAction())()
-{
-    static void (*action)() = &DefaultEndAction;
-    return action;
-}
-
-bool& EndedFlag()
-{
-    static bool ended = false;
-    return ended;
-}
-
-SingleInstanceLock& InstanceLock()
-{
-    static SingleInstanceLock lock;
-    return lock;
 }
 
 } // namespace
@@ -128,7 +104,7 @@ void CreateBackupYearFolders()
 
 bool CheckPrevInstance()
 {
-    if (InstanceLock().TryAcquire())
+    if (ProgramLock().TryAcquire())
         return true;
     MsgBox(ProgramTitle + QStringLiteral(" is already Running!\nLook for it on the Task Bar"),
            MsgButtons::OkOnly, MsgIcon::None, ProgramTitle);
@@ -171,10 +147,22 @@ void StartProgram()
     if (Shared().TeamNames.value(0) != QLatin1String("empty"))
         FillTeamLists();
     CheckYearRollover();
-    PurgeOldDays();
+    if (!PurgeOldDays())
+        ShowWriteFailure(QStringLiteral("The past days and meetings could not be purged."),
+                         QStringLiteral("Purge Failed"));
     ScreenInstance<frmCustomer>();
     Shared().CurrentDate = Clock::Today();
 }
+
+namespace {
+
+template <typename T>
+void RegisterScreenClass(const char* name)
+{
+    RegisterScreen(QString::fromLatin1(name), []() -> Screen& { return ScreenInstance<T>(); });
+}
+
+} // namespace
 
 void RegisterRoutineScreens()
 {
@@ -182,11 +170,22 @@ void RegisterRoutineScreens()
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
 }
 
+void RegisterScreens()
+{
+    RegisterScreenClass<frmStartup>("frmStartup");
+    RegisterScreenClass<frmSetup>("frmSetup");
+    RegisterScreenClass<frmCustomer>("frmCustomer");
+    RegisterScreenClass<frmContacts>("frmContacts");
+    SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
+    SetTeamListChangedAction(&FillTeamLists);
+}
+
 bool Main()
 {
     // Screens that load early read the year, so it is known from the first step.
     Shared().CurrentYear = ThisYear();
     RegisterRoutineScreens();
+    RegisterScreens();
 
     CreateDataFolders();
     CreateSiblingFolders();
@@ -211,57 +210,10 @@ bool Main()
     return true;
 }
 
-QStringList BackupFileNames()
-{
-    return {QStringLiteral("CompanyLogo"), QStringLiteral("CustomerData"), QStringLiteral("AuxHeadings"),
-            QStringLiteral("LogoSettings"), QStringLiteral("Phone"), QStringLiteral("MyBusinessData"),
-            QStringLiteral("PrintColors"), QStringLiteral("SoldItems"), QStringLiteral("MyWebSite"),
-            QStringLiteral("TaxRecords"), QStringLiteral("SpeedNumbers")};
-}
-
-void BackupSharedFiles()
-{
-    Shared().BackupPath = ProgramFolder() + QStringLiteral("/Backup/");
-    BackupFileList();
-}
-
-void BackupFileList()
-{
-    for (const QString& name : BackupFileNames()) {
-        const QString file = QLatin1Char('/') + name + QStringLiteral(".txt");
-        if (!QFileInfo(AppPath(file)).isFile())
-            continue;
-        // The copy replaces the old backup only once it is complete; a failure skips the file.
-        CopyAppFile(file, BackupPathOf(file));
-    }
-}
-
-void EndProgram()
-{
-    if (EndedFlag())
-        return;
-    EndedFlag() = true;
-    BackupSharedFiles();
-    ScreenRegistry::Instance().UnloadAll();
-    InstanceLock().Release();
-    EndAction()();
-}
-
-void SetProgramEndAction(void (*action)())
-{
-    EndAction() = action ? action : &DefaultEndAction;
-}
-
-bool ProgramEnded()
-{
-    return EndedFlag();
-}
-
 void ResetStartupState()
 {
-    EndedFlag() = false;
+    ResetShutdownState();
     ForgetFoldersNotMade();
     FailuresReported() = false;
-    InstanceLock().Release();
 }
 

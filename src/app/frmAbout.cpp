@@ -1,9 +1,9 @@
-#include "core/frmAbout.h"
+#include "app/frmAbout.h"
 
+#include "app/Startup.h"
+#include "app/frmStartup.h"
 #include "core/Links.h"
-#include "core/Startup.h"
 #include "core/Utilities.h"
-#include "core/frmStartup.h"
 #include "platform/Controls.h"
 #include "platform/ProgramNames.h"
 

@@ -1,6 +1,6 @@
 // The settings screen's Operations tab: work days and start time, printing, assistance.
 // The phone connection page belongs to the modem settings.
-#include "core/frmSetup.h"
+#include "app/frmSetup.h"
 
 #include "core/Settings.h"
 #include "platform/CommonDialogs.h"

@@ -1,5 +1,5 @@
 // The settings screen's Logo tab: the company logo as it is on disk and as it is printed.
-#include "core/frmSetup.h"
+#include "app/frmSetup.h"
 
 #include "core/BusinessForm.h"
 #include "core/FileAccess.h"

@@ -1,5 +1,5 @@
 // The settings screen's Business Info tab: the nine business boxes and the address style.
-#include "core/frmSetup.h"
+#include "app/frmSetup.h"
 
 #include "core/Settings.h"
 #include "platform/Controls.h"

@@ -27,6 +27,3 @@ struct TeamDeletion {
 // bookings are left without a team). The folder work comes first, so that a folder that cannot
 // be renamed or removed leaves everything as it was.
 TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& remainingNames);
-
-// The names of the sub-contractors of the contact file, in file order.
-QStringList LoadSubContractorNames();

@@ -1,6 +1,5 @@
-#include "core/TeamList.h"
+#include "scheduling/TeamList.h"
 
-#include "accounts/ContactRecord.h"
 #include "core/DataUpkeep.h"
 #include "core/FileAccess.h"
 #include "core/Settings.h"
@@ -221,19 +220,4 @@ TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& rem
     deletion.Done = true;
     deletion.NotRenumbered = notRenumbered;
     return deletion;
-}
-
-QStringList LoadSubContractorNames()
-{
-    QStringList names;
-    if (!FileExists(VendorDataPath))
-        return names;
-    RecordFile contacts = OpenForRandom(VendorDataPath, ContactRecord::Length);
-    const qint64 count = contacts.Count();
-    for (qint64 n = 1; n <= count; ++n) {
-        const ContactRecord contact = ContactRecord::FromBytes(contacts.Read(n));
-        if (contact.Category.trimmed() == SubContractorCategory)
-            names.append(contact.VendorName.trimmed());
-    }
-    return names;
 }

@@ -1,4 +1,4 @@
-#include "core/frmSetup.h"
+#include "app/frmSetup.h"
 
 #include "core/QtPrinters.h"
 #include "core/Settings.h"

@@ -1,7 +1,7 @@
-#include "core/frmSetup.h"
+#include "app/frmSetup.h"
 
+#include "app/frmStartup.h"
 #include "core/Settings.h"
-#include "core/frmStartup.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Controls.h"
 #include "platform/ProgramNames.h"

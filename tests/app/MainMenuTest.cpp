@@ -1,10 +1,10 @@
-#include "core/frmStartup.h"
+#include "app/frmStartup.h"
 
+#include "app/frmAbout.h"
+#include "app/frmSetup.h"
 #include "core/Links.h"
 #include "core/Routines.h"
 #include "core/SharedState.h"
-#include "core/frmAbout.h"
-#include "core/frmSetup.h"
 #include "platform/ProgramNames.h"
 #include "platform/Shell.h"
 #include "support/ScreenFixture.h"

@@ -1,11 +1,11 @@
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "core/DataUpkeep.h"
 
+#include "app/frmSetup.h"
+#include "app/frmSplash.h"
+#include "app/frmStartup.h"
 #include "core/QtPrinters.h"
 #include "core/SharedState.h"
-#include "core/frmSetup.h"
-#include "core/frmSplash.h"
-#include "core/frmStartup.h"
 #include "platform/SingleInstance.h"
 #include "support/ScreenFixture.h"
 

@@ -1,6 +1,6 @@
 #include "core/QtPrinters.h"
+#include "app/frmSetup.h"
 #include "core/Settings.h"
-#include "core/frmSetup.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "support/ScreenFixture.h"

@@ -1,0 +1,51 @@
+#include "scheduling/DayPurge.h"
+
+#include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
+#include "core/SharedState.h"
+#include "platform/Clock.h"
+#include "platform/RegionalFormat.h"
+#include "scheduling/SlipRecord.h"
+
+bool PurgeOldDays()
+{
+    Shared().DayOfYear = Clock::Today().dayOfYear();
+    qint64 last = 1;
+    if (FileExists(PurgedDatePath)) {
+        TextInput marker = OpenForInput(PurgedDatePath);
+        last = marker.ReadItem().Integer().value_or(1);
+        if (last < 1)
+            last = 1;
+    }
+
+    for (int team = 1; team <= Shared().TeamCount(); ++team)
+        for (qint64 day = last; day <= Shared().DayOfYear - 1; ++day)
+            DeleteFile(TeamDayFilePath(Shared().CurrentYear, team, int(day)));
+
+    TextOutput marker = OpenForOutput(PurgedDatePath);
+    marker.WriteItems({Shared().DayOfYear - 1});
+    const bool markerWritten = marker.Close();
+
+    return PurgeMeetings() && markerWritten;
+}
+
+bool PurgeMeetings()
+{
+    if (!FileExists(MeetingsPath))
+        return true;
+    {
+        RecordFile meetings = GetRecordCount(MeetingsPath);
+        if (Shared().SlipRecCount < 1)
+            return true;
+    }
+
+    const QDate today = Clock::Today();
+    return CompactRecordFile(MeetingsPath, SlipRecord::Length, [&today](const QByteArray& bytes, qint64) {
+        const std::optional<QDate> date = ParseShortDate(SlipRecord::FromBytes(bytes).EventDate);
+        // A meeting whose date cannot be read is kept rather than lost.
+        if (!date)
+            return true;
+        // The day of the year is compared without the year, as the meeting program expects.
+        return date->year() > today.year() || date->dayOfYear() >= today.dayOfYear();
+    });
+}
