@@ -61,9 +61,12 @@ void CreateDataFolders()
     const qint64 count = file.Count();
     for (qint64 n = 1; n <= count; ++n) {
         const QString accountNo = ReadTextField(file.Read(n), 0, 20).trimmed();
+        // A record without an account number has no folder of its own.
+        if (accountNo.isEmpty())
+            continue;
         const QString folder = QStringLiteral("/AuxFiles/") + accountNo;
         // An account number that would lead out of its folder gets no folders.
-        if (!IsSafePathPart(accountNo) && !accountNo.isEmpty()) {
+        if (!IsSafePathPart(accountNo)) {
             NoteFolderNotMade(folder);
             continue;
         }
@@ -198,7 +201,10 @@ bool Main()
     if (!CheckPrevInstance())
         return false;
 
-    ReadAssignments();
+    if (!ReadAssignments())
+        MsgBox(QStringLiteral("The team list, Assignto.txt, could not be read.\n"
+                              "The teams cannot be shown or changed until it can be read."),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Team List"));
     CreateBackupYearFolders();
     InitLists();
     StartProgram();

@@ -60,19 +60,25 @@ void ForgetFoldersNotMade()
     FailedFolders().clear();
 }
 
-void ReadAssignments()
+bool ReadAssignments()
 {
     QStringList& teams = Shared().TeamNames;
     const QString marker = teams.isEmpty() ? QString() : teams.first();
     teams = QStringList{marker};
+    Shared().TeamListUnreadable = false;
     if (!FileExists(AssignmentsPath)) {
         teams[0] = QStringLiteral("empty");
-        return;
+        return true;
     }
     teams[0] = QStringLiteral("populated");
     TextInput input = OpenForInput(AssignmentsPath);
+    if (!input.IsOpen()) {
+        Shared().TeamListUnreadable = true;
+        return false;
+    }
     while (!input.AtEnd())
         teams.append(input.ReadItem().Text());
+    return true;
 }
 
 void CreateYearFolders(const QString& year)

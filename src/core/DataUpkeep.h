@@ -19,7 +19,9 @@ void NoteFolderNotMade(const QString& path);
 QStringList FoldersNotMade();
 void ForgetFoldersNotMade();
 
-void ReadAssignments();
+// False when the team list exists but cannot be read: the run goes on without teams, and
+// Shared().TeamListUnreadable keeps the list from being written over.
+bool ReadAssignments();
 void CreateYearFolders(const QString& year);
 void CheckYearRollover();
 void RemovePreviousYear();

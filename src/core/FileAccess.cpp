@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <filesystem>
@@ -146,7 +147,11 @@ TextInput OpenForInput(const QString& path)
     QFile file(AppPath(path));
     if (!file.open(QIODevice::ReadOnly))
         return TextInput({}, false);
-    return TextInput(file.readAll(), true);
+    QByteArray bytes = file.readAll();
+    // A file that opens but cannot be read is no more read than one that does not open.
+    if (file.error() != QFile::NoError)
+        return TextInput({}, false);
+    return TextInput(std::move(bytes), true);
 }
 
 TextOutput OpenForOutput(const QString& path)
@@ -205,7 +210,10 @@ bool IsSafePathPart(const QString& text)
         if (QStringLiteral("/\\*?\":<>|").contains(c))
             return false;
     }
-    return true;
+    // The sibling programs' platform reserves these device names, with any extension.
+    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return !device.match(text).hasMatch();
 }
 
 bool DeleteFile(const QString& path)

@@ -307,6 +307,8 @@ bool SaveCharacteristics(const QStringList& milestoneNames)
 
 bool SaveAssignments(const QStringList& teamNames)
 {
+    if (Shared().TeamListUnreadable)
+        return false;
     TextOutput output = OpenForOutput(AssignmentsPath);
     for (const QString& name : teamNames)
         output.WriteItems({name});

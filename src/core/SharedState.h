@@ -10,6 +10,9 @@ struct SharedState {
     // Element 0 is a marker, "empty" when the team list file is missing and "populated" when it
     // exists; elements 1 to n are the team names in file order (a team is its position).
     QStringList TeamNames{QStringLiteral("empty")};
+    // The team list file exists but could not be read: the teams are unknown this run, and the
+    // list is never written from the empty list that stands in for it.
+    bool TeamListUnreadable = false;
     // This year as four digits, the parent folder of the team day folders.
     QString CurrentYear;
     // Today's day of the year, set by the day purge.

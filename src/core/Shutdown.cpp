@@ -2,6 +2,7 @@
 
 #include "core/FileAccess.h"
 #include "core/SharedState.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
@@ -50,15 +51,44 @@ void BackupSharedFiles()
     BackupFileList();
 }
 
+namespace {
+
+// The shared files kept in fixed-length records, with their record length.
+int RecordLengthOf(const QString& name)
+{
+    return name == QLatin1String("CustomerData") ? 328 : 0;
+}
+
+// Empty, or cut in the middle of a record: something went wrong with the file since its last
+// backup, and the backup is the copy worth keeping.
+bool LooksDamaged(const QString& name, qint64 size)
+{
+    const int recordLength = RecordLengthOf(name);
+    return size == 0 || (recordLength > 0 && size % recordLength != 0);
+}
+
+} // namespace
+
 void BackupFileList()
 {
+    QStringList kept;
     for (const QString& name : BackupFileNames()) {
         const QString file = QLatin1Char('/') + name + QStringLiteral(".txt");
-        if (!QFileInfo(AppPath(file)).isFile())
+        const QFileInfo info(AppPath(file));
+        if (!info.isFile())
             continue;
+        const QFileInfo backup(AppPath(BackupPathOf(file)));
+        if (LooksDamaged(name, info.size()) && backup.isFile() && backup.size() > 0) {
+            kept.append(file.mid(1));
+            continue;
+        }
         // The copy replaces the old backup only once it is complete; a failure skips the file.
         CopyAppFile(file, BackupPathOf(file));
     }
+    if (!kept.isEmpty())
+        MsgBox(QStringLiteral("These files look damaged (empty or cut short), so their backup copies were kept:\n")
+                   + kept.join(QLatin1Char('\n')),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Backup"));
 }
 
 void EndProgram()

@@ -5,10 +5,12 @@
 #include "app/frmSplash.h"
 #include "app/frmStartup.h"
 #include "core/QtPrinters.h"
+#include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/SingleInstance.h"
 #include "support/ScreenFixture.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 #include <QtTest/QTest>
 
@@ -63,10 +65,9 @@ TEST_F(StartupTest, CustomersAndTeamsGetTheirFolders)
         for (int n = 0; n <= 5; ++n)
             EXPECT_TRUE(IsFolder(QStringLiteral("/AuxFiles/%1/AuxFile%2").arg(account).arg(n))) << account << n;
     EXPECT_EQ(ReadFile("/AuxFiles/A1/AuxFile0/Note.txt"), "kept");
-    // An account number that would lead out of its folder gets none; an empty one puts the six
-    // folders straight into AuxFiles.
+    // An account number that would lead out of its folder gets none, and an empty one none.
     EXPECT_FALSE(IsFolder("/x"));
-    EXPECT_TRUE(IsFolder("/AuxFiles/AuxFile5"));
+    EXPECT_FALSE(IsFolder("/AuxFiles/AuxFile5"));
     ASSERT_EQ(Script().Shown().size(), 1);
     EXPECT_TRUE(Script().Shown()[0].Prompt.contains("/AuxFiles/../x"));
 
@@ -155,6 +156,25 @@ TEST_F(StartupTest, EndProgramBacksUpTheSharedFilesAndUnloadsNewestFirst)
     EXPECT_EQ(ends, 1);
 }
 
+TEST_F(StartupTest, AnEmptyOrCutSharedFileKeepsItsBackup)
+{
+    const QByteArray twoCustomers = Customer("A1") + Customer("B2");
+    WriteFile("/Backup/CustomerData.txt", twoCustomers);
+    WriteFile("/CustomerData.txt", twoCustomers.left(400));
+    WriteFile("/Backup/Phone.txt", "old phone");
+    WriteFile("/Phone.txt", "");
+    WriteFile("/Backup/PrintColors.txt", "old colours");
+    WriteFile("/PrintColors.txt", "new colours");
+    Script().Queue(MsgAnswer::Ok);
+    EndProgram();
+
+    EXPECT_EQ(ReadFile("/Backup/CustomerData.txt"), twoCustomers);
+    EXPECT_EQ(ReadFile("/Backup/Phone.txt"), "old phone");
+    EXPECT_EQ(ReadFile("/Backup/PrintColors.txt"), "new colours");
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_TRUE(Script().Shown()[0].Prompt.contains("CustomerData.txt\nPhone.txt"));
+}
+
 TEST_F(StartupTest, ContinueLeadsToTheMenuOrToTheWelcomePanel)
 {
     WriteRequiredSettings("/Backup");
@@ -203,3 +223,18 @@ TEST_F(StartupTest, ClosingTheStartScreenEndsTheProgramButUnloadingItDoesNot)
 }
 
 } // namespace
+
+TEST_F(StartupTest, AnUnreadableTeamListIsReportedAndNeverWrittenOver)
+{
+    if (!MakeUnreadableFile("/Assignto.txt"))
+        GTEST_SKIP() << "no unreadable file can be made here";
+    Script().Queue(MsgAnswer::Ok);
+    ASSERT_TRUE(Main());
+    ASSERT_GE(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown()[0].Title, "Team List");
+    EXPECT_EQ(Shared().TeamCount(), 0);
+
+    EXPECT_FALSE(SaveAssignments({"North"}));
+    EXPECT_TRUE(QFileInfo(FullPath("/Assignto.txt")).isSymLink());
+}
+

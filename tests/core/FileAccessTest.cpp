@@ -139,9 +139,10 @@ namespace {
 
 TEST(PathPartTest, OnlyPlainNamesMayBecomePartOfAPath)
 {
-    for (const char* safe : {"SMITH01", "12-345", "A B", "Pj45-3"})
+    for (const char* safe : {"SMITH01", "12-345", "A B", "Pj45-3", "CONRAD", "COM10", "LPT0", "AUXILIARY.1"})
         EXPECT_TRUE(IsSafePathPart(QString::fromLatin1(safe))) << safe;
-    for (const char* unsafe : {"", " ", ".", "..", "../x", "a/b", "a\\b", "x*", "what?", "a:b", "end.", "end ", "tab\there"})
+    for (const char* unsafe : {"", " ", ".", "..", "../x", "a/b", "a\\b", "x*", "what?", "a:b", "end.", "end ", "tab\there",
+                              "CON", "con", "Prn.txt", "AUX", "NUL.tar.gz", "COM1", "com9.log", "LPT5", "NUL .x"})
         EXPECT_FALSE(IsSafePathPart(QString::fromLatin1(unsafe))) << unsafe;
 }
 

@@ -67,3 +67,15 @@ void ProgramFolderTest::MakeFolders(const QString& relativePath) const
 {
     QDir().mkpath(FullPath(relativePath));
 }
+
+bool ProgramFolderTest::MakeUnreadableFile(const QString& relativePath) const
+{
+    // Reading a process's memory file from its start fails with an I/O error.
+    const QString target = QStringLiteral("/proc/self/mem");
+    if (!QFileInfo(target).isFile())
+        return false;
+    const QString path = FullPath(relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    return QFile::link(target, path);
+}

@@ -23,6 +23,9 @@ protected:
     bool Exists(const QString& relativePath) const;
     bool IsFolder(const QString& relativePath) const;
     void MakeFolders(const QString& relativePath) const;
+    // Puts a file there that exists and opens but cannot be read, even by root (false where the
+    // system has no such file to link to).
+    bool MakeUnreadableFile(const QString& relativePath) const;
     QString FullPath(const QString& relativePath) const;
 
     QTemporaryDir folder_;
