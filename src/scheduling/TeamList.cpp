@@ -4,6 +4,7 @@
 #include "core/FileAccess.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "platform/FileRemoval.h"
 #include "platform/ProgramFolder.h"
 #include "projects/LoadedProjects.h"
 #include "scheduling/EventRecords.h"
@@ -53,11 +54,14 @@ public:
         done_.emplace_back(from, to);
         return true;
     }
-    void Undo()
+    // False when a folder could not be put back; the caller names it.
+    bool Undo(QStringList& notBack)
     {
         for (auto it = done_.rbegin(); it != done_.rend(); ++it)
-            Rename(it->second, it->first);
+            if (!Rename(it->second, it->first))
+                notBack.append(NormalizeRelativePath(it->first));
         done_.clear();
+        return notBack.isEmpty();
     }
 
 private:
@@ -122,10 +126,13 @@ bool RenumberEventRecords(int deletedTeam)
     return written;
 }
 
-TeamDeletion Refused(const QString& problem)
+TeamDeletion Refused(const QString& problem, FolderMoves& moves)
 {
     TeamDeletion deletion;
     deletion.Problem = problem;
+    QStringList notBack;
+    if (!moves.Undo(notBack))
+        deletion.Problem += QStringLiteral("\nThese folders could not be put back: ") + notBack.join(QStringLiteral(", "));
     return deletion;
 }
 
@@ -159,21 +166,25 @@ TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& rem
     FolderMoves moves;
     QStringList parked;
 
-    // First every year's folder of the deleted team steps aside, then the later teams move down.
+    // Nothing starts unless the deleted team's folders can go: once one is half removed it
+    // could not come back whole.
     const QStringList years = YearFolders();
+    for (const QString& year : years) {
+        for (const QString& folder : {TeamFolderIn(year, teamNo), year + QLatin1Char('/') + parkedName})
+            if (!CanRemoveTree(AppPath(folder)))
+                return Refused(NormalizeRelativePath(folder), moves);
+    }
+
+    // First every year's folder of the deleted team steps aside, then the later teams move down.
     for (const QString& year : years) {
         const QString folder = TeamFolderIn(year, teamNo);
         if (!QDir(AppPath(folder)).exists())
             continue;
         const QString aside = year + QLatin1Char('/') + parkedName;
-        if (QDir(AppPath(aside)).exists() && !QDir(AppPath(aside)).removeRecursively()) {
-            moves.Undo();
-            return Refused(NormalizeRelativePath(aside));
-        }
-        if (!moves.Move(folder, aside)) {
-            moves.Undo();
-            return Refused(NormalizeRelativePath(folder));
-        }
+        if (QDir(AppPath(aside)).exists() && !QDir(AppPath(aside)).removeRecursively())
+            return Refused(NormalizeRelativePath(aside), moves);
+        if (!moves.Move(folder, aside))
+            return Refused(NormalizeRelativePath(folder), moves);
         parked.append(aside);
     }
     for (const QString& year : years) {
@@ -181,43 +192,24 @@ TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& rem
             const QString folder = TeamFolderIn(year, team);
             if (!QDir(AppPath(folder)).exists())
                 continue;
-            if (!moves.Move(folder, TeamFolderIn(year, team - 1))) {
-                moves.Undo();
-                return Refused(NormalizeRelativePath(folder));
-            }
+            if (!moves.Move(folder, TeamFolderIn(year, team - 1)))
+                return Refused(NormalizeRelativePath(folder), moves);
         }
     }
 
-    // The new list is written while the deleted team's folders can still come back; they go
-    // only then, and if one will not go the old list and folders are put back.
-    QByteArray oldList;
-    const bool hadList = FileExists(AssignmentsPath);
-    if (hadList) {
-        QFile list(AppPath(AssignmentsPath));
-        if (list.open(QIODevice::ReadOnly))
-            oldList = list.readAll();
-    }
-    if (!SaveAssignments(remainingNames)) {
-        moves.Undo();
-        return Refused(AssignmentsPath);
-    }
-    for (const QString& aside : parked) {
-        if (!QDir(AppPath(aside)).removeRecursively()) {
-            if (hadList) {
-                TextOutput list = OpenForOutput(AssignmentsPath);
-                list.WriteRaw(oldList);
-                list.Close();
-            }
-            moves.Undo();
-            return Refused(NormalizeRelativePath(aside));
-        }
-    }
+    // Writing the new list completes the deletion; until then every step can be undone.
+    if (!SaveAssignments(remainingNames))
+        return Refused(AssignmentsPath, moves);
 
-    QStringList notRenumbered = RenumberProjectFiles(teamNo);
-    if (!RenumberEventRecords(teamNo))
-        notRenumbered.append(ProjectRecordsPath);
     TeamDeletion deletion;
     deletion.Done = true;
-    deletion.NotRenumbered = notRenumbered;
+    // A parked folder that still will not go keeps a name no team is read from; the next
+    // deletion of that number or the year's removal takes it.
+    for (const QString& aside : parked)
+        if (!QDir(AppPath(aside)).removeRecursively())
+            deletion.NotRemoved.append(NormalizeRelativePath(aside));
+    deletion.NotRenumbered = RenumberProjectFiles(teamNo);
+    if (!RenumberEventRecords(teamNo))
+        deletion.NotRenumbered.append(ProjectRecordsPath);
     return deletion;
 }

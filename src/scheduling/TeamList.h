@@ -20,10 +20,13 @@ struct TeamDeletion {
     QString Problem;
     // Files whose team numbers could not be brought in line after the deletion.
     QStringList NotRenumbered;
+    // Folders of the deleted team that were set aside but could not be removed.
+    QStringList NotRemoved;
 };
 
 // Deletes team `teamNo` of `teamCountBefore` teams: writes the remaining names as the new team
 // list and renumbers the folders, project files and event records (the deleted team's own
 // bookings are left without a team). The folder work comes first, so that a folder that cannot
-// be renamed or removed leaves everything as it was.
+// be renamed or removed leaves everything as it was; a deletion that is refused undoes exactly
+// what it did.
 TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& remainingNames);

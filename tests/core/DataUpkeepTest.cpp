@@ -1,11 +1,13 @@
 #include "core/DataUpkeep.h"
 #include "scheduling/DayPurge.h"
 
+#include "core/FileAccess.h"
 #include "core/QtPrinters.h"
 #include "core/SharedState.h"
 #include "scheduling/SlipRecord.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -142,6 +144,21 @@ TEST_F(DataUpkeepTest, MeetingPurgeDropsOnlyPastDays)
     QFile::remove(FullPath("/Meetings.txt"));
     PurgeMeetings();
     EXPECT_FALSE(Exists("/Meetings.txt"));
+}
+
+TEST_F(DataUpkeepTest, APurgeThatCannotWriteSaysSo)
+{
+    UseTeams(1);
+    // A folder where the marker or the compaction's scratch file has to go.
+    for (const char* blocked : {"/PurgedDate.txt", "/TemporaryFile.txt"}) {
+        WriteFile("/Meetings.txt", Meeting("3/6/2026") + Meeting("3/8/2026"));
+        MakeFolders(blocked);
+        EXPECT_FALSE(PurgeOldDays()) << blocked;
+        EXPECT_EQ(GetFileRecordCount("/Meetings.txt", SlipRecord::Length),
+                  QString(blocked) == "/PurgedDate.txt" ? 1 : 2) << blocked;
+        QDir(FullPath(blocked)).removeRecursively();
+    }
+    EXPECT_TRUE(PurgeOldDays());
 }
 
 TEST_F(DataUpkeepTest, SettingsFilesAreRequiredAndRestored)

@@ -269,6 +269,22 @@ TEST_F(TeamListTest, AFolderThatCannotBeRemovedLeavesTheListAsItWas)
     ExpectNothingChanged(setup);
 }
 
+TEST_F(TeamListTest, AFolderOfALaterYearThatCannotBeRemovedStopsTheDeletionBeforeItStarts)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    WriteDayFiles({"A", "B", "C"});
+    // The running year's folder would be gone before next year's refused to go.
+    if (!SetImmutable(FullPath("/Backup/2026/Team# 1/70.txt"), true))
+        GTEST_SKIP() << "files cannot be made undeletable here";
+
+    Select(setup, 0);
+    Script().Queue(MsgAnswer::Ok);
+    setup.cmdDelete_Click();
+    SetImmutable(FullPath("/Backup/2026/Team# 1/70.txt"), false);
+    ExpectNothingChanged(setup);
+    EXPECT_EQ(Day("/2027", 1), "A/2027");
+}
+
 TEST_F(TeamListTest, ATeamListThatCannotBeWrittenKeepsTheDeletedTeamsDays)
 {
     frmSetup& setup = LoadWithTeams(ABC);
