@@ -1,0 +1,7 @@
+#include "telephony/DialRequest.h"
+
+DialRequestValues& DialRequest()
+{
+    static DialRequestValues request;
+    return request;
+}
