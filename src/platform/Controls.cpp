@@ -47,6 +47,37 @@ QPixmap ProductLogo(int size)
     return pixmap;
 }
 
+QPixmap PhonePicture(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(30, 130, 60));
+    painter.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.18, s * 0.18);
+
+    // The handset: a curved grip with an ear piece and a mouth piece.
+    painter.setPen(QPen(Qt::white, s * 0.13, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(s * 0.2, s * 0.2, s * 0.6, s * 0.6), 135 * 16, 180 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.save();
+    painter.translate(s * 0.29, s * 0.25);
+    painter.rotate(45);
+    painter.drawRoundedRect(QRectF(-s * 0.14, -s * 0.07, s * 0.28, s * 0.16), s * 0.05, s * 0.05);
+    painter.restore();
+    painter.save();
+    painter.translate(s * 0.75, s * 0.71);
+    painter.rotate(45);
+    painter.drawRoundedRect(QRectF(-s * 0.14, -s * 0.09, s * 0.28, s * 0.16), s * 0.05, s * 0.05);
+    painter.restore();
+    return pixmap;
+}
+
 UpDown::UpDown(QWidget* parent, Qt::Orientation orientation) : QWidget(parent)
 {
     auto* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(this))
