@@ -19,6 +19,7 @@
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
 #include "scheduling/DayPurge.h"
+#include "telephony/frmDialer.h"
 
 namespace {
 
@@ -179,6 +180,7 @@ void RegisterScreens()
     RegisterScreenClass<frmSetup>("frmSetup");
     RegisterScreenClass<frmCustomer>("frmCustomer");
     RegisterScreenClass<frmContacts>("frmContacts");
+    RegisterScreenClass<frmDialer>("frmDialer");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }
