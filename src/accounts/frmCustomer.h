@@ -86,6 +86,10 @@ public:
     void txtAux_DblClick(int Index);
     QString AuxAccountLine() const;
 
+    // Dialling the customer shown.
+    void imgDialer_Click();
+    void SetDialerPicture();
+
     // Boxes by index; index 4 does not exist.
     std::array<TextBox*, 12> txtCustomer{};
     TextBox* txtAdd3 = nullptr;
@@ -134,6 +138,7 @@ public:
     QGroupBox* fraBig = nullptr;
     MultiLineTextBox* txtBig = nullptr;
     QLabel* lblEditing = nullptr;
+    PictureBox* imgDialer = nullptr;
 
 protected:
     void Form_Load() override;
@@ -143,6 +148,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    PictureBox* BuildDialPicture();
     // The screen for an empty customer file: the business's own city and telephone prefix
     // prefilled, and only a first customer to type.
     void ShowEmptyFile(bool tellUser);

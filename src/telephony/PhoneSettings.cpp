@@ -2,6 +2,7 @@
 
 #include "core/FileAccess.h"
 #include "platform/SerialPort.h"
+#include "telephony/DialRequest.h"
 #include "telephony/Modem.h"
 
 PhoneSettingsValues& PhoneSettings()
@@ -20,6 +21,7 @@ void ResetPhoneSettings()
 {
     PhoneSettings() = PhoneSettingsValues{};
     ModemState() = ModemStateValues{};
+    DialRequest() = DialRequestValues{};
     MSComm1().SetPortOpen(false);
     MSComm1().SetCommPort(0);
     SetModemAnswerWindow(DefaultAnswerWindowMs);
