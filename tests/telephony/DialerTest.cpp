@@ -97,6 +97,7 @@ TEST_F(DialerTest, TheDialConnectsOnlyOnAnOkThatArrivesAfterTheDial)
         modems.reset();
         ResetPhoneSettings();
         SetModemAnswerWindow(100);
+        DialRequest() = {"Smith Builders", "555-123-4567"};
     }
 }
 
