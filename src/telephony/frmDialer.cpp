@@ -44,8 +44,11 @@ frmDialer::frmDialer()
     lblStatus = new QLabel(this);
     lblStatus->setToolTip(QStringLiteral("Dailing Status"));
     lblStatus->setFrameShape(QFrame::StyledPanel);
-    for (QLabel* label : {lblName, lblNumber, lblStatus})
+    for (QLabel* label : {lblName, lblNumber, lblStatus}) {
+        // The rows keep their place while a label is empty.
+        label->setMinimumHeight(label->fontMetrics().height() + 4);
         labels->addWidget(label);
+    }
     party->addLayout(labels, 1);
     layout->addLayout(party);
 
