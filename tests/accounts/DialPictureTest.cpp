@@ -54,7 +54,6 @@ TEST_F(DialPictureTest, TheCustomerPictureIsOfferedWhileThePhoneIsOnAndAModemAns
     const Case cases[] = {{false, false, false}, {true, false, false}, {false, true, true}, {true, true, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(QString("teams %1 modem %2").arg(c.teams).arg(c.modem).toStdString());
-        SetModemAnswerWindow(100);
         SeedCustomer(1, "A1", "Smith Builders");
         WriteFile("/Phone.txt", "#TRUE#\r\n3\r\n");
         if (c.teams)

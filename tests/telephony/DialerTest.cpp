@@ -26,7 +26,6 @@ protected:
     void SetUp() override
     {
         ScreenFixture::SetUp();
-        SetModemAnswerWindow(100);
         DialRequest() = {"Smith Builders", "555-123-4567"};
     }
 
@@ -96,7 +95,6 @@ TEST_F(DialerTest, TheDialConnectsOnlyOnAnOkThatArrivesAfterTheDial)
         // A reply after the hang-up changes nothing.
         modems.reset();
         ResetPhoneSettings();
-        SetModemAnswerWindow(100);
         DialRequest() = {"Smith Builders", "555-123-4567"};
     }
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int Window = 100;
+constexpr int Window = 150;
 
 class ModemProbeTest : public ProgramFolderTest {
 protected:

@@ -16,14 +16,7 @@
 
 namespace {
 
-class PhonePageTest : public ScreenFixture {
-protected:
-    void SetUp() override
-    {
-        ScreenFixture::SetUp();
-        SetModemAnswerWindow(100);
-    }
-};
+class PhonePageTest : public ScreenFixture {};
 
 TEST_F(PhonePageTest, TheLoadShowsWhatTheProbeAndThePhoneFilesHold)
 {
@@ -75,7 +68,6 @@ TEST_F(PhonePageTest, TheLoadShowsWhatTheProbeAndThePhoneFilesHold)
         setup.Unload();
         modems.reset();
         ResetPhoneSettings();
-        SetModemAnswerWindow(100);
         for (const char* file : {"/Phone.txt", "/CallID.txt", "/Backup/Phone.txt", "/Backup/CallID.txt"})
             QFile::remove(FullPath(file));
     }
