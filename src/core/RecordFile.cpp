@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -31,16 +32,22 @@ qint64 RecordFile::Count() const
     return file_ ? RecordCountForLength(file_->size(), recordLength_) : 0;
 }
 
-QByteArray RecordFile::Read(qint64 recordNumber) const
+QByteArray RecordFile::Read(qint64 recordNumber, bool* ok) const
 {
     QByteArray record(recordLength_, '\0');
+    if (ok)
+        *ok = false;
     if (!file_ || recordNumber < 1)
         return record;
     const qint64 start = (recordNumber - 1) * recordLength_;
-    if (start >= file_->size() || !file_->seek(start))
+    const qint64 size = file_->size();
+    if (start >= size || !file_->seek(start))
         return record;
     const QByteArray bytes = file_->read(recordLength_);
     std::memcpy(record.data(), bytes.constData(), size_t(bytes.size()));
+    // A short last record is read as far as it goes; anything less is a failed read.
+    if (ok)
+        *ok = bytes.size() == std::min<qint64>(recordLength_, size - start);
     return record;
 }
 

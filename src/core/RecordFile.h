@@ -24,8 +24,11 @@ public:
     qint64 Count() const;
 
     // Record n; past the end of the file (or where the file is short) the bytes are zeros,
-    // which read as blanks and zeros. Reading never lengthens the file.
-    QByteArray Read(qint64 recordNumber) const;
+    // which read as blanks and zeros. Reading never lengthens the file. ok, when given, tells
+    // whether the record came from the file: false when the file is not open, the record lies
+    // past its end or the read failed, so a caller that rewrites the file can tell a record it
+    // could not read from a blank one.
+    QByteArray Read(qint64 recordNumber, bool* ok = nullptr) const;
     // Writes record n (padded with blanks or cut to the record length); writing past the end
     // lengthens the file to n records.
     bool Write(qint64 recordNumber, const QByteArray& record);
