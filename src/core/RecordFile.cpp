@@ -132,6 +132,8 @@ void WriteLittle(QByteArray& record, int offset, T value)
 }
 
 const QDate SerialEpoch(1899, 12, 30);
+constexpr double FirstSerialDay = -657434.0; // 1 January 100
+constexpr double LastSerialDay = 2958465.0;  // 31 December 9999
 } // namespace
 
 qint16 ReadInt16(const QByteArray& record, int offset) { return ReadLittle<qint16>(record, offset); }
@@ -168,7 +170,9 @@ void WriteDateValue(QByteArray& record, int offset, double serial)
 
 QDateTime DateTimeFromSerial(double serial)
 {
-    if (!std::isfinite(serial))
+    // The date type the files come from holds 1 January 100 to 31 December 9999; anything
+    // else (NaN and the infinities included) is no date, and is never converted to a count.
+    if (!(serial > FirstSerialDay - 1.0 && serial < LastSerialDay + 1.0))
         return {};
     // The whole part counts days (towards zero); the fraction is the time of day even before
     // the epoch, so -1.25 is 29 December 1899 at 06:00.

@@ -65,6 +65,7 @@ double AmountFromCurrency(qint64 tenThousandths);
 // Dates: an IEEE double of days since 30 December 1899, the fraction being the time of day.
 double ReadDateValue(const QByteArray& record, int offset);
 void WriteDateValue(QByteArray& record, int offset, double serial);
+// No date (an invalid QDateTime) for a value outside 1 January 100 to 31 December 9999.
 QDateTime DateTimeFromSerial(double serial);
 double SerialFromDateTime(const QDateTime& moment);
 
