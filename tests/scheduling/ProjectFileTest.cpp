@@ -123,6 +123,32 @@ TEST_F(ProjectFileTest, CounterPassesOverNumbersWhoseProjectStillExists)
     EXPECT_EQ(ProjectCounter().NewProjectNo, QStringLiteral("Pj45-5"));
 }
 
+TEST_F(ProjectFileTest, CounterRefusesRatherThanReuseTheDaysLastNumber)
+{
+    SetToday(QDate(2026, 2, 14));
+    WriteFile(ProjectFilePath(QStringLiteral("Pj45-32766")), "old project\r\n");
+    WriteFile(PjCounterPath, "\"45\",32766\r\n");
+    ASSERT_TRUE(ReadProjectCounter());
+    EXPECT_EQ(ProjectCounter().NewProjectNo, QStringLiteral("Pj45-32767"));
+
+    // Once the last number has its project, nothing is offered, by either road.
+    WriteFile(ProjectFilePath(QStringLiteral("Pj45-32767")), "old project\r\n");
+    EXPECT_FALSE(NextProjectNumber());
+    EXPECT_TRUE(ProjectCounter().NoNumberLeft);
+    EXPECT_EQ(ProjectCounter().NewProjectNo, QString());
+    ResetProjectCounter();
+    EXPECT_FALSE(ReadProjectCounter());
+    EXPECT_TRUE(ProjectCounter().NoNumberLeft);
+    EXPECT_EQ(ProjectCounter().NewProjectNo, QString());
+    EXPECT_EQ(ReadFile(PjCounterPath), QByteArray("\"45\",32767\r\n"));
+
+    // The next day starts again at 1.
+    SetToday(QDate(2026, 2, 15));
+    ASSERT_TRUE(ReadProjectCounter());
+    EXPECT_FALSE(ProjectCounter().NoNumberLeft);
+    EXPECT_EQ(ProjectCounter().NewProjectNo, QStringLiteral("Pj46-1"));
+}
+
 TEST_F(ProjectFileTest, ProjectFileIsWrittenAndReadBackExactly)
 {
     ProjectData project{SampleHeader(), {Permit(), Framing()}};
