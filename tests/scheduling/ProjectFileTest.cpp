@@ -6,7 +6,35 @@
 #include "scheduling/ProjectFile.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QFile>
+
+#ifdef __linux__
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+// Makes a file one that can be added to but not deleted (false where the file system cannot).
+bool SetAppendOnly(const QString& path, bool on)
+{
+#ifdef __linux__
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    int flags = 0;
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_APPEND_FL) : (flags & ~FS_APPEND_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(on);
+    return false;
+#endif
+}
 
 class ProjectFileTest : public ProgramFolderTest {
 protected:
@@ -177,6 +205,21 @@ TEST_F(ProjectFileTest, ProjectFileIsWrittenAndReadBackExactly)
     EXPECT_EQ(ReadFile(path), expected);
 }
 
+TEST_F(ProjectFileTest, HeaderCountsTheMilestonesWritten)
+{
+    const QString path = ProjectFilePath(QStringLiteral("Pj45-3"));
+    for (qint16 staleCount : {qint16(0), qint16(1), qint16(5)}) {
+        ProjectHeader header = SampleHeader();
+        header.MilestoneCount = staleCount;
+        ASSERT_TRUE(WriteProjectFile(path, ProjectData{header, {Permit(), Framing()}}));
+        const std::optional<ProjectData> read = ReadProjectFile(path);
+        ASSERT_TRUE(read) << staleCount;
+        EXPECT_EQ(read->Header.MilestoneCount, 2) << staleCount;
+        ASSERT_EQ(read->Milestones.size(), 2) << staleCount;
+        EXPECT_EQ(read->Milestones[1].MilestoneName, QStringLiteral("Framing")) << staleCount;
+    }
+}
+
 TEST_F(ProjectFileTest, QuoteInATitleDoesNotShiftTheItems)
 {
     ProjectHeader header = SampleHeader();
@@ -200,6 +243,17 @@ TEST_F(ProjectFileTest, WizardScratchFileStartsWithTheHeader)
     EXPECT_EQ(ReadFile(ProjectTempFilePath),
               FormatProjectHeader(SampleHeader()) + FormatMilestoneRecord(Permit()) + FormatMilestoneRecord(Framing()));
     EXPECT_FALSE(Exists(BackupPathOf(ProjectTempFilePath)));
+}
+
+TEST_F(ProjectFileTest, WizardScratchFileThatCannotBeDeletedIsNotAppendedTo)
+{
+    WriteFile(ProjectTempFilePath, "left from an earlier run\r\n");
+    if (!SetAppendOnly(FullPath(ProjectTempFilePath), true))
+        GTEST_SKIP() << "files cannot be made undeletable here";
+    const bool written = WriteProjectHeader(SampleHeader());
+    SetAppendOnly(FullPath(ProjectTempFilePath), false);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadFile(ProjectTempFilePath), "left from an earlier run\r\n");
 }
 
 TEST_F(ProjectFileTest, DamagedFilesReadAsNothing)
