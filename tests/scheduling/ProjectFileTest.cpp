@@ -301,6 +301,18 @@ TEST_F(ProjectFileTest, EventRecordOfATechnicalMilestone)
     EXPECT_EQ(bytes.mid(284, 13), QByteArray("(217)555-0199"));
 }
 
+TEST_F(ProjectFileTest, EventRecordOfAMilestoneNotHeldIsRefused)
+{
+    LoadedProjects().Projects[0].Header = SampleHeader();
+    LoadedProjects().Projects[0].Milestones = {Permit(), Framing()};
+    SlipRec().EventKey = QStringLiteral("KEEP");
+    for (int position : {0, -1, 3})
+        EXPECT_FALSE(FillProjectRecord(position)) << position;
+    LoadedProjects().Projects.clear();
+    EXPECT_FALSE(FillProjectRecord(1));
+    EXPECT_EQ(SlipRec().EventKey, QStringLiteral("KEEP"));
+}
+
 TEST_F(ProjectFileTest, AppendingGoesAfterTheLastWholeRecord)
 {
     SlipRec().EventKey = QStringLiteral("Pj1-1");
