@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -279,8 +280,9 @@ bool WriteCompactedCopy(const QString& path, int recordLength,
     qint64 out = 1;
     const qint64 count = source.Count();
     for (qint64 n = 1; n <= count && written; ++n) {
-        const QByteArray record = source.Read(n);
-        if (keep(record, n))
+        // A record that cannot be read must not go into the copy as a blank one.
+        const QByteArray record = source.Read(n, &written);
+        if (written && keep(record, n))
             written = scratch.Write(out++, record);
     }
     scratch.Close();
@@ -296,13 +298,18 @@ bool CompactRecordFile(const QString& path, int recordLength,
     return WriteCompactedCopy(path, recordLength, keep, scratchPath) && ReplaceWithScratch(path, scratchPath);
 }
 
-QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number)
+QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bool* ok)
 {
     QFile file(AppPath(path));
     QByteArray record(recordLength, '\0');
-    if (number < 1 || !file.open(QIODevice::ReadOnly) || !file.seek((number - 1) * recordLength))
+    if (ok)
+        *ok = false;
+    const qint64 start = (number - 1) * recordLength;
+    if (number < 1 || !file.open(QIODevice::ReadOnly) || start >= file.size() || !file.seek(start))
         return record;
     const QByteArray bytes = file.read(recordLength);
     record.replace(0, bytes.size(), bytes);
+    if (ok)
+        *ok = bytes.size() == std::min<qint64>(recordLength, file.size() - start);
     return record;
 }

@@ -100,7 +100,7 @@ bool ReplaceWithTemp(const QString& path);
 bool ReplaceWithScratch(const QString& path, const QString& scratchPath);
 
 // Writes the records to keep, in order, into a scratch file (emptied first); the file itself is
-// not touched. False, and no scratch file, when that failed.
+// not touched. False, and no scratch file, when that failed or a record could not be read.
 bool WriteCompactedCopy(const QString& path, int recordLength,
                         const std::function<bool(const QByteArray& record, qint64 number)>& keep,
                         const QString& scratchPath);
@@ -112,4 +112,6 @@ bool CompactRecordFile(const QString& path, int recordLength,
                        const QString& scratchPath = TemporaryFilePath);
 
 // Record n of a record file, read without creating the file; zeros where there is none.
-QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number);
+// ok, when given, is false when the record could not be read from the file (as
+// RecordFile::Read).
+QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bool* ok = nullptr);
