@@ -1,5 +1,6 @@
 #include "accounts/CustomerRecords.h"
 
+#include "accounts/ContactFiles.h"
 #include "core/FileAccess.h"
 #include "core/RecordFile.h"
 #include "platform/Clock.h"
@@ -256,12 +257,15 @@ bool DeleteCustomer(qint64 number)
         QString path;
         int length;
         QString scratch;
+        QString aside;
     };
-    QList<Compaction> compactions{{CustomerDataPath, CustomerRecord::Length, QStringLiteral("/CUSTOMER.TMP")}};
+    QList<Compaction> compactions{
+        {CustomerDataPath, CustomerRecord::Length, QStringLiteral("/CUSTOMER.TMP"), QStringLiteral("/CUSTOMER.OLD")}};
     if (FileExists(CycleInfoPath))
-        compactions.append({CycleInfoPath, CycleRecord::Length, QStringLiteral("/Temp.txt")});
+        compactions.append({CycleInfoPath, CycleRecord::Length, QStringLiteral("/Temp.txt"), QStringLiteral("/CYCLE.OLD")});
     if (FileExists(ContractInfoPath))
-        compactions.append({ContractInfoPath, ContractRecord::Length, QStringLiteral("/ContractTemp.txt")});
+        compactions.append(
+            {ContractInfoPath, ContractRecord::Length, QStringLiteral("/ContractTemp.txt"), QStringLiteral("/CONTRACT.OLD")});
 
     auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
     for (qsizetype i = 0; i < compactions.size(); ++i) {
@@ -272,12 +276,33 @@ bool DeleteCustomer(qint64 number)
             return false;
         }
     }
-    bool done = true;
-    for (const Compaction& c : compactions)
-        done = ReplaceWithScratch(c.path, c.scratch) && done;
+
+    // Each old file is kept aside (a copy, so the shared file is never missing) before its copy
+    // takes its place; when one cannot be replaced, those already replaced are put back.
+    qsizetype placed = 0;
+    for (; placed < compactions.size(); ++placed) {
+        const Compaction& c = compactions.at(placed);
+        if (!CopyAppFile(c.path, c.aside) || !RenameDataFile(c.scratch, c.path))
+            break;
+    }
+    if (placed < compactions.size()) {
+        for (qsizetype j = placed - 1; j >= 0; --j)
+            RenameDataFile(compactions.at(j).aside, compactions.at(j).path); // an aside not put back stays
+        for (qsizetype j = placed; j < compactions.size(); ++j) {
+            DeleteFile(compactions.at(j).scratch);
+            DeleteFile(compactions.at(j).aside);
+        }
+        return false;
+    }
+    for (const Compaction& c : compactions) {
+        DeleteFile(c.aside);
+        // A stale backup must not bring the deleted customer back.
+        DeleteFile(BackupPathOf(c.path));
+    }
+    // The invoicer's file goes only with the customer's records.
     if (IsSafePathPart(storedAccountNo))
         DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + storedAccountNo + QStringLiteral(".txt"));
-    return done;
+    return true;
 }
 
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
