@@ -6,6 +6,7 @@
 #include "core/FileAccess.h"
 #include "core/Settings.h"
 #include "core/Utilities.h"
+#include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
 
@@ -14,6 +15,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 void frmCustomer::ClearCustomerFields()
 {
@@ -78,6 +81,16 @@ void frmCustomer::SaveCustomer()
     if (!IsSafePathPart(accountNo)) {
         MsgBox(accountNo.isEmpty() ? QStringLiteral("The Account Number cannot be blank")
                                    : QStringLiteral("The Account Number cannot contain / \\ * ? \" : < > | or ..\nEnter a different Number"),
+               MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("Invalid Account Number"));
+        RecordValid = 0;
+        txtCustomer[0]->setFocus();
+        return;
+    }
+    // The file keeps the number in its code page, where a character it lacks becomes "?": two
+    // numbers could become one, and a folder named as typed could not be found from the file.
+    if (!FitsCodePage(accountNo)) {
+        const auto unfit = std::find_if(accountNo.cbegin(), accountNo.cend(), [](QChar c) { return !FitsCodePage(QString(c)); });
+        MsgBox(QStringLiteral("The Account Number cannot hold the character (%1)\nEnter a different Number").arg(*unfit),
                MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("Invalid Account Number"));
         RecordValid = 0;
         txtCustomer[0]->setFocus();

@@ -163,6 +163,7 @@ TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
         {1, 0, "12/3", "Invalid Account Number"},
         {1, 0, "..\\x", "Invalid Account Number"},
         {1, 0, "  ", "Invalid Account Number"},
+        {1, 0, "A\u03A91", "Invalid Account Number"}, // stored as "A?1"
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " " + c.shown.toStdString());
@@ -178,6 +179,7 @@ TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
     }
     EXPECT_EQ(Script().Shown().size(), std::size(cases));
     EXPECT_EQ(Script().Shown()[3].Prompt, "The Account Number has been duplicated\nEnter a different Number");
+    EXPECT_EQ(Script().Shown().value(8).Prompt, "The Account Number cannot hold the character (\u03A9)\nEnter a different Number");
 
 }
 
