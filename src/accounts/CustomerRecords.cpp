@@ -42,6 +42,25 @@ const TextField<CycleRecord> CycleTextFields[] = {
     {&CycleRecord::CycleField4, 45, 20},
 };
 
+// Record n when the file holds all of it. A record past the end of its file (or cut short) is
+// none: its missing bytes would read as zeros, and a zero date is 30 December 1899.
+std::optional<QByteArray> WholeRecordAt(const QString& path, int length, qint64 number)
+{
+    const QFileInfo info(AppPath(path));
+    if (number < 1 || !info.isFile() || info.size() < number * length)
+        return std::nullopt;
+    return ReadRecordAt(path, length, number);
+}
+
+// Default records written where a billing file ends before record `number`, so no record
+// between its end and the one written is left as zeros.
+bool FillBillingGap(RecordFile& file, qint64 number, const QByteArray& defaults)
+{
+    bool written = true;
+    for (qint64 n = file.Size() / file.RecordLength() + 1; n < number && written; ++n)
+        written = file.Write(n, defaults);
+    return written;
+}
 
 } // namespace
 
@@ -176,13 +195,15 @@ void ResetBillingRecords()
 
 void LoadContractRecord(qint64 number)
 {
-    Customers().ContractRec = ContractRecord::FromBytes(ReadRecordAt(ContractInfoPath, ContractRecord::Length, number));
+    const std::optional<QByteArray> bytes = WholeRecordAt(ContractInfoPath, ContractRecord::Length, number);
+    Customers().ContractRec = bytes ? ContractRecord::FromBytes(*bytes) : ContractRecord::Defaults();
     Customers().ContractRecNo = number;
 }
 
 void LoadCycleRecord(qint64 number)
 {
-    Customers().CycleRec = CycleRecord::FromBytes(ReadRecordAt(CycleInfoPath, CycleRecord::Length, number));
+    const std::optional<QByteArray> bytes = WholeRecordAt(CycleInfoPath, CycleRecord::Length, number);
+    Customers().CycleRec = bytes ? CycleRecord::FromBytes(*bytes) : CycleRecord::Defaults();
     Customers().CycleRecNo = number;
 }
 
@@ -315,8 +336,9 @@ bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
     if (!customers.IsOpen() || !contracts.IsOpen() || !cycles.IsOpen())
         return false;
     const qint64 sizes[3] = {customers.Size(), contracts.Size(), cycles.Size()};
-    if (customers.Write(number, record.ToBytes()) && contracts.Write(number, Customers().ContractRec.ToBytes())
-        && cycles.Write(number, Customers().CycleRec.ToBytes()))
+    if (FillBillingGap(contracts, number, ContractRecord::Defaults().ToBytes())
+        && FillBillingGap(cycles, number, CycleRecord::Defaults().ToBytes()) && customers.Write(number, record.ToBytes())
+        && contracts.Write(number, Customers().ContractRec.ToBytes()) && cycles.Write(number, Customers().CycleRec.ToBytes()))
         return true;
     RecordFile* files[3] = {&customers, &contracts, &cycles};
     for (int i = 0; i < 3; ++i)

@@ -336,6 +336,23 @@ TEST_F(CustomerFilesStayPairedTest, ARebuiltBillingFileKeepsItsDefaultsThroughTh
     EXPECT_EQ(CycleRecord::FromBytes(ReadFile("/CycleInfo.txt").left(CycleRecord::Length)).CycleField6, -1);
 }
 
+TEST_F(CustomerFilesStayPairedTest, BillingRecordsPastTheEndOfTheirFilesAreSavedAsDefaults)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    // The contract file ends after customer 1, the cycle file after customer 2.
+    WriteFile("/ContractInfo.txt", ReadFile("/ContractInfo.txt").left(ContractRecord::Length));
+    WriteFile("/CycleInfo.txt", ReadFile("/CycleInfo.txt").left(2 * CycleRecord::Length));
+    frmCustomer& screen = ShowScreen();
+    screen.cmdNav[3]->click(); // to customer 3
+    screen.cmdNav[0]->click(); // saves it
+
+    EXPECT_EQ(CustomerMarks(), QStringList({"A1 C1 Y1", "A2  Y2", "A3  "}));
+    // A new customer's defaults, not zeros (dates of 30 December 1899), also for customer 2 between.
+    EXPECT_EQ(ReadFile("/ContractInfo.txt").mid(ContractRecord::Length), ContractRecord::Defaults().ToBytes().repeated(2));
+    EXPECT_EQ(ReadFile("/CycleInfo.txt").mid(2 * CycleRecord::Length), CycleRecord::Defaults().ToBytes());
+}
+
 TEST_F(CustomerFilesStayPairedTest, ADeleteThatCannotCopyEveryFileChangesNothing)
 {
     for (int n = 1; n <= 3; ++n)
