@@ -245,6 +245,10 @@ bool RebuildContractFile(int count)
     // The buffer holds what the rebuilt file holds, so a save cannot put a blank record back.
     Customers().ContractRec = ContractRecord::Defaults();
     Customers().ContractRecNo = 0;
+    // The backup of a file that could not be put back is the only good copy: no rebuilt file
+    // takes its place.
+    if (FileStateOf(ContractInfoPath) == FileState::NotRestored)
+        return false;
     DeleteWithBackup(ContractInfoPath);
     const QByteArray defaults = ContractRecord::Defaults().ToBytes();
     RecordFile file = OpenContractFile();
@@ -258,6 +262,8 @@ bool RebuildCycleFile(int count)
 {
     Customers().CycleRec = CycleRecord::Defaults();
     Customers().CycleRecNo = 0;
+    if (FileStateOf(CycleInfoPath) == FileState::NotRestored)
+        return false;
     DeleteWithBackup(CycleInfoPath);
     const QByteArray defaults = CycleRecord::Defaults().ToBytes();
     RecordFile file = OpenCycleFile();
@@ -328,6 +334,11 @@ bool DeleteCustomer(qint64 number)
 
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
 {
+    // A file missing while its backup could not be put back is not made anew: the backup is
+    // its only good copy.
+    for (const QString& path : {CustomerDataPath, ContractInfoPath, CycleInfoPath})
+        if (FileStateOf(path) == FileState::NotRestored)
+            return false;
     // All three files are opened before anything is written, and a record appended to some of
     // them is taken back when another cannot take its record.
     RecordFile customers = OpenCustomerFile();

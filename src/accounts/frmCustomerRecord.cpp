@@ -258,9 +258,17 @@ void frmCustomer::txtName_LostFocus()
 
 namespace {
 // A billing file is rebuilt for the customers on file; without a customer file the user is
-// told which file cannot be rebuilt.
-bool CanRebuildBillingFile(const QString& fileName)
+// told which file cannot be rebuilt. A backup copy that could not be put back is the file's only
+// good copy: it is kept, and the user is told.
+bool CanRebuildBillingFile(const QString& fileName, const QString& path)
 {
+    if (FileStateOf(path) == FileState::NotRestored) {
+        MsgBox(QStringLiteral("The %1 File is missing and its Backup copy could not be put back\n"
+                              "The Backup copy is kept: make room on the disk and open this screen again")
+                   .arg(fileName),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Not Restored"));
+        return false;
+    }
     if (FileExists(CustomerDataPath))
         return true;
     MsgBox(QStringLiteral("Your Customer Information File is missing\nThe %1 File can not be rebuilt\n"
@@ -274,7 +282,7 @@ bool CanRebuildBillingFile(const QString& fileName)
 void frmCustomer::BuildContractInfo(int count)
 {
     Q_UNUSED(count);
-    if (!CanRebuildBillingFile(QStringLiteral("Contract")))
+    if (!CanRebuildBillingFile(QStringLiteral("Contract"), ContractInfoPath))
         return;
     if (!RebuildContractFile(CustomerCount()))
         ShowWriteFailure(QStringLiteral("The Contract File could not be rebuilt."));
@@ -283,7 +291,7 @@ void frmCustomer::BuildContractInfo(int count)
 void frmCustomer::BuildCycleInfo(int count)
 {
     Q_UNUSED(count);
-    if (!CanRebuildBillingFile(QStringLiteral("Cycle")))
+    if (!CanRebuildBillingFile(QStringLiteral("Cycle"), CycleInfoPath))
         return;
     MsgBox(QStringLiteral("Your Billing Information File will be Built with Default Values"), MsgButtons::OkOnly,
            MsgIcon::None, QStringLiteral("Building Billing Info"));

@@ -353,6 +353,22 @@ TEST_F(CustomerFilesStayPairedTest, BillingRecordsPastTheEndOfTheirFilesAreSaved
     EXPECT_EQ(ReadFile("/CycleInfo.txt").mid(2 * CycleRecord::Length), CycleRecord::Defaults().ToBytes());
 }
 
+TEST_F(CustomerFilesStayPairedTest, ABackupThatCannotBePutBackIsKeptAndNothingIsRebuiltOverIt)
+{
+    for (int n = 1; n <= 2; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    const QByteArray contracts = ReadFile("/ContractInfo.txt");
+    WriteFile("/Backup/ContractInfo.txt", contracts);
+    QFile::remove(FullPath("/ContractInfo.txt"));
+    MakeFolders("/ContractInfo.txt"); // the copy back cannot be written, as on a full disk
+    Script().Queue(MsgAnswer::Ok);
+    ShowScreen();
+
+    EXPECT_EQ(Titles(), QStringList({"File Not Restored"}));
+    EXPECT_FALSE(RebuildContractFile(2));
+    EXPECT_EQ(ReadFile("/Backup/ContractInfo.txt"), contracts);
+}
+
 TEST_F(CustomerFilesStayPairedTest, ADeleteThatCannotCopyEveryFileChangesNothing)
 {
     for (int n = 1; n <= 3; ++n)
