@@ -47,14 +47,19 @@ QString BackupPathOf(const QString& path)
     return QStringLiteral("/Backup") + NormalizeRelativePath(path);
 }
 
-bool FileExists(const QString& path)
+FileState FileStateOf(const QString& path)
 {
     if (IsFile(AppPath(path)))
-        return true;
+        return FileState::Present;
     const QString backup = BackupPathOf(path);
     if (!IsFile(AppPath(backup)))
-        return false;
-    return CopyAppFile(backup, path);
+        return FileState::Missing;
+    return CopyAppFile(backup, path) ? FileState::Present : FileState::NotRestored;
+}
+
+bool FileExists(const QString& path)
+{
+    return FileStateOf(path) == FileState::Present;
 }
 
 bool CopyAppFile(const QString& source, const QString& destination)

@@ -15,8 +15,12 @@
 // The relative path of a file's backup copy.
 QString BackupPathOf(const QString& path);
 
-// True when the file exists; a file missing but present in the backup folder is restored
-// first. A folder of that name is not a file.
+// Whether a file is there: a file missing but present in the backup folder is restored first.
+// NotRestored: the file is missing and its backup copy could not be copied back (a full disk);
+// that backup is then the only good copy, and nothing may be made in the file's place.
+enum class FileState { Present, Missing, NotRestored };
+FileState FileStateOf(const QString& path);
+// True when the file exists (FileStateOf says Present). A folder of that name is not a file.
 bool FileExists(const QString& path);
 // Copies a file over the destination (through a scratch file, so a failed copy leaves the
 // destination as it was).
