@@ -2,6 +2,8 @@
 
 #include "core/FileAccess.h"
 
+#include <limits>
+
 namespace {
 
 std::optional<qint16> SmallInteger(const ReadValue& item)
@@ -103,9 +105,14 @@ std::optional<ProjectData> ReadProjectFile(const QString& path)
 
 bool WriteProjectFile(const QString& path, const ProjectData& project)
 {
-    QByteArray bytes = FormatProjectHeader(project.Header);
-    for (qsizetype j = 0; j < project.Header.MilestoneCount && j < project.Milestones.size(); ++j)
-        bytes += FormatMilestoneRecord(project.Milestones.at(j));
+    // The header counts the lines that follow it, whatever count it held: a reader trusts it.
+    if (project.Milestones.size() > std::numeric_limits<qint16>::max())
+        return false;
+    ProjectHeader header = project.Header;
+    header.MilestoneCount = qint16(project.Milestones.size());
+    QByteArray bytes = FormatProjectHeader(header);
+    for (const MilestoneRecord& milestone : project.Milestones)
+        bytes += FormatMilestoneRecord(milestone);
     TextOutput output = OpenForOutput(path);
     output.WriteRaw(bytes);
     return output.Close();
@@ -113,7 +120,9 @@ bool WriteProjectFile(const QString& path, const ProjectData& project)
 
 bool WriteProjectHeader(const ProjectHeader& header)
 {
-    DeleteWithBackup(ProjectTempFilePath);
+    // Appending to what could not be deleted would put the header after an old project.
+    if (!DeleteWithBackup(ProjectTempFilePath))
+        return false;
     TextOutput output = OpenForAppend(ProjectTempFilePath);
     output.WriteRaw(FormatProjectHeader(header));
     return output.Close();
