@@ -116,8 +116,9 @@ bool SerialPort::Output(const QByteArray& bytes)
 
 void SerialPort::TakeArrived()
 {
-    // Reads what the device holds into the buffer without waiting.
-    while (IsUsable() && port_->waitForReadyRead(0)) {
+    // Reads what the device holds into the buffer without waiting; a device that never stops
+    // sending cannot keep the caller here.
+    for (int pass = 0; pass < 16 && IsUsable() && port_->waitForReadyRead(0); ++pass) {
     }
     if (port_->error() == QSerialPort::TimeoutError)
         port_->clearError();
