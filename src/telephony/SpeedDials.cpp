@@ -22,6 +22,7 @@ SpeedDialList ReadSpeedDials()
     if (!FileExists(SpeedNumbersPath))
         return list;
     TextInput input = OpenForInput(SpeedNumbersPath);
+    list.Unreadable = !input.IsOpen();
     for (size_t slot = 0; slot < list.Name.size() && !input.AtEnd(); ++slot) {
         list.Name[slot] = input.ReadLine();
         list.Number[slot] = input.AtEnd() ? QString() : input.ReadLine();

@@ -10,6 +10,8 @@ inline const QString SpeedNumbersPath = QStringLiteral("/SpeedNumbers.txt");
 struct SpeedDialList {
     std::array<QString, 10> Name;
     std::array<QString, 10> Number;
+    // The file is there but could not be read: it must not be written over.
+    bool Unreadable = false;
 };
 
 // SpeedNumbers.txt: a name line then a number line for each used slot, in slot order. At

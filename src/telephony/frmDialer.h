@@ -43,6 +43,8 @@ public:
     QString Reply;
     // Waiting for the modem's "OK" after a dial.
     bool Dialling = false;
+    // SpeedNumbers.txt could not be read; it is kept as it is.
+    bool SpeedDialsUnreadable = false;
 
     QLabel* lblName = nullptr;
     QLabel* lblNumber = nullptr;

@@ -72,6 +72,7 @@ QWidget* frmDialer::BuildSpeedDials()
 void frmDialer::LoadSpeedDials()
 {
     const SpeedDialList list = ReadSpeedDials();
+    SpeedDialsUnreadable = list.Unreadable;
     for (size_t i = 0; i < 10; ++i) {
         SpeedName[i] = list.Name[i];
         SpeedNumber[i] = list.Number[i];
@@ -81,6 +82,11 @@ void frmDialer::LoadSpeedDials()
 
 void frmDialer::SaveSpeedDials()
 {
+    if (SpeedDialsUnreadable) {
+        ShowWriteFailure(QStringLiteral("The speed dial list, SpeedNumbers.txt, could not be read,\n"
+                                        "so it is not written over."));
+        return;
+    }
     SpeedDialList list;
     list.Name = SpeedName;
     list.Number = SpeedNumber;

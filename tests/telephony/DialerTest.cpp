@@ -10,6 +10,8 @@
 #include "telephony/SpeedDials.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -260,6 +262,19 @@ TEST_F(DialerTest, SpeedDialsAreAddedDeletedAndPackedInTheFile)
     Script().Queue(MsgAnswer::Ok);
     add(6, "Mill", "555-0007");
     EXPECT_EQ(Script().Shown().last().Title, "Save Failed");
+
+    // A list that cannot be read is not written over.
+    ASSERT_TRUE(QDir(FullPath("/SpeedNumbers.txt")).removeRecursively());
+    if (MakeUnreadableFile("/SpeedNumbers.txt")) {
+        dialer.Unload();
+        frmDialer& again = ShowDialer();
+        Script().Queue(MsgAnswer::Ok);
+        again.cmdDialer[0]->click();
+        again.txtDialer[0]->setText("Mill");
+        again.cmdSpeedDialer[0]->click();
+        EXPECT_TRUE(Script().Shown().last().Prompt.contains("could not be read"));
+        EXPECT_TRUE(QFileInfo(FullPath("/SpeedNumbers.txt")).isSymLink());
+    }
 }
 
 } // namespace
