@@ -59,22 +59,20 @@ QPixmap PhonePicture(int size)
     painter.setBrush(QColor(30, 130, 60));
     painter.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.18, s * 0.18);
 
-    // The handset: a curved grip with an ear piece and a mouth piece.
-    painter.setPen(QPen(Qt::white, s * 0.13, Qt::SolidLine, Qt::RoundCap));
+    // The handset: a curved grip with a wider ear piece and mouth piece at its ends, lying
+    // along the grip.
+    painter.setPen(QPen(Qt::white, s * 0.12, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
-    painter.drawArc(QRectF(s * 0.2, s * 0.2, s * 0.6, s * 0.6), 135 * 16, 180 * 16);
+    painter.drawArc(QRectF(s * 0.2, s * 0.2, s * 0.6, s * 0.6), 140 * 16, 170 * 16);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.save();
-    painter.translate(s * 0.29, s * 0.25);
-    painter.rotate(45);
-    painter.drawRoundedRect(QRectF(-s * 0.14, -s * 0.07, s * 0.28, s * 0.16), s * 0.05, s * 0.05);
-    painter.restore();
-    painter.save();
-    painter.translate(s * 0.75, s * 0.71);
-    painter.rotate(45);
-    painter.drawRoundedRect(QRectF(-s * 0.14, -s * 0.09, s * 0.28, s * 0.16), s * 0.05, s * 0.05);
-    painter.restore();
+    for (const QPointF& end : {QPointF(s * 0.33, s * 0.31), QPointF(s * 0.69, s * 0.67)}) {
+        painter.save();
+        painter.translate(end);
+        painter.rotate(-45);
+        painter.drawRoundedRect(QRectF(-s * 0.17, -s * 0.1, s * 0.34, s * 0.2), s * 0.08, s * 0.08);
+        painter.restore();
+    }
     return pixmap;
 }
 
