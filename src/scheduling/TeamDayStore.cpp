@@ -205,7 +205,12 @@ bool SaveTeamDay(const QDate& day, const QString& team)
     if (!BuildDayPath(day, team))
         return false;
     const TeamDayState& state = TeamDay();
-    TextOutput output = OpenForOutput(TeamDayFilePath(QString::number(day.year()), TeamNumberOf(team), day.dayOfYear()));
+    const QString path = TeamDayFilePath(QString::number(day.year()), TeamNumberOf(team), day.dayOfYear());
+    // A day whose file is there but cannot be read is not replaced by slots that never held it.
+    std::array<QString, 12> stored;
+    if (SlotsOfFile(AppPath(path), stored) == DayFileRead::Unreadable)
+        return false;
+    TextOutput output = OpenForOutput(path);
     for (int k = 1; k <= 12; ++k)
         output.WriteItems({state.DaySlots[size_t(k)]});
     return output.Close();

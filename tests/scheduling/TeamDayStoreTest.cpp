@@ -301,6 +301,9 @@ TEST_F(TeamDayStoreTest, UnreadableDayIsTakenAndNeverWrittenOver)
     EXPECT_FALSE(Exists(DayFile(Monday)));
     EXPECT_TRUE(std::filesystem::is_symlink(tuesday));
     EXPECT_EQ(script.Shown().size(), 3);
+    // Nor does a save of the day replace it.
+    EXPECT_FALSE(SaveTeamDay(Tuesday, TeamDay().CurrentTeam));
+    EXPECT_TRUE(std::filesystem::is_symlink(tuesday));
     EXPECT_TRUE(script.Unanswered().isEmpty());
 }
 
