@@ -1,0 +1,119 @@
+#include "scheduling/BlockedDays.h"
+
+#include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
+#include "core/SharedState.h"
+#include "platform/ProgramFolder.h"
+#include "scheduling/TeamDayStore.h"
+
+
+namespace {
+
+QString DayFileOf(const QDate& day, int teamNumber)
+{
+    return TeamDayFilePath(QString::number(day.year()), teamNumber, day.dayOfYear());
+}
+
+// The text a slot line stands for: a quoted line gives what is between its quotes.
+QString SlotText(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(QLatin1Char('"')))
+        return trimmed;
+    const qsizetype end = trimmed.indexOf(QLatin1Char('"'), 1);
+    return end < 0 ? trimmed.mid(1) : trimmed.mid(1, end - 1);
+}
+
+} // namespace
+
+bool IsBlockReason(const QString& text)
+{
+    return BlockReasons.contains(text);
+}
+
+QList<QDate> RequestWorkdays(const QDate& start, int count)
+{
+    QList<QDate> days;
+    QDate day = start;
+    for (int i = 0; i < count; ++i) {
+        day = SkipNonWorkDays(day);
+        days.append(day);
+        day = day.addDays(1);
+    }
+    return days;
+}
+
+int FirstConflictingSlot(const std::array<QString, 12>& slotTexts, const QString& reason)
+{
+    for (size_t k = 0; k < slotTexts.size(); ++k) {
+        const QString text = slotTexts[k].trimmed();
+        if (!text.isEmpty() && text != NoEventScheduled && text != reason)
+            return int(k) + 1;
+    }
+    return 0;
+}
+
+BlockDayCheck CheckBlockDay(const QDate& day, const QString& team, const QString& reason)
+{
+    if (!BuildDayPath(day, team))
+        return {};
+    // A day missing here but kept in the backup folder comes back before it is looked at.
+    const QString path = DayFileOf(day, TeamNumberOf(team));
+    if (!FileExists(path))
+        return {};
+    if (!OpenForInput(path).IsOpen())
+        return {BlockDayCheck::Unreadable, 0};
+    const int slot = FirstConflictingSlot(ReadDaySlots(), reason);
+    return slot == 0 ? BlockDayCheck{} : BlockDayCheck{BlockDayCheck::Conflict, slot};
+}
+
+bool WriteBlockedDay(const QDate& day, const QString& team, const QString& reason)
+{
+    if (!BuildDayPath(day, team))
+        return false;
+    TextOutput output = OpenForOutput(DayFileOf(day, TeamNumberOf(team)));
+    for (int k = 1; k <= 12; ++k)
+        output.WritePlainLine(reason);
+    return output.Close();
+}
+
+bool RestoreBlockedDay(const QDate& day, const QString& team)
+{
+    if (!BuildDayPath(day, team))
+        return false;
+    const QString path = DayFileOf(day, TeamNumberOf(team));
+    QStringList lines;
+    if (FileExists(path)) {
+        TextInput input = OpenForInput(path);
+        if (!input.IsOpen())
+            return false;
+        while (!input.AtEnd() && lines.size() < 12)
+            lines.append(input.ReadLine());
+    }
+    TextOutput output = OpenForOutput(path);
+    for (int k = 0; k < 12; ++k) {
+        const QString line = lines.value(k);
+        if (k >= lines.size() || IsBlockReason(SlotText(line)))
+            output.WritePlainLine(NoEventScheduled);
+        else
+            output.WritePlainLine(line);
+    }
+    return output.Close();
+}
+
+QList<BlockedDayRow> FindBlockedDays(const QDate& first, const QDate& last)
+{
+    QList<BlockedDayRow> rows;
+    for (int team = 1; team <= Shared().TeamCount(); ++team) {
+        for (QDate day = first; day.isValid() && day <= last; day = day.addDays(1)) {
+            const QString path = DayFileOf(day, team);
+            if (!FileExists(path))
+                continue;
+            TextInput input = OpenForInput(path);
+            const QString item = input.ReadItem().Text();
+            if (IsBlockReason(item))
+                rows.append({team, day, item});
+        }
+    }
+    return rows;
+}
