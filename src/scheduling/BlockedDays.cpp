@@ -24,6 +24,17 @@ QString SlotText(const QString& line)
     return end < 0 ? trimmed.mid(1) : trimmed.mid(1, end - 1);
 }
 
+// The folders of a year after the current one, for every team, made once per request.
+void MakeLaterYearFolders(const QList<QDate>& days)
+{
+    int made = Shared().CurrentYear.toInt();
+    for (const QDate& day : days)
+        if (day.year() > made) {
+            made = day.year();
+            CreateYearFolders(QString::number(made));
+        }
+}
+
 } // namespace
 
 bool IsBlockReason(const QString& text)
@@ -53,7 +64,7 @@ int FirstConflictingSlot(const std::array<QString, 12>& slotTexts, const QString
     return 0;
 }
 
-BlockDayCheck CheckBlockDay(const QDate& day, const QString& team, const QString& reason)
+BlockDayCheck CheckJulian(const QDate& day, const QString& team, const QString& reason)
 {
     if (!BuildDayPath(day, team))
         return {};
@@ -99,6 +110,33 @@ bool RestoreBlockedDay(const QDate& day, const QString& team)
             output.WritePlainLine(line);
     }
     return output.Close();
+}
+
+BlockRequestResult ReserveTeamDays(const QString& team, const QList<QDate>& days, const QString& reason)
+{
+    if (!IsBlockReason(reason))
+        return {BlockRequestResult::NotWritten, days.value(0), 0};
+    MakeLaterYearFolders(days);
+    for (const QDate& day : days) {
+        const BlockDayCheck check = CheckJulian(day, team, reason);
+        if (check.Kind == BlockDayCheck::Conflict)
+            return {BlockRequestResult::Conflict, day, check.Slot};
+        if (check.Kind == BlockDayCheck::Unreadable)
+            return {BlockRequestResult::Unreadable, day, 0};
+    }
+    for (const QDate& day : days)
+        if (!WriteBlockedDay(day, team, reason))
+            return {BlockRequestResult::NotWritten, day, 0};
+    return {};
+}
+
+BlockRequestResult RestoreTeamDays(const QString& team, const QList<QDate>& days)
+{
+    MakeLaterYearFolders(days);
+    for (const QDate& day : days)
+        if (!RestoreBlockedDay(day, team))
+            return {BlockRequestResult::NotWritten, day, 0};
+    return {};
 }
 
 QList<BlockedDayRow> FindBlockedDays(const QDate& first, const QDate& last)

@@ -30,13 +30,25 @@ struct BlockDayCheck {
 };
 // Looks at a team's day before it is reserved (sets the store's day path). A day file that is
 // there but cannot be read is never taken for a free day.
-BlockDayCheck CheckBlockDay(const QDate& day, const QString& team, const QString& reason);
+BlockDayCheck CheckJulian(const QDate& day, const QString& team, const QString& reason);
 
 // Replaces the day file with twelve lines of the reason; false when it could not be written.
 bool WriteBlockedDay(const QDate& day, const QString& team, const QString& reason);
 // Frees the slots holding a reason; every other line is written back as it was, missing lines
 // become free. False when the day file could not be read or written.
 bool RestoreBlockedDay(const QDate& day, const QString& team);
+
+// How a request for one team ended; on a stop, the day (and slot) that stopped it. Days
+// written before a failed write stay written; a conflict stops before anything is written.
+struct BlockRequestResult {
+    enum Kind { Done, Conflict, Unreadable, NotWritten } Kind = Done;
+    QDate Day;
+    int Slot = 0;
+};
+// Checks every day of the team first, then writes them all. A later year's folders are made
+// for every team.
+BlockRequestResult ReserveTeamDays(const QString& team, const QList<QDate>& days, const QString& reason);
+BlockRequestResult RestoreTeamDays(const QString& team, const QList<QDate>& days);
 
 struct BlockedDayRow {
     int TeamNumber = 0;

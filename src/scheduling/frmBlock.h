@@ -7,6 +7,7 @@
 
 #include <array>
 
+struct BlockRequestResult;
 class DatePicker;
 class FlexGrid;
 class MonthCalendar;
@@ -40,7 +41,6 @@ public:
     void Initform();
     void FindAllTeams();
     void FindTeam(const QString& team);
-    void CheckJulian(const QString& team, const QDate& day);
     void Calender_DateClick(const QDate& date);
     void ClearBlockedGrid();
     void SetDefaultSearchRange();
@@ -88,7 +88,7 @@ private:
     // Makes the year folders of a later year and sets TeamFolderPrefix for the date.
     void TakeYear(const QDate& date);
     void SetDateLimits();
-    // Ends an aborted request: the screen reset, the calendar on today's workday.
-    void AbortRequest();
+    // Tells why a team's request stopped.
+    void ShowRequestStop(const QString& team, const BlockRequestResult& result);
     void ShowCount(int count);
 };

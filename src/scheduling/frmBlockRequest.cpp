@@ -68,61 +68,39 @@ void frmBlock::FindAllTeams()
     }
 }
 
-void frmBlock::AbortRequest()
-{
-    RequestFlag = false;
-    Initform();
-    Calender->SetValue(SkipNonWorkDays(Clock::Today()));
-}
-
 void frmBlock::FindTeam(const QString& team)
 {
     const QList<QDate> days = RequestWorkdays(BlockStartDate, sldTimeReq->Value());
-    const bool reserving = Reserving();
-    const QString reason = lstReason->currentText();
-    RequestFlag = true;
-    // Only the four reasons are ever written as a block.
-    if (reserving && !IsBlockReason(reason)) {
-        RequestFlag = false;
+    const BlockRequestResult result = Reserving() ? ReserveTeamDays(team, days, lstReason->currentText())
+                                                  : RestoreTeamDays(team, days);
+    RequestFlag = result.Kind == BlockRequestResult::Done;
+    if (!RequestFlag) {
+        ShowRequestStop(team, result);
+        Initform();
+        Calender->SetValue(SkipNonWorkDays(Clock::Today()));
         return;
-    }
-    if (reserving) {
-        for (const QDate& day : days) {
-            CheckJulian(team, day);
-            if (!RequestFlag)
-                return;
-        }
-    }
-    for (const QDate& day : days) {
-        TakeYear(day);
-        const bool written = reserving ? WriteBlockedDay(day, team, reason) : RestoreBlockedDay(day, team);
-        if (!written) {
-            MsgBox(QStringLiteral("The day file of %1 for %2 could not be written.\nThis Request will be aborted.")
-                       .arg(TeamNameOf(team), ShortDateText(day)),
-                   MsgButtons::OkOnly, MsgIcon::Critical, CantBlockTitle);
-            AbortRequest();
-            return;
-        }
     }
     // The calendar shows the first workday after the days written, held to its latest date.
     Calender->SetValue(SkipNonWorkDays(days.isEmpty() ? BlockStartDate : days.last().addDays(1)));
     TakeYear(Calender->Value());
 }
 
-void frmBlock::CheckJulian(const QString& team, const QDate& day)
+void frmBlock::ShowRequestStop(const QString& team, const BlockRequestResult& result)
 {
-    const BlockDayCheck check = CheckBlockDay(day, team, lstReason->currentText());
-    if (check.Kind == BlockDayCheck::Free)
-        return;
-    const QString dayText = ShortDateText(day);
-    if (check.Kind == BlockDayCheck::Unreadable)
-        MsgBox(QStringLiteral("The day file of %1 for %2 cannot be read.\nThis Request will be aborted.")
-                   .arg(TeamNameOf(team), dayText),
-               MsgButtons::OkOnly, MsgIcon::Critical, CantBlockTitle);
-    else
-        MsgBox(QStringLiteral("An Event Exists at ") + Shared().TimeSlotLabels.value(check.Slot) + QStringLiteral(" on ") +
-                   dayText + QStringLiteral("\nUse the Reschedule Routine to\nDelete or Rechedule this Attention\n"
-                                            "This Request will be aborted."),
-               MsgButtons::OkOnly, MsgIcon::Critical, CantBlockTitle);
-    AbortRequest();
+    const QString dayText = ShortDateText(result.Day);
+    QString prompt;
+    switch (result.Kind) {
+    case BlockRequestResult::Conflict:
+        prompt = QStringLiteral("An Event Exists at ") + Shared().TimeSlotLabels.value(result.Slot) + QStringLiteral(" on ") +
+                 dayText + QStringLiteral("\nUse the Reschedule Routine to\nDelete or Rechedule this Attention");
+        break;
+    case BlockRequestResult::Unreadable:
+        prompt = QStringLiteral("The day file of %1 for %2 cannot be read.").arg(TeamNameOf(team), dayText);
+        break;
+    default:
+        prompt = QStringLiteral("The day file of %1 for %2 could not be written.").arg(TeamNameOf(team), dayText);
+        break;
+    }
+    MsgBox(prompt + QStringLiteral("\nThis Request will be aborted."), MsgButtons::OkOnly, MsgIcon::Critical,
+           CantBlockTitle);
 }
