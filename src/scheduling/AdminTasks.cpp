@@ -9,16 +9,30 @@ namespace {
 constexpr int Administrative = 1;
 // Nothing is printed closer than this to the paper's right edge.
 constexpr double RightMarginTwips = 720;
+constexpr double ColumnGapTwips = 72;
 
-// Texts on one line at their positions in inches, then the line end.
+// A column's text cut to end before the next column starts, so no two texts print over each
+// other.
+QString FitBefore(const QString& text, double xInches, double nextXInches)
+{
+    const double room = (nextXInches - xInches) * 1440.0 - ColumnGapTwips;
+    QString fitted = text;
+    while (!fitted.isEmpty() && ThePrinter().TextWidth(fitted) > room)
+        fitted.chop(1);
+    return fitted;
+}
+
+// Texts on one line at their positions in inches, then the line end; each text but the last
+// ends before the next one's position.
 void PrintLine(const QList<std::pair<double, QString>>& items)
 {
     Printer& printer = ThePrinter();
     const double y = printer.CurrentY;
-    for (const auto& [x, text] : items) {
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const auto& [x, text] = items.at(i);
         printer.CurrentX = x * 1440.0;
         printer.CurrentY = y;
-        printer.Print(text);
+        printer.Print(i + 1 < items.size() ? FitBefore(text, x, items.at(i + 1).first) : text);
     }
 }
 

@@ -34,6 +34,9 @@ const AdminColumn AdminColumns[6] = {
     {"Milestone Event", true, 36}, {"Customer Name", false, 35}, {"Phone", true, 17},
 };
 
+// Room for the cell's own margins.
+constexpr int CellMargin = 12;
+
 } // namespace
 
 frmAdmin::frmAdmin()
@@ -63,7 +66,11 @@ frmAdmin::frmAdmin()
     for (int col = 0; col < 6; ++col) {
         const AdminColumn& column = AdminColumns[col];
         fgAdminSchedule->SetTextMatrix(0, col, QString::fromUtf8(column.caption));
-        fgAdminSchedule->setColumnWidth(col, metrics.horizontalAdvance(QString(column.width, QLatin1Char('n'))));
+        // The caption padded with blanks to its width in characters sets the column's width.
+        const QString caption = QString::fromUtf8(column.caption);
+        const QString padded = caption + QString(column.width - caption.size(), QLatin1Char(' '));
+        fgAdminSchedule->setColumnWidth(col, metrics.horizontalAdvance(padded) + CellMargin);
+        fgAdminSchedule->SetColAlignment(col, column.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     }
     fgAdminSchedule->SetRows(2);
     fgAdminSchedule->horizontalHeader()->setStretchLastSection(true);
@@ -145,11 +152,8 @@ void frmAdmin::LoadAdminTasks()
         const AdminTaskRow& task = tasks.at(r);
         const QString texts[6] = {task.ProjectNo, task.ProjectName, ShortDateText(task.Date),
                                   task.Milestone, task.CustomerName, task.Telephone};
-        for (int col = 0; col < 6; ++col) {
+        for (int col = 0; col < 6; ++col)
             fgAdminSchedule->SetTextMatrix(r + 1, col, texts[col]);
-            if (QTableWidgetItem* item = fgAdminSchedule->item(r + 1, col))
-                item->setTextAlignment(AdminColumns[col].centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        }
     }
     cmdAdmin[1]->setEnabled(!tasks.isEmpty());
 }

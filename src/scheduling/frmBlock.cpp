@@ -35,11 +35,11 @@ constexpr int MaxBlockDays = 30;
 // The calendar offers today through two years ahead.
 constexpr int CalendarDays = 730;
 
-QLabel* WrappedLabel(const QString& text, QWidget* parent)
+// Lines that keep their width: a wrapped label's height would depend on the window's width,
+// and the window could then be too short for the grid.
+QLabel* InstructionLabel(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
+    return new QLabel(text, parent);
 }
 
 } // namespace
@@ -48,6 +48,8 @@ frmBlock::frmBlock()
 {
     setWindowTitle(QStringLiteral("Holiday and Vacation Days"));
     auto* layout = new QVBoxLayout(this);
+    // The window is never smaller than what it shows, with the grid or without.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     auto* menuBar = new QMenuBar(this);
     layout->setMenuBar(menuBar);
     mnuBlocked = menuBar->addAction(QStringLiteral("Toggle Blocked Days Grid"));
@@ -103,9 +105,9 @@ frmBlock::frmBlock()
                              "Select an Action button, Reserve Days or Restore Days",
                              "Enter the number of Workdays to Reserve in the Days Box",
                              "Select a Reason for Reserving Days from the drop down Reason Box.", "Click Accept"})
-        instructions->addWidget(WrappedLabel(QString::fromUtf8(line), fraInstructions));
+        instructions->addWidget(InstructionLabel(QString::fromUtf8(line), fraInstructions));
     instructions->addWidget(new QLabel(QStringLiteral("<b>Restoring</b>"), fraInstructions));
-    instructions->addWidget(WrappedLabel(
+    instructions->addWidget(InstructionLabel(
         QStringLiteral("The Restoring procedure is identical to Reserving. Select the Restore Button and proceed as above."),
         fraInstructions));
     layout->addWidget(fraInstructions);
@@ -117,6 +119,7 @@ frmBlock::frmBlock()
     FGBlocked->SetTextMatrix(0, 0, QStringLiteral("Team"));
     FGBlocked->SetTextMatrix(0, 1, QStringLiteral("Date"));
     FGBlocked->SetTextMatrix(0, 2, QStringLiteral("Reason"));
+    FGBlocked->SetColAlignment(1, Qt::AlignCenter);
     FGBlocked->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     FGBlocked->setMinimumHeight(180);
     blocked->addWidget(FGBlocked, 0, 0, 1, 4);
@@ -236,7 +239,7 @@ void frmBlock::Initform()
     optAction[0]->setChecked(true);
     ShowCount(1);
     SetDefaultSearchRange();
-    fraBlockedDays->hide();
+    ShowGrid(false);
 }
 
 void frmBlock::optAction_Click(int Index)

@@ -91,4 +91,5 @@ private:
     // Tells why a team's request stopped.
     void ShowRequestStop(const QString& team, const BlockRequestResult& result);
     void ShowCount(int count);
+    void ShowGrid(bool show);
 };

@@ -12,6 +12,7 @@
 #include "scheduling/BlockedDays.h"
 
 #include <QGroupBox>
+#include <QLayout>
 
 void frmBlock::SetDefaultSearchRange()
 {
@@ -46,18 +47,26 @@ void frmBlock::cmdClearGrid_Click()
     ClearBlockedGrid();
 }
 
+void frmBlock::ShowGrid(bool show)
+{
+    fraBlockedDays->setVisible(show);
+    // The window grows to hold the grid and shrinks back without it.
+    layout()->activate();
+    adjustSize();
+}
+
 void frmBlock::cmdHideGrid_Click()
 {
-    fraBlockedDays->hide();
+    ShowGrid(false);
 }
 
 void frmBlock::mnuBlocked_Click()
 {
     if (!fraBlockedDays->isHidden()) {
-        fraBlockedDays->hide();
+        ShowGrid(false);
         return;
     }
-    fraBlockedDays->show();
+    ShowGrid(true);
     cmdSearch_Click();
 }
 
