@@ -6,6 +6,8 @@
 #include "platform/ProgramFolder.h"
 #include "scheduling/TeamDayStore.h"
 
+#include <QFileInfo>
+
 
 namespace {
 
@@ -133,9 +135,13 @@ BlockRequestResult ReserveTeamDays(const QString& team, const QList<QDate>& days
 BlockRequestResult RestoreTeamDays(const QString& team, const QList<QDate>& days)
 {
     MakeLaterYearFolders(days);
-    for (const QDate& day : days)
-        if (!RestoreBlockedDay(day, team))
-            return {BlockRequestResult::NotWritten, day, 0};
+    for (const QDate& day : days) {
+        if (RestoreBlockedDay(day, team))
+            continue;
+        const QString path = DayFileOf(day, TeamNumberOf(team));
+        const bool unreadable = QFileInfo(AppPath(path)).isFile() && !OpenForInput(path).IsOpen();
+        return {unreadable ? BlockRequestResult::Unreadable : BlockRequestResult::NotWritten, day, 0};
+    }
     return {};
 }
 

@@ -261,6 +261,21 @@ TEST_F(BlockedDaysTest, ADayThatCannotBeWrittenStopsTheRequest)
     EXPECT_EQ(LastPrompt(), "The day file of Framers for 3/9/2026 could not be written.\nThis Request will be aborted.");
     EXPECT_EQ(ReadFile(DayFile(Friday)), BlockedDay("Holiday"));
     EXPECT_FALSE(Exists(DayFile(Tuesday)));
+
+    // A day that is there but cannot be read is not free: neither a block nor a restore
+    // replaces it.
+    QDir(FullPath("/2026/Team# 2")).removeRecursively();
+    if (!MakeUnreadableFile(DayFile(Monday, 2)))
+        GTEST_SKIP() << "no unreadable file on this system";
+    const QString unreadable = "The day file of Roofers for 3/9/2026 cannot be read.\nThis Request will be aborted.";
+    Request(1, "Holiday", Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
+    EXPECT_EQ(LastPrompt(), unreadable);
+    EXPECT_FALSE(Exists(DayFile(Friday, 2)));
+    // A restore stops there too; the free Friday before it stays written.
+    Request(1, NoEventScheduled, Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
+    EXPECT_EQ(LastPrompt(), unreadable);
+    EXPECT_EQ(ReadFile(DayFile(Friday, 2)), BlockedDay(NoEventScheduled));
+    EXPECT_FALSE(Exists(DayFile(Tuesday, 2)));
 }
 
 TEST_F(BlockedDaysTest, GridListsTheBlockedDaysOfEveryTeamOverTheRange)
