@@ -8,22 +8,11 @@
 
 #include <QFileInfo>
 
-
 namespace {
 
 QString DayFileOf(const QDate& day, int teamNumber)
 {
     return TeamDayFilePath(QString::number(day.year()), teamNumber, day.dayOfYear());
-}
-
-// The text a slot line stands for: a quoted line gives what is between its quotes.
-QString SlotText(const QString& line)
-{
-    const QString trimmed = line.trimmed();
-    if (!trimmed.startsWith(QLatin1Char('"')))
-        return trimmed;
-    const qsizetype end = trimmed.indexOf(QLatin1Char('"'), 1);
-    return end < 0 ? trimmed.mid(1) : trimmed.mid(1, end - 1);
 }
 
 // The folders of a year after the current one, for every team, made once per request.
@@ -103,13 +92,14 @@ bool RestoreBlockedDay(const QDate& day, const QString& team)
         while (!input.AtEnd() && lines.size() < 12)
             lines.append(input.ReadLine());
     }
+    // The slot texts as the store reads them decide; the lines themselves are what is kept.
+    const std::array<QString, 12> slotTexts = ReadDaySlots();
     TextOutput output = OpenForOutput(path);
     for (int k = 0; k < 12; ++k) {
-        const QString line = lines.value(k);
-        if (k >= lines.size() || IsBlockReason(SlotText(line)))
+        if (k >= lines.size() || IsBlockReason(slotTexts[size_t(k)]))
             output.WritePlainLine(NoEventScheduled);
         else
-            output.WritePlainLine(line);
+            output.WritePlainLine(lines.at(k));
     }
     return output.Close();
 }
