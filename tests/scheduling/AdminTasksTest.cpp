@@ -201,10 +201,12 @@ TEST_F(AdminTasksTest, ReportPrintsLandscapeInGroupsOfFiveAndRepeatsItsHeader)
     // A long title stops before the date; the blank to fill in ends inside the right margin.
     for (const PrintOperation& op : ThePrinter().Pages()[0]) {
         const double end = op.x + QFontMetricsF(PrinterFont(op.fontName, op.fontSize, op.bold, op.italic)).horizontalAdvance(op.text);
-        if (op.x == 1.75 * 1440 && op.y > ys[0] - 1)
+        if (op.x == 1.75 * 1440 && op.y > ys[0] - 1) {
             EXPECT_LT(end, 3.0 * 1440) << op.text.toStdString();
-        if (op.text.startsWith("___"))
+        }
+        if (op.text.startsWith("___")) {
             EXPECT_LE(end, 15840 - 720);
+        }
     }
 
     // A second page repeats the header and starts its groups afresh.
