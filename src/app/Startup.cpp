@@ -19,6 +19,8 @@
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
 #include "scheduling/DayPurge.h"
+#include "scheduling/frmAdmin.h"
+#include "scheduling/frmBlock.h"
 
 namespace {
 
@@ -142,6 +144,7 @@ void FillTeamLists()
 {
     // Filling a team list loads the screen that holds it.
     ScreenInstance<frmSetup>().FillAssignmentsList();
+    ScreenInstance<frmBlock>().FillAssignments();
     CreateYearFolders(ThisYear());
 }
 
@@ -169,7 +172,9 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
+    RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
+    RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
 }
 
@@ -179,6 +184,8 @@ void RegisterScreens()
     RegisterScreenClass<frmSetup>("frmSetup");
     RegisterScreenClass<frmCustomer>("frmCustomer");
     RegisterScreenClass<frmContacts>("frmContacts");
+    RegisterScreenClass<frmBlock>("frmBlock");
+    RegisterScreenClass<frmAdmin>("frmAdmin");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }
