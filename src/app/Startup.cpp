@@ -19,6 +19,8 @@
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
 #include "scheduling/DayPurge.h"
+#include "scheduling/frmAdmin.h"
+#include "scheduling/frmBlock.h"
 #include "telephony/frmDialer.h"
 
 namespace {
@@ -143,6 +145,7 @@ void FillTeamLists()
 {
     // Filling a team list loads the screen that holds it.
     ScreenInstance<frmSetup>().FillAssignmentsList();
+    ScreenInstance<frmBlock>().FillAssignments();
     CreateYearFolders(ThisYear());
 }
 
@@ -170,7 +173,9 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
+    RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
+    RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
 }
 
@@ -180,6 +185,8 @@ void RegisterScreens()
     RegisterScreenClass<frmSetup>("frmSetup");
     RegisterScreenClass<frmCustomer>("frmCustomer");
     RegisterScreenClass<frmContacts>("frmContacts");
+    RegisterScreenClass<frmBlock>("frmBlock");
+    RegisterScreenClass<frmAdmin>("frmAdmin");
     RegisterScreenClass<frmDialer>("frmDialer");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);

@@ -160,6 +160,30 @@ TextInput OpenForInput(const QString& path)
     return TextInput(std::move(bytes), true);
 }
 
+bool ReadWholeFile(const QString& path, QByteArray& bytes)
+{
+    // Unbuffered: the bytes go straight into `bytes`, with no copy through the device's buffer.
+    QFile file(AppPath(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    qsizetype used = 0;
+    for (;;) {
+        if (bytes.size() - used < 4096)
+            bytes.resize(std::max<qsizetype>(2 * bytes.size(), used + 16384));
+        const qint64 got = file.read(bytes.data() + used, bytes.size() - used);
+        if (got < 0) {
+            bytes.clear();
+            return false;
+        }
+        if (got == 0)
+            break;
+        used += got;
+    }
+    // A smaller size keeps the room for the next file.
+    bytes.resize(used);
+    return true;
+}
+
 TextOutput OpenForOutput(const QString& path)
 {
     return TextOutput(AppPath(path), TextOutput::Mode::Replace);

@@ -72,6 +72,9 @@ private:
 };
 
 TextInput OpenForInput(const QString& path);
+// The whole file into `bytes`, reusing the room it already has, so a reader of many files
+// spares a buffer per file. False when the file cannot be opened or read.
+bool ReadWholeFile(const QString& path, QByteArray& bytes);
 TextOutput OpenForOutput(const QString& path);
 TextOutput OpenForAppend(const QString& path);
 // Record files for reading and writing by record number; a missing file is created.

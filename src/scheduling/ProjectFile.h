@@ -74,6 +74,9 @@ std::optional<MilestoneRecord> ParseMilestoneRecord(const QList<ReadValue>& item
 
 // A whole project file; nothing when it is missing, ends early or holds an unreadable item.
 std::optional<ProjectData> ReadProjectFile(const QString& path);
+// The same, reading through `buffer`, which a reader of every project file keeps from one
+// file to the next.
+std::optional<ProjectData> ReadProjectFile(const QString& path, QByteArray& buffer);
 // Writes a whole project file (replacing it): every milestone held, the header counting them.
 // False when it could not be written.
 bool WriteProjectFile(const QString& path, const ProjectData& project);
