@@ -21,7 +21,10 @@
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
+#include "telephony/frmCallBack.h"
+#include "telephony/frmCallID.h"
 #include "telephony/frmDialer.h"
+#include "telephony/frmSlip.h"
 
 namespace {
 
@@ -174,6 +177,8 @@ void RegisterScreenClass(const char* name)
 void RegisterRoutineScreens()
 {
     RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
+    RegisterRoutine(5, [] { ScreenInstance<frmCallID>().Show(); });
+    RegisterRoutine(6, [] { ScreenInstance<frmCallBack>().Show(); });
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
@@ -188,6 +193,9 @@ void RegisterScreens()
     RegisterScreenClass<frmBlock>("frmBlock");
     RegisterScreenClass<frmAdmin>("frmAdmin");
     RegisterScreenClass<frmDialer>("frmDialer");
+    RegisterScreenClass<frmCallID>("frmCallID");
+    RegisterScreenClass<frmCallBack>("frmCallBack");
+    RegisterScreenClass<frmSlip>("frmSlip");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }
