@@ -16,6 +16,7 @@
 #include "telephony/frmDialer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -104,6 +105,9 @@ protected:
         const int sent = int(modems.Commands(3).size());
         frmCallID& monitor = ScreenInstance<frmCallID>();
         monitor.Show();
+        // The window system's late report of this activation must not come while a later
+        // screen is up.
+        EXPECT_TRUE(FakeModem::WaitUntil([&] { return QApplication::activeWindow() == &monitor; }));
         EXPECT_TRUE(modems.WaitForCommands(3, sent + 1));
         EXPECT_EQ(modems.Commands(3).last(), "AT#CID=1");
         EXPECT_TRUE(MSComm1().WaitForInput(6, 2000));
