@@ -19,6 +19,7 @@
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
 #include "scheduling/DayPurge.h"
+#include "scheduling/frmMain.h"
 
 namespace {
 
@@ -142,6 +143,7 @@ void FillTeamLists()
 {
     // Filling a team list loads the screen that holds it.
     ScreenInstance<frmSetup>().FillAssignmentsList();
+    ScreenInstance<frmMain>().LoadTeamList();
     CreateYearFolders(ThisYear());
 }
 
@@ -171,6 +173,7 @@ void RegisterRoutineScreens()
 {
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
+    RegisterRoutine(3, [] { ScreenInstance<frmMain>().Show(); });
 }
 
 void RegisterScreens()
@@ -179,6 +182,7 @@ void RegisterScreens()
     RegisterScreenClass<frmSetup>("frmSetup");
     RegisterScreenClass<frmCustomer>("frmCustomer");
     RegisterScreenClass<frmContacts>("frmContacts");
+    RegisterScreenClass<frmMain>("frmMain");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }
