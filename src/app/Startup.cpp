@@ -174,6 +174,11 @@ void RegisterRoutineScreens()
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
     RegisterRoutine(3, [] { ScreenInstance<frmMain>().Show(); });
+    // A new project starts from a proposal, or from a customer until proposals can be chosen.
+    RegisterRoutine(1, [] {
+        if (!ShowScreen(QStringLiteral("frmCustomerSelection")))
+            ScreenInstance<frmCustomer>().Show();
+    });
 }
 
 void RegisterScreens()

@@ -78,6 +78,11 @@ frmMain::frmMain()
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     connect(cmdView, &QPushButton::clicked, this, [this] { cmdView_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdStartOver, &QPushButton::clicked, this, [this] { cmdStartOver_Click(); });
+    connect(cmdKillProj, &QPushButton::clicked, this, [this] { cmdKillProj_Click(); });
+    connect(cmdRedoEvent, &QPushButton::clicked, this, [this] { cmdRedoEvent_Click(); });
     connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
     connect(cmdSetJobSite, &QPushButton::clicked, this, [this] { cmdSetJobSite_Click(); });
     connect(imgDialer, &PictureBox::clicked, this, [this] { imgDialer_Click(); });
@@ -126,6 +131,7 @@ void frmMain::Form_Activate()
         return;
     }
     SetCalendarRange();
+    TakeHandOver();
     SetDialerIcon();
     InitScheduleDate();
     SetButtonsByRoutine();
@@ -134,6 +140,16 @@ void frmMain::Form_Activate()
     lblDate->setText(ShortDateText(SkipNonWorkDays(Clock::Today())));
     optSelect[Settings().DaysOn ? 1 : 0]->setChecked(true);
     if (!IsScheduleView()) {
+        // A restore from a partial copy would lose days: without a whole copy there is no new
+        // project.
+        if (!BackupTeamFiles()) {
+            ShowWriteFailure(QStringLiteral("The team schedules could not be copied to the Backup folder.\n"
+                                            "A new project cannot be started."));
+            Hide();
+            ShowMainMenu();
+            return;
+        }
+        OpenWizard();
         ClearSiteBoxes();
         if (optSelect[0]->isChecked())
             SetHoursMode();
@@ -245,6 +261,8 @@ void frmMain::lstTeam_Click()
         cmdClear->setEnabled(false);
         if (!AllTeamsSelected(lstTeam))
             ShowDayIfBooked();
+    } else if (MilestoneRecord* m = CurrentDraft(); m && m->PersonnelType == 2) {
+        m->Team = QString::number(row + 1);
     }
 }
 
@@ -351,8 +369,20 @@ void frmMain::cmdSetJobSite_Click()
 
 void frmMain::cmdClear_Click()
 {
-    if (!IsScheduleView())
+    if (!IsScheduleView()) {
+        const MilestoneRecord* m = CurrentDraft();
+        if (!m)
+            return;
+        if (MsgBox(QStringLiteral("This will clear Milestone ") + m->MilestoneName + QStringLiteral("\nAre You Sure?"),
+                   MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Clear Current Event This Date"))
+            != MsgAnswer::Yes)
+            return;
+        ClearSelectedSlot();
+        WriteSlots();
+        if (!SaveTeamDay(Shared().CurrentDate, TeamDay().CurrentTeam))
+            ShowWriteFailure(QStringLiteral("The day could not be written."));
         return;
+    }
     if (TeamNumberOf(TeamDay().CurrentTeam) == 0)
         return;
     const QString title = QStringLiteral("Clearing Time Slots");
@@ -388,6 +418,28 @@ void frmMain::cmdDelete_Click()
 
 void frmMain::cmdExit_Click()
 {
+    if (!IsScheduleView()) {
+        if (WizardStep == 5) {
+            if (MsgBox(QStringLiteral("Click Yes to Schedule this Project\nClick No to Delete this Project"),
+                       MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Complete or Delete New Project"))
+                == MsgAnswer::Yes) {
+                // A project that could not be saved keeps its summary.
+                cmdSave_Click();
+                return;
+            }
+            AbandonProject(true);
+        } else if (ProjectInProgress && CurrentMilestone > 1) {
+            if (MsgBox(QStringLiteral("Returning to the Menu now\nwill delete the Project"), MsgButtons::YesNo,
+                       MsgIcon::Question, QStringLiteral("Delete New Project"))
+                != MsgAnswer::Yes)
+                return;
+            AbandonProject(true);
+        } else {
+            // Nothing of this project was booked yet.
+            ProjectInProgress = false;
+            WizardStep = 0;
+        }
+    }
     Hide();
     ShowMainMenu();
 }
@@ -427,6 +479,10 @@ void frmMain::Form_Deactivate()
 void frmMain::Form_QueryUnload(int unloadMode, bool& cancel)
 {
     Q_UNUSED(cancel);
+    if (ProjectInProgress) {
+        RestoreTeamFiles();
+        ProjectInProgress = false;
+    }
     Shared().ProgramRoutine = 0;
     if (unloadMode == UserClosed)
         EndProgram();

@@ -91,6 +91,26 @@ public:
     // Shows the loaded day in the hour grid.
     void ShowDaySlots();
 
+    // The project-creation wizard.
+    void OpenWizard();
+    void cmdContinue_Click();
+    void BeginMilestoneScheduling();
+    void BuildMilestoneArrays();
+    void ShowAssignmentStep();
+    void Milestones();
+    void SetWizardStep2();
+    void SetWizardStep3();
+    void FindEarliestStartDate(int days);
+    void cmdRedoEvent_Click();
+    void ShowProjectSummary();
+    void cmdSave_Click();
+    void cmdStartOver_Click();
+    void cmdKillProj_Click();
+    // The header of the project on the screen.
+    ProjectHeader DraftHeader() const;
+    // The current milestone's draft; nullptr outside the milestone steps.
+    MilestoneRecord* CurrentDraft();
+
     // Form state.
     int WizardStep = 0;
     int CurrentMilestone = 1;
@@ -99,6 +119,9 @@ public:
     std::array<std::array<QString, 7>, 12> SlotAccountInfo;
     // The draft of the project being created (its milestones 1 to MsCount at 0 to MsCount - 1).
     ProjectData Draft;
+    // Set once the wizard leaves its project page, cleared by the save and every way out: while
+    // it is set the team files hold the project's bookings and the backup the days before them.
+    bool ProjectInProgress = false;
 
     // Project page.
     QGroupBox* fraProjectInfo = nullptr;
@@ -214,6 +237,15 @@ private:
     void ShowDayBoxes(const std::array<DayWindowBox, 12>& boxes);
     // The latest date the calendar takes, and the frame the day window and help cover.
     void SetCalendarRange();
+    // Takes what the customer screen handed over.
+    void TakeHandOver();
+    // Frees the bookings made so far and puts the team files back; false when that failed.
+    bool AbandonProject(bool restore);
+    // The finished milestone's line; false (its booking freed) when it could not be written.
+    bool AppendCurrentMilestone();
+    void NextMilestoneStep();
+    // The milestone steps' answer when a booking cannot be made: the step shown again as it began.
+    void RepeatMilestoneStep();
 
     QWidget* monthViewport_ = nullptr;
     bool modalShown_ = false;

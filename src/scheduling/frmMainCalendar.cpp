@@ -11,6 +11,7 @@
 #include "platform/RegionalFormat.h"
 #include "platform/TextBox.h"
 #include "core/DataUpkeep.h"
+#include "scheduling/ProjectWizard.h"
 #include "scheduling/TeamDayStore.h"
 
 #include <QCalendarWidget>
@@ -152,8 +153,9 @@ QDate frmMain::CalendarDate() const
     return MonthView1->selectedDate();
 }
 
-void frmMain::SetCalendarDate(const QDate& date)
+void frmMain::SetCalendarDate(const QDate& wanted)
 {
+    const QDate date = std::clamp(wanted, MonthView1->minimumDate(), MonthView1->maximumDate());
     if (MonthView1->selectedDate() == date) {
         MonthView1_Change();
         return;
@@ -319,17 +321,9 @@ void frmMain::SetTimeFrame(bool show)
 void frmMain::SetScheduleDate()
 {
     settingDate_ = true;
-    QDate date = SkipNonWorkDays(CalendarDate());
-    if (date == Clock::Today())
-        date = GetDefaultScheduleDate();
+    QDate date = SettleScheduleDate(CalendarDate(), Clock::Now(), MonthView1->maximumDate(), Settings().WorkWeek);
     int year = date.year();
     CheckScheduleYear(year);
-    if (year != date.year())
-        date = QDate(year, 1, 1);
-    date = SkipNonWorkDays(date);
-    // A workday past the latest date the calendar takes becomes the last workday before it.
-    while (date > MonthView1->maximumDate())
-        date = StepScheduleDay(date, false, Settings().WorkWeek);
     SetCalendarDate(date);
     settingDate_ = false;
     Shared().CurrentDate = date;
