@@ -131,7 +131,10 @@ QWidget* frmMain::BuildSummaryFrame()
     for (int c = 0; c < 4; ++c)
         fgSummary->SetTextMatrix(0, c, QString::fromLatin1(headings[c]));
     fgSummary->horizontalHeader()->setStretchLastSection(true);
-    fgSummary->setColumnWidth(0, 150);
+    fgSummary->setColumnWidth(0, 180);
+    fgSummary->setColumnWidth(1, 130);
+    fgSummary->setColumnWidth(2, 90);
+    fgSummary->setMinimumWidth(560);
     layout->addWidget(fgSummary, row++, 0, 1, 4);
     const char* days[3] = {"Pre-Construction Days", "Construction Days", "Total Days"};
     std::array<TextBox**, 3> boxes = {&txtPreDays, &txtConDays, &txtDaysTotal};

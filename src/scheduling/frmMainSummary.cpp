@@ -40,6 +40,9 @@ void frmMain::ShowProjectSummary()
     for (QWidget* frame : {fraCalendar, fraHours, fraConEvents, fraDependent, fraTeam, fraTime, fraLocation, fraTeamCal})
         frame->hide();
     cmdSave->setEnabled(true);
+    // Nothing is left to continue or redo.
+    cmdContinue->setEnabled(false);
+    cmdRedoEvent->setEnabled(false);
     fraSummary->show();
     const ProjectHeader& h = project->Header;
     lblSummaryProNo->setText(h.ProjectNo);
