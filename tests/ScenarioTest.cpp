@@ -196,6 +196,16 @@ TEST_F(ScenarioTest, FirstDayFromAnEmptyFolderToTheFirstCustomers)
                                     "Framing|2|2026-03-07|1|Office/Shop|4|2|Hours|Scheduled",
                                     "Roofing|2|2026-03-07|2|Office/Shop|3|3|Days|Scheduled"}));
 
+    // The schedules show the new bookings.
+    ScreenInstance<frmStartup>().optProgramRoutine[2]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    ASSERT_TRUE(schedule.isVisible());
+    EXPECT_EQ(schedule.fgHours->TextMatrix(4, 1), "Pj66-1-Framing");
+    EXPECT_EQ(schedule.Text1[6]->text(), "2"); // March starts on a Sunday: Saturday the 7th
+    schedule.lstTeam->setCurrentRow(1);
+    EXPECT_EQ(schedule.Text1[9]->text(), "8");
+    schedule.cmdExit_Click();
+
     ScreenInstance<frmStartup>().mnuExit_Click();
     EXPECT_TRUE(ProgramEnded());
     EXPECT_EQ(ReadFile("/Backup/CustomerData.txt"), ReadFile("/CustomerData.txt"));

@@ -47,6 +47,9 @@ bool CopyWhenDifferent(const QString& source, const QString& target)
 bool MirrorFolder(const QString& source, const QString& target)
 {
     QDir targetDir(AppPath(target));
+    // A copy that was never made (a team added since) is no reason to empty the days it has.
+    if (!QDir(AppPath(source)).exists() && source.startsWith(QLatin1String("/Backup")))
+        return true;
     if (!targetDir.exists() && !QDir().mkpath(targetDir.path()))
         return false;
     const QStringList names = QDir(AppPath(source)).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);

@@ -95,6 +95,12 @@ TEST_F(TeamFileBackupTest, ARestoreAfterBookingPutsBackExactlyTheSnapshot)
     ASSERT_TRUE(SaveTeamDay(QDate(2026, 3, 9), TeamText(1)));
     ASSERT_TRUE(RestoreTeamFiles());
     EXPECT_EQ(TeamFiles(true), snapshot);
+
+    // A team whose copy was never made keeps its days.
+    Shared().TeamNames.append(QStringLiteral("Glaziers"));
+    Book(QDate(2026, 4, 2), 4, "Pj3-1-Glazing");
+    ASSERT_TRUE(RestoreTeamFiles());
+    EXPECT_TRUE(Exists("/2026/Team# 4/92.txt"));
 }
 
 TEST_F(TeamFileBackupTest, ClearingEmptiesTheFoldersAndKeepsThem)
