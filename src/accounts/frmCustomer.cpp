@@ -199,6 +199,7 @@ frmCustomer::frmCustomer()
     cmdExit = new QPushButton(QStringLiteral("&Exit W/O Selecting"), this);
     buttons->addWidget(cmdNew);
     buttons->addWidget(cmdCustomer);
+    buttons->addWidget(BuildHandOverButton());
     buttons->addStretch();
     buttons->addWidget(cmdExit);
     left->addLayout(buttons);

@@ -63,6 +63,10 @@ public:
     void txtAccountNo_LostFocus();
     void txtName_LostFocus();
 
+    // The hand-over of the customer shown to the routine's next screen.
+    void cmdSchedule_Click();
+    QPushButton* cmdSchedule = nullptr;
+
     // Search and the customer list.
     void SearchCustomers(int option, const QString& searchText);
     void AddFoundCustomer(int row, const struct FoundCustomer& found);
@@ -165,6 +169,7 @@ private:
     void ApplyAddressStyle();
     void EnableRecordMenus(bool enabled);
 
+    QPushButton* BuildHandOverButton();
     QWidget* BuildSearchFrames();
     QWidget* BuildAuxFrame();
     void ConnectSearch();

@@ -21,9 +21,10 @@
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
+#include "telephony/frmDialer.h"
+#include "scheduling/frmMain.h"
 #include "telephony/frmCallBack.h"
 #include "telephony/frmCallID.h"
-#include "telephony/frmDialer.h"
 #include "telephony/frmSlip.h"
 
 namespace {
@@ -148,6 +149,7 @@ void FillTeamLists()
 {
     // Filling a team list loads the screen that holds it.
     ScreenInstance<frmSetup>().FillAssignmentsList();
+    ScreenInstance<frmMain>().LoadTeamList();
     ScreenInstance<frmBlock>().FillAssignments();
     CreateYearFolders(ThisYear());
 }
@@ -176,6 +178,12 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
+    // A new project starts from a proposal, or from a customer until proposals can be chosen.
+    RegisterRoutine(1, [] {
+        if (!ShowScreen(QStringLiteral("frmCustomerSelection")))
+            ScreenInstance<frmCustomer>().Show();
+    });
+    RegisterRoutine(3, [] { ScreenInstance<frmMain>().Show(); });
     RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
     RegisterRoutine(5, [] { ScreenInstance<frmCallID>().Show(); });
     RegisterRoutine(6, [] { ScreenInstance<frmCallBack>().Show(); });
@@ -193,6 +201,7 @@ void RegisterScreens()
     RegisterScreenClass<frmBlock>("frmBlock");
     RegisterScreenClass<frmAdmin>("frmAdmin");
     RegisterScreenClass<frmDialer>("frmDialer");
+    RegisterScreenClass<frmMain>("frmMain");
     RegisterScreenClass<frmCallID>("frmCallID");
     RegisterScreenClass<frmCallBack>("frmCallBack");
     RegisterScreenClass<frmSlip>("frmSlip");

@@ -8,7 +8,7 @@
 #include "scheduling/EventRecords.h"
 #include "telephony/DialRequest.h"
 #include "telephony/PhoneSettings.h"
-#include "telephony/SlipSelection.h"
+#include "telephony/SlipLookup.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -96,7 +96,7 @@ void frmSlip::Form_Activate()
 {
     // The dial picture follows the phone flag, as on every screen.
     fraDial->setVisible(PhoneSettings().PhoneOn);
-    lblServiceSlip->setText(SlipSelection().SelectedEntry);
+    lblServiceSlip->setText(Shared().SelectedEntry);
     ReadCallSlip();
 }
 
@@ -110,8 +110,7 @@ void frmSlip::ClearSlip()
 void frmSlip::ReadCallSlip()
 {
     ClearSlip();
-    const SlipSelectionValues& selection = SlipSelection();
-    const std::optional<SlipRecord> found = FindSlip(selection.EntryKind, selection.SelectedEntry);
+    const std::optional<SlipRecord> found = FindSlip(Shared().EntryKind, Shared().SelectedEntry);
     if (found) {
         SlipRec() = *found;
         LoadRecData();
@@ -142,7 +141,7 @@ void frmSlip::LoadRecData()
     // The fields keep their stored widths: "4", two blanks, "Hours" and a blank.
     lblDuration->setText(record.Duration.leftJustified(2) + QLatin1Char(' ') + record.Unit.leftJustified(6));
     lblProblem->setText(record.EventText.trimmed());
-    lblAssignto->setText(SlipSelection().EntryTeam);
+    lblAssignto->setText(Shared().EntryTeam);
 }
 
 void frmSlip::cmdAttn_Click()

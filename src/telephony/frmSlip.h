@@ -9,7 +9,8 @@ class QLabel;
 class QPushButton;
 
 // The slip viewer: the service slip, meeting or project event of a booked hour that was
-// clicked on a team's schedule (SlipSelection()), shown modal, with a dial picture.
+// clicked on a team's schedule (SelectedEntry, EntryKind and EntryTeam of the shared
+// state), shown modal, with a dial picture.
 class frmSlip : public Screen {
     Q_OBJECT
 public:

@@ -6,7 +6,6 @@
 #include "platform/RegionalFormat.h"
 #include "platform/SerialPort.h"
 #include "telephony/PhoneSettings.h"
-#include "telephony/SlipSelection.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +21,10 @@ void ProgramFolderTest::SetUp()
     // No test reaches a real serial device; tests that want modems install fake ones.
     SetPortTable(QStringList());
     ResetPhoneSettings();
-    ResetSlipSelection();
 }
 
 void ProgramFolderTest::TearDown()
 {
-    ResetSlipSelection();
     ResetPhoneSettings();
     SetPortTable(QStringList());
     ResetSharedState();

@@ -1,13 +1,18 @@
 #include "telephony/frmSlip.h"
 
 #include "app/Startup.h"
+#include "core/DataUpkeep.h"
 #include "core/Navigation.h"
+#include "core/SharedState.h"
 #include "platform/Controls.h"
 #include "platform/ProgramNames.h"
+#include "platform/FlexGrid.h"
 #include "scheduling/EventRecords.h"
+#include "scheduling/TeamDayStore.h"
+#include "scheduling/frmMain.h"
 #include "support/ScreenFixture.h"
 #include "telephony/PhoneSettings.h"
-#include "telephony/SlipSelection.h"
+#include "telephony/SlipLookup.h"
 #include "telephony/frmDialer.h"
 
 #include <QFile>
@@ -38,6 +43,14 @@ protected:
     {
         ScreenFixture::SetUp();
         InitTimeSlotNames();
+    }
+
+    // What the hour grid hands over.
+    static void Select(const QString& entry, int kind, const QString& team)
+    {
+        Shared().SelectedEntry = entry;
+        Shared().EntryKind = kind;
+        Shared().EntryTeam = team;
     }
 
     void WriteEvents(const QString& path, const QList<SlipRecord>& records) const
@@ -86,9 +99,6 @@ TEST_F(SlipViewerTest, AClickedSlotFindsOnlyItsOwnRecord)
         const std::optional<SlipRecord> found = FindSlip(c.kind, c.slot);
         EXPECT_EQ(found ? found->CustomerName : QString(), QString::fromLatin1(c.found));
     }
-    EXPECT_TRUE(FitsEntryKind(1, "1234"));
-    EXPECT_TRUE(FitsEntryKind(1, "12 Main St"));
-    EXPECT_FALSE(FitsEntryKind(1, "Main 12"));
     EXPECT_FALSE(QFile::exists(FullPath(MeetingsPath)));
 }
 
@@ -109,7 +119,7 @@ TEST_F(SlipViewerTest, TheViewerShowsTheRecordOrSaysThereIsNoneAndCloses)
     WriteEvents(MeetingsPath, {meeting});
     PhoneSettings().PhoneOn = true;
 
-    SlipSelection() = {"SA77 Smith furnace", 1, "North"};
+    Select("SA77 Smith furnace", 1, "North");
     frmSlip* viewer = nullptr;
     QTimer::singleShot(0, [&] {
         viewer = dynamic_cast<frmSlip*>(FindScreen("frmSlip"));
@@ -142,14 +152,14 @@ TEST_F(SlipViewerTest, TheViewerShowsTheRecordOrSaysThereIsNoneAndCloses)
     EXPECT_TRUE(viewer->isHidden());
 
     // A slot past the day's hours shows no time; a meeting without a name is still shown.
-    SlipSelection() = {"SA88", 1, "South"};
+    Select("SA88", 1, "South");
     QTimer::singleShot(0, [&] { viewer->cmdAttn->click(); });
     PhoneSettings().PhoneOn = false;
     ShowScreenModal("frmSlip");
     EXPECT_EQ(viewer->lblTime->text(), "");
     EXPECT_EQ(viewer->lblDuration->text(), "10 Days  ");
     EXPECT_TRUE(viewer->fraDial->isHidden());
-    SlipSelection() = {"Mtg5 Budget", 2, "South"};
+    Select("Mtg5 Budget", 2, "South");
     QTimer::singleShot(0, [&] { viewer->cmdAttn->click(); });
     ShowScreenModal("frmSlip");
     EXPECT_EQ(viewer->lblName->text(), "");
@@ -157,7 +167,7 @@ TEST_F(SlipViewerTest, TheViewerShowsTheRecordOrSaysThereIsNoneAndCloses)
     EXPECT_TRUE(Script().Shown().isEmpty());
 
     // No record: the message, and the modal show returns by itself.
-    SlipSelection() = {"SA99 Jones", 1, "South"};
+    Select("SA99 Jones", 1, "South");
     Script().Queue(MsgAnswer::Ok);
     ShowScreenModal("frmSlip");
     ASSERT_EQ(Script().Shown().size(), 1);
@@ -166,6 +176,43 @@ TEST_F(SlipViewerTest, TheViewerShowsTheRecordOrSaysThereIsNoneAndCloses)
     EXPECT_TRUE(viewer->isHidden());
     EXPECT_EQ(viewer->lblName->text(), "");
     EXPECT_FALSE(QFile::exists(FullPath(ProjectRecordsPath)));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SlipViewerTest, ABookedHourOfATeamScheduleOpensItsEvent)
+{
+    ResetTeamDayState();
+    Shared().TeamNames = {"populated", "Framers", "Roofers"};
+    Shared().CurrentYear = "2026";
+    Shared().ProgramRoutine = 3;
+    // Monday 2026-03-09, the first workday the schedule shows.
+    QByteArray day = "\"No Event Scheduled\"\r\n\"Pj36-1-SAFETY INSPECTION\"\r\n";
+    day += QByteArray("\"No Event Scheduled\"\r\n").repeated(10);
+    WriteFile(TeamDayFilePath("2026", 1, 68), day);
+    WriteEvents(SlipsPath, {Event("SA77", "Furnace")});
+    SlipRecord inspection = Event("Pj36-1", "SAFETY INSPECTION", "Smith Builders");
+    WriteEvents(ProjectRecordsPath, {Event("Pj36-1", "Framing"), inspection});
+
+    frmMain& schedule = ScreenInstance<frmMain>();
+    schedule.Show();
+    ASSERT_EQ(schedule.fgHours->TextMatrix(2, 1), "Pj36-1-SAFETY INSPECTION");
+    QString shownName, shownTeam;
+    QTimer::singleShot(0, [&] {
+        auto* viewer = dynamic_cast<frmSlip*>(FindScreen("frmSlip"));
+        ASSERT_TRUE(viewer && viewer->isVisible());
+        shownName = viewer->lblName->text();
+        shownTeam = viewer->lblAssignto->text();
+        viewer->cmdAttn->click();
+    });
+    schedule.fgHours_Click(2);
+    EXPECT_EQ(Shared().EntryKind, 1);
+    EXPECT_EQ(shownName, "Smith Builders");
+    EXPECT_EQ(shownTeam, "Framers");
+    EXPECT_TRUE(Script().Shown().isEmpty());
+    ResetTeamDayState();
 }
 
 } // namespace

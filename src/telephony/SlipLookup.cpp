@@ -1,18 +1,7 @@
-#include "telephony/SlipSelection.h"
+#include "telephony/SlipLookup.h"
 
-#include "core/FileAccess.h"
 #include "scheduling/EventRecords.h"
-
-SlipSelectionValues& SlipSelection()
-{
-    static SlipSelectionValues values;
-    return values;
-}
-
-void ResetSlipSelection()
-{
-    SlipSelection() = SlipSelectionValues{};
-}
+#include "scheduling/ScheduleViews.h"
 
 QString EntryKindPath(int kind)
 {
@@ -25,26 +14,6 @@ QString EntryKindPath(int kind)
         return ProjectRecordsPath;
     default:
         return QString();
-    }
-}
-
-bool FitsEntryKind(int kind, const QString& slotText)
-{
-    switch (kind) {
-    case 1: {
-        if (slotText.contains(QLatin1String("SA")))
-            return true;
-        const qsizetype blank = slotText.indexOf(QLatin1Char(' '));
-        bool number = false;
-        (blank < 0 ? slotText : slotText.left(blank)).toDouble(&number);
-        return number;
-    }
-    case 2:
-        return slotText.contains(QLatin1String("Mtg"));
-    case 3:
-        return slotText.contains(QLatin1String("Pj"));
-    default:
-        return false;
     }
 }
 
@@ -75,7 +44,8 @@ bool SlipMatches(int kind, const SlipRecord& record, const QString& slotText)
 std::optional<SlipRecord> FindSlip(int kind, const QString& slotText)
 {
     for (int tried = kind; tried >= 1 && tried <= 3; ++tried) {
-        if (tried != kind && !FitsEntryKind(tried, slotText))
+        // A later file only for a text that reads as its kind.
+        if (tried != kind && SlotEntryKind(slotText, tried == 1, tried == 2, tried == 3) != tried)
             continue;
         // ReadEventRecords looks for the file first and never makes one.
         for (const SlipRecord& record : ReadEventRecords(EntryKindPath(tried)))
