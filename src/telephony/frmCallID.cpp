@@ -131,6 +131,8 @@ QWidget* frmCallID::BuildCounters()
     updnCalls = new UpDown(frame);
     layout->addWidget(updnCalls, 3, 2);
     layout->setRowStretch(row, 1);
+    // With the calls list hidden the counters keep their size.
+    layout->setColumnStretch(3, 1);
     return frame;
 }
 

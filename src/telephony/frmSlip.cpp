@@ -28,6 +28,7 @@ frmSlip::frmSlip()
     lblServiceSlip->setFont(heading);
     lblServiceSlip->setFrameShape(QFrame::StyledPanel);
     lblServiceSlip->setMinimumHeight(lblServiceSlip->fontMetrics().height() + 8);
+    lblServiceSlip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(lblServiceSlip);
 
     auto* grid = new QGridLayout;
@@ -55,6 +56,7 @@ frmSlip::frmSlip()
     lblProblem->setWordWrap(true);
     lblAssignto = AddRow(grid, row++, "Assigned To:");
     layout->addLayout(grid);
+    layout->addStretch(1);
 
     auto* bottom = new QHBoxLayout;
     fraDial = new QGroupBox(QStringLiteral(" Call Customer"), this);
