@@ -166,6 +166,11 @@ void ScreenRegistry::CheckActiveWindowSoon()
         // Coming from another screen of this program makes that one active; a closed message
         // box or a return from another application finds the active screen unchanged.
         auto* screen = qobject_cast<Screen*>(QApplication::activeWindow());
+        // While a modal window is up only it can be the active screen; a late report for a
+        // window it blocks is stale.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != screen)
+            return;
         if (screen && IsLoaded(screen) && screen->isVisible() && !screen->unloading_ && screen != active_)
             Activate(screen);
     });
