@@ -146,4 +146,24 @@ TEST_F(ScreenTest, ShowModalReturnsWhenTheScreenGoesAndReactivatesThePrevious)
     EXPECT_EQ(events.last(), "A.Activate");
 }
 
+TEST_F(ScreenTest, AStaleActivationOfAWindowBehindAModalScreenChangesNothing)
+{
+    ScreenA& a = ScreenInstance<ScreenA>();
+    a.Show();
+    ScreenB& b = ScreenInstance<ScreenB>();
+    TakeEvents();
+    QTimer::singleShot(0, &b, [&] {
+        // The window system reports the window behind late, as if it were still active.
+        QApplication::setActiveWindow(&a);
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&a, &activate);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(ScreenRegistry::Instance().Active(), &b);
+        b.Hide();
+    });
+    b.ShowModal();
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.Deactivate", "B.Activate", "B.Deactivate", "A.Activate"}));
+}
+
 } // namespace
