@@ -9,10 +9,16 @@
 #include "core/DataUpkeep.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
+#include "projects/frmProjectControl.h"
+#include "scheduling/ProjectFile.h"
+#include "scheduling/TeamDayStore.h"
 #include "support/ScreenFixture.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -107,6 +113,99 @@ TEST_F(ScenarioTest, FirstDayFromAnEmptyFolderToTheFirstCustomers)
     EXPECT_TRUE(ProgramEnded());
     EXPECT_EQ(ReadFile("/Backup/CustomerData.txt"), ReadFile("/CustomerData.txt"));
     EXPECT_EQ(ReadFile("/Backup/MyBusinessData.txt"), ReadFile("/MyBusinessData.txt"));
+    EXPECT_EQ(Script().PendingAnswers(), 0);
+}
+
+// A later day: a booked project is moved on the control board, and the team days follow.
+TEST_F(ScenarioTest, TheControlBoardMovesAProjectAndItsTeamDaysFollow)
+{
+    SetToday(QDate(2026, 3, 9)); // a Monday
+    WriteFile("/SchedulerSettings.txt", "8\r\n5\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n");
+    WriteFile("/MyBusinessData.txt", "\"Acme Builders\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    WriteFile("/Assignto.txt", "\"Framers\"\r\n\"Roofers\"\r\n");
+    WriteFile("/Characteristics.txt", "\"Permit\",1,1,0,0\r\n\"Framing\",2,2,1,2\r\n\"Roofing\",2,2,2,1\r\n");
+    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
+
+    // The project as the scheduling screen leaves it: its file and its team days.
+    Shared().TeamNames = {"populated", "Framers", "Roofers"};
+    Shared().CurrentYear = "2026";
+    ProjectData project;
+    project.Header.ProjectNo = "Pj68-1";
+    project.Header.ProjectName = "Garage";
+    project.Header.AccountNo = "SMITH01";
+    project.Header.CustomerName = "John Smith";
+    const auto milestone = [](const char* name, int type, QDate date, const char* unit, const char* duration,
+                              int dependency, int interval) {
+        MilestoneRecord m;
+        m.MilestoneName = name;
+        m.PersonnelType = qint16(type);
+        m.ScheduledDate = date;
+        m.Phase = 2;
+        m.Dependency = qint16(dependency);
+        m.Interval = qint16(interval);
+        m.Team = type == 2 ? "1" : "";
+        m.StartSlot = "3";
+        m.Duration = duration;
+        m.Unit = unit;
+        return m;
+    };
+    project.Milestones = {milestone("Permit", 1, QDate(2026, 3, 10), "", "", 0, 0),
+                          milestone("Framing", 2, QDate(2026, 3, 12), "Days", "2", 1, 2),
+                          milestone("Roofing", 2, QDate(2026, 3, 16), "Hours", "3", 2, 1)};
+    project.Header.MilestoneCount = 3;
+    MakeFolders(ProjectsFolder);
+    ASSERT_TRUE(WriteProjectFile(ProjectFilePath("Pj68-1"), project));
+    TeamDay().CurrentTeam = TeamText(1);
+    ASSERT_TRUE(ScheduleDays(QDate(2026, 3, 12), 2, "Pj68-1-Framing"));
+    LoadTeamDay(QDate(2026, 3, 16), TeamText(1));
+    for (int s = 3; s <= 5; ++s)
+        TeamDay().DaySlots[size_t(s)] = "Pj68-1-Roofing";
+    ASSERT_TRUE(SaveTeamDay(QDate(2026, 3, 16), TeamText(1)));
+    const auto slotsHolding = [](QDate day, const QString& key) {
+        LoadTeamDay(day, TeamText(1));
+        int held = 0;
+        for (int s = 1; s <= 12; ++s)
+            held += TeamDay().DaySlots[size_t(s)] == key;
+        return held;
+    };
+
+    ASSERT_TRUE(Main());
+    ScreenInstance<frmSplash>().cmdContinue_Click();
+    frmStartup& menu = ScreenInstance<frmStartup>();
+    ASSERT_TRUE(menu.isVisible());
+    ASSERT_TRUE(menu.optProgramRoutine[9]->isEnabled());
+    menu.optProgramRoutine[9]->setChecked(true);
+    menu.cmdStart_Click();
+    frmProjectControl& board = ScreenInstance<frmProjectControl>();
+    ASSERT_TRUE(board.isVisible());
+    ASSERT_TRUE(board.fraProjects->isVisible());
+    EXPECT_EQ(board.fgProjects->TextMatrix(1, 0), "Pj68-1");
+
+    // The permit comes a week later; framing and roofing follow it.
+    board.fgProjects->setCurrentCell(0, 0);
+    board.fgProjects_DblClick();
+    ASSERT_TRUE(board.fraProjectSummary->isVisible());
+    board.fgMilestones->setCurrentCell(0, 0);
+    board.fgMilestones_Click();
+    board.mnuRescheduleMilestone_Click();
+    Script().Queue(MsgAnswer::Yes); // move the following milestones too
+    board.MSCal_DateClick(QDate(2026, 3, 17));
+    EXPECT_EQ(slotsHolding(QDate(2026, 3, 12), "Pj68-1-Framing"), 0);
+    EXPECT_EQ(slotsHolding(QDate(2026, 3, 19), "Pj68-1-Framing"), 8);
+    EXPECT_EQ(slotsHolding(QDate(2026, 3, 20), "Pj68-1-Framing"), 8);
+    EXPECT_EQ(slotsHolding(QDate(2026, 3, 16), "Pj68-1-Roofing"), 0);
+    EXPECT_EQ(slotsHolding(QDate(2026, 3, 23), "Pj68-1-Roofing"), 3);
+
+    // Leaving writes the project; coming back shows the new dates.
+    board.cmdMenu_Click();
+    ASSERT_TRUE(ScreenInstance<frmStartup>().isVisible());
+    EXPECT_EQ(ReadProjectFile(ProjectFilePath("Pj68-1"))->Milestones[2].ScheduledDate, QDate(2026, 3, 23));
+    ScreenInstance<frmStartup>().optProgramRoutine[9]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmProjectControl& again = ScreenInstance<frmProjectControl>();
+    again.fgProjects->setCurrentCell(0, 0);
+    again.fgProjects_DblClick();
+    EXPECT_EQ(again.fgMilestones->TextMatrix(2, 3), "3/19/2026");
     EXPECT_EQ(Script().PendingAnswers(), 0);
 }
 

@@ -18,6 +18,7 @@
 #include "platform/ProgramNames.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
+#include "projects/frmProjectControl.h"
 #include "scheduling/DayPurge.h"
 
 namespace {
@@ -147,6 +148,8 @@ void FillTeamLists()
 
 void StartProgram()
 {
+    // The board's load reads every project file before the menu is offered.
+    ScreenInstance<frmProjectControl>();
     if (Shared().TeamNames.value(0) != QLatin1String("empty"))
         FillTeamLists();
     CheckYearRollover();
@@ -171,6 +174,7 @@ void RegisterRoutineScreens()
 {
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
+    RegisterRoutine(10, [] { ScreenInstance<frmProjectControl>().Show(); });
 }
 
 void RegisterScreens()
@@ -179,6 +183,7 @@ void RegisterScreens()
     RegisterScreenClass<frmSetup>("frmSetup");
     RegisterScreenClass<frmCustomer>("frmCustomer");
     RegisterScreenClass<frmContacts>("frmContacts");
+    RegisterScreenClass<frmProjectControl>("frmProjectControl");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+class FlexGrid;
+class QWidget;
+
+// A list grid of the control board with its heading row; the listed columns are centred.
+FlexGrid* NewBoardGrid(QWidget* parent, const QStringList& headings, const QList<int>& centred = {});
+// Centres the text of the given columns in every data row.
+void CentreColumns(FlexGrid* grid, const QList<int>& centred);
