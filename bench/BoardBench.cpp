@@ -9,6 +9,11 @@
 #include "scheduling/ProjectFile.h"
 #include "scheduling/TeamDayStore.h"
 
+#include "core/FileAccess.h"
+#include "platform/MessageBox.h"
+#include "scheduling/EventRecords.h"
+#include "scheduling/SlipRecord.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -69,6 +74,11 @@ struct BoardFolder {
     {
         SetProgramFolder(folder.path());
         Clock::Fix(QDateTime(QDate(2026, 6, 1), QTime(10, 0)));
+        Write();
+    }
+
+    void Write()
+    {
         QDir().mkpath(AppPath(ProjectsFolder));
         for (int p = 1; p <= 2000; ++p) {
             const QDate first = QDate(2026, 6, 1).addDays(p % 5 == 0 ? -10 : p % 90);
@@ -190,5 +200,112 @@ void BM_ReadChainDays(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadChainDays)->Unit(benchmark::kMillisecond);
+
+// "CompleteAll" over the 2,000 projects: a fifth of them have past-due milestones, which are
+// completed and written; the board then reads every project again.
+void BM_CompleteAll2000(benchmark::State& state)
+{
+    EnsureApplication();
+    BoardFolder& folder = Board();
+    SetProgramFolder(folder.folder.path());
+    Clock::Fix(QDateTime(QDate(2026, 6, 1), QTime(10, 0)));
+    ResetSharedState();
+    Shared().TeamNames = {QStringLiteral("populated"), QStringLiteral("Framing crew")};
+    Shared().CurrentYear = QStringLiteral("2026");
+    auto* board = new frmProjectControl;
+    for (auto _ : state) {
+        state.PauseTiming();
+        folder.Write();
+        ResetLoadedProjects();
+        board->LoadProjects();
+        MessageScript script;
+        script.Queue(MsgAnswer::Yes);
+        state.ResumeTiming();
+        board->cmdCompleteAll_Click();
+        if (!PastDueMilestones().isEmpty())
+            state.SkipWithError("past-due milestones are left");
+    }
+    delete board;
+    folder.Write();
+    SetProgramFolder(QString());
+}
+BENCHMARK(BM_CompleteAll2000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One project deleted from 2,000, whose event records are 10 of 20,000.
+struct RecordsFolder {
+    QTemporaryDir folder;
+    QByteArray records;
+
+    RecordsFolder()
+    {
+        for (int p = 1; p <= 2000; ++p)
+            for (int r = 1; r <= 10; ++r) {
+                SlipRecord record;
+                record.EventKey = QStringLiteral("Pj%1-%2").arg(p % 366 + 1).arg(p / 366 + 1);
+                record.EventText = QStringLiteral("Milestone %1").arg(r);
+                record.TeamNo = QStringLiteral("1");
+                records += record.ToBytes();
+            }
+    }
+
+    void Write()
+    {
+        SetProgramFolder(folder.path());
+        QDir().mkpath(AppPath(ProjectsFolder));
+        ProjectData project = SampleProject(1000, 10, QDate(2026, 6, 2));
+        WriteProjectFile(ProjectFilePath(project.Header.ProjectNo), project);
+        QFile file(AppPath(ProjectRecordsPath));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(records);
+    }
+};
+
+RecordsFolder& Records()
+{
+    static RecordsFolder folder;
+    return folder;
+}
+
+void BM_DeleteProject20000Records(benchmark::State& state)
+{
+    EnsureApplication();
+    RecordsFolder& folder = Records();
+    Clock::Fix(QDateTime(QDate(2026, 6, 1), QTime(10, 0)));
+    ResetSharedState();
+    Shared().TeamNames = {QStringLiteral("populated"), QStringLiteral("Framing crew")};
+    Shared().CurrentYear = QStringLiteral("2026");
+    folder.Write();
+    auto* board = new frmProjectControl;
+    for (auto _ : state) {
+        state.PauseTiming();
+        folder.Write();
+        ResetLoadedProjects();
+        board->LoadProjects();
+        const QString projectNo = LoadedProjects().Projects.at(1).Header.ProjectNo;
+        state.ResumeTiming();
+        board->DeleteProject(1, projectNo);
+    }
+    if (GetFileRecordCount(ProjectRecordsPath, SlipRecord::Length) != 19990)
+        state.SkipWithError("the project's records were not dropped");
+    delete board;
+    SetProgramFolder(QString());
+}
+BENCHMARK(BM_DeleteProject20000Records)->Unit(benchmark::kMillisecond);
+
+// Reading the 20,000 records' bytes alone, for the ratio.
+void BM_ReadEventRecords20000(benchmark::State& state)
+{
+    RecordsFolder& folder = Records();
+    folder.Write();
+    for (auto _ : state) {
+        QFile file(AppPath(ProjectRecordsPath));
+        qint64 total = 0;
+        if (file.open(QIODevice::ReadOnly))
+            total = file.readAll().size();
+        benchmark::DoNotOptimize(total);
+    }
+    SetProgramFolder(QString());
+}
+BENCHMARK(BM_ReadEventRecords20000)->Unit(benchmark::kMillisecond);
 
 } // namespace

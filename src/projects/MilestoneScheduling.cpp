@@ -1,6 +1,7 @@
 #include "projects/MilestoneScheduling.h"
 
 #include "platform/Clock.h"
+#include "platform/RegionalFormat.h"
 #include "scheduling/TeamDayStore.h"
 
 #include <algorithm>
@@ -148,6 +149,16 @@ void DateMilestone(int project, int milestone, const QDate& day)
     MilestoneRecord& m = LoadedMilestone(project, milestone);
     m.ScheduledDate = day;
     m.Status = StatusScheduled;
+    Project(project).ProjectChanged = true;
+}
+
+void MarkCompleted(int project, int milestone, const QDate& day, bool keepScheduledDate)
+{
+    MilestoneRecord& m = LoadedMilestone(project, milestone);
+    if (!keepScheduledDate)
+        m.ScheduledDate = day;
+    m.Status = StatusCompleted;
+    m.CompletedDate = ShortDateText(day);
     Project(project).ProjectChanged = true;
 }
 

@@ -64,3 +64,5 @@ BookingResult RescheduleFollowing(int project, int milestone);
 
 // The milestone's date and status after a move.
 void DateMilestone(int project, int milestone, const QDate& day);
+// Marks the milestone completed on that day, which becomes its date unless it keeps it.
+void MarkCompleted(int project, int milestone, const QDate& day, bool keepScheduledDate);

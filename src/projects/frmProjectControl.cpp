@@ -63,12 +63,7 @@ frmProjectControl::frmProjectControl()
     ConnectLists();
     ConnectSummary();
     ConnectCalendar();
-
-    // Completing, deleting and printing come with their own actions.
-    for (QAction* pending : {mnuPrintAll, mnuClearAll, mnuComplete, mnuCompleteProject, mnuPrint, mnuDeleteProject})
-        pending->setEnabled(false);
-    for (QPushButton* pending : {cmdPrintPastCompletion, cmdCompleteAll, cmdPrint})
-        pending->setEnabled(false);
+    ConnectCompleting();
     HidePanels();
 }
 
@@ -77,8 +72,7 @@ void frmProjectControl::Form_Load()
     HookFlexGrid(this, fgProjects);
     LoadProjects();
     if (!LoadedProjects().ProjectsLoaded)
-        if (Screen* menu = FindScreen(QStringLiteral("frmStartup")))
-            QMetaObject::invokeMethod(menu, "DisableProjectRoutines");
+        DisableMenuProjectRoutines();
     FillHourTimes();
     // The dial icon follows the phone settings, which are read after the board has loaded.
     imgDialer->hide();
@@ -98,6 +92,12 @@ void frmProjectControl::ActivateBoard()
     HidePanels();
     MSCal->setSelectedDate(Clock::Today());
     ShowPanel(fgCompleted->Rows() >= 3 ? 3 : 2);
+}
+
+void frmProjectControl::DisableMenuProjectRoutines()
+{
+    if (Screen* menu = FindScreen(QStringLiteral("frmStartup")))
+        QMetaObject::invokeMethod(menu, "DisableProjectRoutines");
 }
 
 void frmProjectControl::Form_Deactivate()

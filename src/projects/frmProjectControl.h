@@ -60,6 +60,23 @@ public:
     void UpdateMilestoneDate();
     void RescheduleNextMilestone();
 
+    // Completing and deleting.
+    void mnuComplete_Click();
+    void CompleteMilestone(int project, int milestone);
+    void cmdCompleteAll_Click();
+    void mnuCompleteProject_Click();
+    void mnuDeleteProject_Click();
+    // Frees the project's team days from today on, deletes its file and its event records.
+    void DeleteProject(int project, const QString& projectNo);
+    void mnuClearAll_Click();
+
+    // Reports.
+    void mnuPrint_Click();
+    void cmdPrint_Click();
+    void PrintSelectedProject();
+    void mnuPrintAll_Click();
+    void cmdPrintPastCompletion_Click();
+
     void fgProjects_Click();
     void fgProjects_MouseUp(Qt::MouseButton button);
     void fgProjects_DblClick();
@@ -168,5 +185,13 @@ private:
     int pickedSlot_ = 0;
     // What the last ClearjDayEvents gave back, booked again when the move fails.
     FreedSlots lastFreed_;
-    bool completeEnabled_ = false;
+    // The project whose milestones fgMilestones shows.
+    int milestoneGridProject_ = 0;
+
+    void ConnectCompleting();
+    // A date click while completing: today or earlier completes the milestone.
+    void CompleteDateClick(const QDate& date);
+    // Writes every changed project but one, so a reload of the tables loses none of them.
+    void WriteOtherChangedProjects(int except);
+    void DisableMenuProjectRoutines();
 };

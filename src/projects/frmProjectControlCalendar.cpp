@@ -150,6 +150,7 @@ void frmProjectControl::SetupCalendarPanel(const QString& action)
     lblAction[0]->setVisible(completing);
     if (completing) {
         CalendarMode = 1;
+        lblMilestone->setText(m.MilestoneName);
         MSCal->setSelectedDate(Clock::Today());
         Label1[2]->hide();
         return;
@@ -175,6 +176,10 @@ void frmProjectControl::MSCal_DateClick(const QDate& date)
         SelectedMilestone > LoadedProjects().Projects.at(SelectedProject).Milestones.size())
         return;
     MSCal->setSelectedDate(date);
+    if (CalendarMode == 1) {
+        CompleteDateClick(date);
+        return;
+    }
     if (CalendarMode != 2)
         return;
     const QDate today = Clock::Today();

@@ -95,6 +95,8 @@ void frmProjectControl::FillProjectLists()
 {
     const LoadedProjectsState& state = LoadedProjects();
     mnuPastDue->setEnabled(false);
+    mnuClearAll->setEnabled(false);
+    mnuPrintAll->setEnabled(false);
     ClearProjectGrid();
     fgCompleted->SetRows(2);
     for (int col = 0; col < fgCompleted->Cols(); ++col)
@@ -103,6 +105,8 @@ void frmProjectControl::FillProjectLists()
     if (!state.ProjectsLoaded || state.ProjectCount == 0)
         return;
 
+    mnuClearAll->setEnabled(true);
+    mnuPrintAll->setEnabled(true);
     fgProjects->SetRows(state.ProjectCount + 1);
     for (int i = 1; i <= state.ProjectCount; ++i) {
         const ProjectHeader& h = state.Projects.at(i).Header;

@@ -142,6 +142,7 @@ void frmProjectControl::ShowProjectSummary()
 void frmProjectControl::LoadMilestoneGrid()
 {
     SelectedProject = fgProjects->currentRow() + 1;
+    milestoneGridProject_ = SelectedProject;
     const QList<MilestoneRecord>& milestones = LoadedProjects().Projects.at(SelectedProject).Milestones;
     fgMilestones->SetRows(int(milestones.size()) + 1);
     for (int j = 1; j <= milestones.size(); ++j) {
@@ -188,7 +189,7 @@ void frmProjectControl::fgMilestones_MouseUp(Qt::MouseButton button)
         return;
     const bool open = fgMilestones->TextMatrix(SelectedMilestone, 2) != StatusCompleted;
     mnuRescheduleMilestone->setEnabled(open);
-    mnuComplete->setEnabled(open && completeEnabled_);
+    mnuComplete->setEnabled(open);
     mnuMilestones->popup(QCursor::pos());
 }
 
