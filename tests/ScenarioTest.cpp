@@ -116,8 +116,9 @@ TEST_F(ScenarioTest, FirstDayFromAnEmptyFolderToTheFirstCustomers)
     EXPECT_EQ(Script().PendingAnswers(), 0);
 }
 
-// A later day: a booked project is moved on the control board, and the team days follow.
-TEST_F(ScenarioTest, TheControlBoardMovesAProjectAndItsTeamDaysFollow)
+// A later day: a booked project is moved on the control board, the team days follow, and the
+// finished project is completed.
+TEST_F(ScenarioTest, TheControlBoardMovesAProjectAndCompletesIt)
 {
     SetToday(QDate(2026, 3, 9)); // a Monday
     WriteFile("/SchedulerSettings.txt", "8\r\n5\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n");
@@ -206,6 +207,15 @@ TEST_F(ScenarioTest, TheControlBoardMovesAProjectAndItsTeamDaysFollow)
     again.fgProjects->setCurrentCell(0, 0);
     again.fgProjects_DblClick();
     EXPECT_EQ(again.fgMilestones->TextMatrix(2, 3), "3/19/2026");
+
+    // The job is done: the project leaves the list and its team days are free again.
+    Script().Queue(MsgAnswer::Yes); // complete every milestone
+    Script().Queue(MsgAnswer::No);  // no printed summary
+    again.mnuCompleteProject_Click();
+    EXPECT_FALSE(Exists(ProjectFilePath("Pj68-1")));
+    EXPECT_EQ(again.fgProjects->TextMatrix(1, 0), "");
+    EXPECT_EQ(slotsHolding(QDate(2026, 3, 19), "Pj68-1-Framing"), 0);
+    EXPECT_EQ(slotsHolding(QDate(2026, 3, 23), "Pj68-1-Roofing"), 0);
     EXPECT_EQ(Script().PendingAnswers(), 0);
 }
 
