@@ -5,6 +5,7 @@
 #include "platform/ProgramFolder.h"
 #include "scheduling/TeamDayStore.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -19,15 +20,8 @@ struct BookedTeam {
 
     BookedTeam()
     {
-        SetProgramFolder(folder.path());
-        Clock::Fix(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
-        ResetSharedState();
-        ResetSettings();
-        Shared().TeamNames = {QStringLiteral("populated"), QStringLiteral("Framing crew")};
-        Shared().CurrentYear = QStringLiteral("2026");
+        Use();
         CreateYearFolders(QStringLiteral("2027"));
-        TeamDay().CurrentTeam = TeamText(1);
-
         QDate day = start;
         for (int taken = 0; taken < 59; ++taken) {
             day = SkipNonWorkDays(day);
@@ -38,22 +32,75 @@ struct BookedTeam {
         }
     }
 
+    // Points the program at this folder, as a start of the program on it would.
+    void Use() const
+    {
+        SetProgramFolder(folder.path());
+        Clock::Fix(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+        ResetSharedState();
+        ResetSettings();
+        ResetTeamDayState();
+        Shared().TeamNames = {QStringLiteral("populated"), QStringLiteral("Framing crew")};
+        Shared().CurrentYear = QStringLiteral("2026");
+        TeamDay().CurrentTeam = TeamText(1);
+    }
+
     ~BookedTeam() { SetProgramFolder(QString()); }
 };
 
+// The search and the plain read of its files share one folder; the booking benchmark writes,
+// so it has a folder of its own.
+BookedTeam& SearchedTeam()
+{
+    static BookedTeam team;
+    return team;
+}
+
+constexpr int SearchedRun = 5;
+
 void BM_FindOpenDayDenselyBooked(benchmark::State& state)
 {
-    BookedTeam team;
+    const BookedTeam& team = SearchedTeam();
+    team.Use();
     for (auto _ : state) {
         QDate day = team.start;
         bool taken = false;
-        FindOpenDay(day, 5, taken);
+        FindOpenDay(day, SearchedRun, taken);
         benchmark::DoNotOptimize(day);
         if (taken)
             state.SkipWithError("no run found");
     }
 }
 BENCHMARK(BM_FindOpenDayDenselyBooked)->Unit(benchmark::kMillisecond);
+
+// Reading the bytes of every day file the search looks at (each workday from the start to the
+// end of the run it finds; a free day has no file), for the ratio.
+void BM_ReadDayFilesDenselyBooked(benchmark::State& state)
+{
+    const BookedTeam& team = SearchedTeam();
+    team.Use();
+    QDate found = team.start;
+    bool taken = false;
+    FindOpenDay(found, SearchedRun, taken);
+    QDate last = found;
+    for (int i = 1; i < SearchedRun; ++i)
+        last = SkipNonWorkDays(last.addDays(1));
+    QStringList paths;
+    for (QDate day = SkipNonWorkDays(team.start); day <= last; day = SkipNonWorkDays(day.addDays(1)))
+        paths.append(AppPath(TeamDayFilePath(QString::number(day.year()), 1, day.dayOfYear())));
+
+    for (auto _ : state) {
+        qint64 total = 0;
+        for (const QString& path : paths) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                total += file.readAll().size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.counters["files"] = double(paths.size());
+}
+BENCHMARK(BM_ReadDayFilesDenselyBooked)->Unit(benchmark::kMillisecond);
 
 void BM_ScheduleFiveDays(benchmark::State& state)
 {

@@ -47,9 +47,13 @@ bool DeleteContactRecord(qint64 number)
         RecordFile copy = OpenForRandom(scratch, ContactRecord::Length);
         written = copy.IsOpen();
         qint64 out = 1;
-        for (qint64 n = 1; n <= count && written; ++n)
-            if (n != number)
-                written = copy.Write(out++, ReadRecordAt(VendorDataPath, ContactRecord::Length, n));
+        for (qint64 n = 1; n <= count && written; ++n) {
+            if (n == number)
+                continue;
+            // A record that cannot be read must not go into the copy as a blank one.
+            const QByteArray record = ReadRecordAt(VendorDataPath, ContactRecord::Length, n, &written);
+            written = written && copy.Write(out++, record);
+        }
     }
     // The old file is replaced by the rename, never deleted first; its backup copy stays.
     if (!written || !RenameDataFile(scratch, VendorDataPath)) {

@@ -13,7 +13,7 @@ int ContactFileCount();
 ContactRecord ReadContact(qint64 number);
 bool WriteContact(qint64 number, const ContactRecord& record);
 // Removes a record: the others, in order, go through "Contact.TMP", which then takes the
-// file's place.
+// file's place. False, and the file as it was, when a record could not be read or written.
 bool DeleteContactRecord(qint64 number);
 // Renames a file of the program folder over another.
 bool RenameDataFile(const QString& oldName, const QString& newName);

@@ -1,5 +1,6 @@
 #include "accounts/CustomerRecords.h"
 
+#include "accounts/ContactFiles.h"
 #include "core/FileAccess.h"
 #include "core/RecordFile.h"
 #include "platform/Clock.h"
@@ -41,6 +42,25 @@ const TextField<CycleRecord> CycleTextFields[] = {
     {&CycleRecord::CycleField4, 45, 20},
 };
 
+// Record n when the file holds all of it. A record past the end of its file (or cut short) is
+// none: its missing bytes would read as zeros, and a zero date is 30 December 1899.
+std::optional<QByteArray> WholeRecordAt(const QString& path, int length, qint64 number)
+{
+    const QFileInfo info(AppPath(path));
+    if (number < 1 || !info.isFile() || info.size() < number * length)
+        return std::nullopt;
+    return ReadRecordAt(path, length, number);
+}
+
+// Default records written where a billing file ends before record `number`, so no record
+// between its end and the one written is left as zeros.
+bool FillBillingGap(RecordFile& file, qint64 number, const QByteArray& defaults)
+{
+    bool written = true;
+    for (qint64 n = file.Size() / file.RecordLength() + 1; n < number && written; ++n)
+        written = file.Write(n, defaults);
+    return written;
+}
 
 } // namespace
 
@@ -175,13 +195,15 @@ void ResetBillingRecords()
 
 void LoadContractRecord(qint64 number)
 {
-    Customers().ContractRec = ContractRecord::FromBytes(ReadRecordAt(ContractInfoPath, ContractRecord::Length, number));
+    const std::optional<QByteArray> bytes = WholeRecordAt(ContractInfoPath, ContractRecord::Length, number);
+    Customers().ContractRec = bytes ? ContractRecord::FromBytes(*bytes) : ContractRecord::Defaults();
     Customers().ContractRecNo = number;
 }
 
 void LoadCycleRecord(qint64 number)
 {
-    Customers().CycleRec = CycleRecord::FromBytes(ReadRecordAt(CycleInfoPath, CycleRecord::Length, number));
+    const std::optional<QByteArray> bytes = WholeRecordAt(CycleInfoPath, CycleRecord::Length, number);
+    Customers().CycleRec = bytes ? CycleRecord::FromBytes(*bytes) : CycleRecord::Defaults();
     Customers().CycleRecNo = number;
 }
 
@@ -223,6 +245,10 @@ bool RebuildContractFile(int count)
     // The buffer holds what the rebuilt file holds, so a save cannot put a blank record back.
     Customers().ContractRec = ContractRecord::Defaults();
     Customers().ContractRecNo = 0;
+    // The backup of a file that could not be put back is the only good copy: no rebuilt file
+    // takes its place.
+    if (FileStateOf(ContractInfoPath) == FileState::NotRestored)
+        return false;
     DeleteWithBackup(ContractInfoPath);
     const QByteArray defaults = ContractRecord::Defaults().ToBytes();
     RecordFile file = OpenContractFile();
@@ -236,6 +262,8 @@ bool RebuildCycleFile(int count)
 {
     Customers().CycleRec = CycleRecord::Defaults();
     Customers().CycleRecNo = 0;
+    if (FileStateOf(CycleInfoPath) == FileState::NotRestored)
+        return false;
     DeleteWithBackup(CycleInfoPath);
     const QByteArray defaults = CycleRecord::Defaults().ToBytes();
     RecordFile file = OpenCycleFile();
@@ -256,12 +284,15 @@ bool DeleteCustomer(qint64 number)
         QString path;
         int length;
         QString scratch;
+        QString aside;
     };
-    QList<Compaction> compactions{{CustomerDataPath, CustomerRecord::Length, QStringLiteral("/CUSTOMER.TMP")}};
+    QList<Compaction> compactions{
+        {CustomerDataPath, CustomerRecord::Length, QStringLiteral("/CUSTOMER.TMP"), QStringLiteral("/CUSTOMER.OLD")}};
     if (FileExists(CycleInfoPath))
-        compactions.append({CycleInfoPath, CycleRecord::Length, QStringLiteral("/Temp.txt")});
+        compactions.append({CycleInfoPath, CycleRecord::Length, QStringLiteral("/Temp.txt"), QStringLiteral("/CYCLE.OLD")});
     if (FileExists(ContractInfoPath))
-        compactions.append({ContractInfoPath, ContractRecord::Length, QStringLiteral("/ContractTemp.txt")});
+        compactions.append(
+            {ContractInfoPath, ContractRecord::Length, QStringLiteral("/ContractTemp.txt"), QStringLiteral("/CONTRACT.OLD")});
 
     auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
     for (qsizetype i = 0; i < compactions.size(); ++i) {
@@ -272,16 +303,42 @@ bool DeleteCustomer(qint64 number)
             return false;
         }
     }
-    bool done = true;
-    for (const Compaction& c : compactions)
-        done = ReplaceWithScratch(c.path, c.scratch) && done;
+
+    // Each old file is kept aside (a copy, so the shared file is never missing) before its copy
+    // takes its place; when one cannot be replaced, those already replaced are put back.
+    qsizetype placed = 0;
+    for (; placed < compactions.size(); ++placed) {
+        const Compaction& c = compactions.at(placed);
+        if (!CopyAppFile(c.path, c.aside) || !RenameDataFile(c.scratch, c.path))
+            break;
+    }
+    if (placed < compactions.size()) {
+        for (qsizetype j = placed - 1; j >= 0; --j)
+            RenameDataFile(compactions.at(j).aside, compactions.at(j).path); // an aside not put back stays
+        for (qsizetype j = placed; j < compactions.size(); ++j) {
+            DeleteFile(compactions.at(j).scratch);
+            DeleteFile(compactions.at(j).aside);
+        }
+        return false;
+    }
+    for (const Compaction& c : compactions) {
+        DeleteFile(c.aside);
+        // A stale backup must not bring the deleted customer back.
+        DeleteFile(BackupPathOf(c.path));
+    }
+    // The invoicer's file goes only with the customer's records.
     if (IsSafePathPart(storedAccountNo))
         DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + storedAccountNo + QStringLiteral(".txt"));
-    return done;
+    return true;
 }
 
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
 {
+    // A file missing while its backup could not be put back is not made anew: the backup is
+    // its only good copy.
+    for (const QString& path : {CustomerDataPath, ContractInfoPath, CycleInfoPath})
+        if (FileStateOf(path) == FileState::NotRestored)
+            return false;
     // All three files are opened before anything is written, and a record appended to some of
     // them is taken back when another cannot take its record.
     RecordFile customers = OpenCustomerFile();
@@ -290,8 +347,9 @@ bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
     if (!customers.IsOpen() || !contracts.IsOpen() || !cycles.IsOpen())
         return false;
     const qint64 sizes[3] = {customers.Size(), contracts.Size(), cycles.Size()};
-    if (customers.Write(number, record.ToBytes()) && contracts.Write(number, Customers().ContractRec.ToBytes())
-        && cycles.Write(number, Customers().CycleRec.ToBytes()))
+    if (FillBillingGap(contracts, number, ContractRecord::Defaults().ToBytes())
+        && FillBillingGap(cycles, number, CycleRecord::Defaults().ToBytes()) && customers.Write(number, record.ToBytes())
+        && contracts.Write(number, Customers().ContractRec.ToBytes()) && cycles.Write(number, Customers().CycleRec.ToBytes()))
         return true;
     RecordFile* files[3] = {&customers, &contracts, &cycles};
     for (int i = 0; i < 3; ++i)

@@ -11,6 +11,7 @@ class QGroupBox;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class TextBox;
 
 // The contact screen: the business's pay-to recipients (vendors, suppliers, sub-contractors
@@ -93,4 +94,6 @@ private:
     bool BoxesAreEmpty() const;
     // The screen for an empty contact file: a new first record to type.
     void ShowEmptyFile();
+    // The search panel, its results and the vendor list, hidden, added to the screen's layout.
+    void BuildListFrames(QVBoxLayout* layout);
 };

@@ -5,6 +5,7 @@
 #include "accounts/CustomerRecords.h"
 #include "core/FileAccess.h"
 #include "core/Utilities.h"
+#include "platform/CodePage.h"
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
@@ -98,7 +99,8 @@ void frmCustomer::ConnectAux()
 std::optional<QString> frmCustomer::AuxAccount()
 {
     const QString accountNo = txtCustomer[0]->text().trimmed();
-    if (IsSafePathPart(accountNo))
+    // A number the file cannot keep as typed names a folder nothing would find again.
+    if (IsSafePathPart(accountNo) && FitsCodePage(accountNo))
         return accountNo;
     if (!AuxRefusalShown()) {
         AuxRefusalShown() = true;

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -46,14 +47,19 @@ QString BackupPathOf(const QString& path)
     return QStringLiteral("/Backup") + NormalizeRelativePath(path);
 }
 
-bool FileExists(const QString& path)
+FileState FileStateOf(const QString& path)
 {
     if (IsFile(AppPath(path)))
-        return true;
+        return FileState::Present;
     const QString backup = BackupPathOf(path);
     if (!IsFile(AppPath(backup)))
-        return false;
-    return CopyAppFile(backup, path);
+        return FileState::Missing;
+    return CopyAppFile(backup, path) ? FileState::Present : FileState::NotRestored;
+}
+
+bool FileExists(const QString& path)
+{
+    return FileStateOf(path) == FileState::Present;
 }
 
 bool CopyAppFile(const QString& source, const QString& destination)
@@ -152,6 +158,30 @@ TextInput OpenForInput(const QString& path)
     if (file.error() != QFile::NoError)
         return TextInput({}, false);
     return TextInput(std::move(bytes), true);
+}
+
+bool ReadWholeFile(const QString& path, QByteArray& bytes)
+{
+    // Unbuffered: the bytes go straight into `bytes`, with no copy through the device's buffer.
+    QFile file(AppPath(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    qsizetype used = 0;
+    for (;;) {
+        if (bytes.size() - used < 4096)
+            bytes.resize(std::max<qsizetype>(2 * bytes.size(), used + 16384));
+        const qint64 got = file.read(bytes.data() + used, bytes.size() - used);
+        if (got < 0) {
+            bytes.clear();
+            return false;
+        }
+        if (got == 0)
+            break;
+        used += got;
+    }
+    // A smaller size keeps the room for the next file.
+    bytes.resize(used);
+    return true;
 }
 
 TextOutput OpenForOutput(const QString& path)
@@ -279,8 +309,9 @@ bool WriteCompactedCopy(const QString& path, int recordLength,
     qint64 out = 1;
     const qint64 count = source.Count();
     for (qint64 n = 1; n <= count && written; ++n) {
-        const QByteArray record = source.Read(n);
-        if (keep(record, n))
+        // A record that cannot be read must not go into the copy as a blank one.
+        const QByteArray record = source.Read(n, &written);
+        if (written && keep(record, n))
             written = scratch.Write(out++, record);
     }
     scratch.Close();
@@ -296,13 +327,18 @@ bool CompactRecordFile(const QString& path, int recordLength,
     return WriteCompactedCopy(path, recordLength, keep, scratchPath) && ReplaceWithScratch(path, scratchPath);
 }
 
-QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number)
+QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bool* ok)
 {
     QFile file(AppPath(path));
     QByteArray record(recordLength, '\0');
-    if (number < 1 || !file.open(QIODevice::ReadOnly) || !file.seek((number - 1) * recordLength))
+    if (ok)
+        *ok = false;
+    const qint64 start = (number - 1) * recordLength;
+    if (number < 1 || !file.open(QIODevice::ReadOnly) || start >= file.size() || !file.seek(start))
         return record;
     const QByteArray bytes = file.read(recordLength);
     record.replace(0, bytes.size(), bytes);
+    if (ok)
+        *ok = bytes.size() == std::min<qint64>(recordLength, file.size() - start);
     return record;
 }

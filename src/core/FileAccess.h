@@ -15,8 +15,12 @@
 // The relative path of a file's backup copy.
 QString BackupPathOf(const QString& path);
 
-// True when the file exists; a file missing but present in the backup folder is restored
-// first. A folder of that name is not a file.
+// Whether a file is there: a file missing but present in the backup folder is restored first.
+// NotRestored: the file is missing and its backup copy could not be copied back (a full disk);
+// that backup is then the only good copy, and nothing may be made in the file's place.
+enum class FileState { Present, Missing, NotRestored };
+FileState FileStateOf(const QString& path);
+// True when the file exists (FileStateOf says Present). A folder of that name is not a file.
 bool FileExists(const QString& path);
 // Copies a file over the destination (through a scratch file, so a failed copy leaves the
 // destination as it was).
@@ -68,6 +72,9 @@ private:
 };
 
 TextInput OpenForInput(const QString& path);
+// The whole file into `bytes`, reusing the room it already has, so a reader of many files
+// spares a buffer per file. False when the file cannot be opened or read.
+bool ReadWholeFile(const QString& path, QByteArray& bytes);
 TextOutput OpenForOutput(const QString& path);
 TextOutput OpenForAppend(const QString& path);
 // Record files for reading and writing by record number; a missing file is created.
@@ -100,7 +107,7 @@ bool ReplaceWithTemp(const QString& path);
 bool ReplaceWithScratch(const QString& path, const QString& scratchPath);
 
 // Writes the records to keep, in order, into a scratch file (emptied first); the file itself is
-// not touched. False, and no scratch file, when that failed.
+// not touched. False, and no scratch file, when that failed or a record could not be read.
 bool WriteCompactedCopy(const QString& path, int recordLength,
                         const std::function<bool(const QByteArray& record, qint64 number)>& keep,
                         const QString& scratchPath);
@@ -112,4 +119,6 @@ bool CompactRecordFile(const QString& path, int recordLength,
                        const QString& scratchPath = TemporaryFilePath);
 
 // Record n of a record file, read without creating the file; zeros where there is none.
-QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number);
+// ok, when given, is false when the record could not be read from the file (as
+// RecordFile::Read).
+QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bool* ok = nullptr);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -31,16 +32,22 @@ qint64 RecordFile::Count() const
     return file_ ? RecordCountForLength(file_->size(), recordLength_) : 0;
 }
 
-QByteArray RecordFile::Read(qint64 recordNumber) const
+QByteArray RecordFile::Read(qint64 recordNumber, bool* ok) const
 {
     QByteArray record(recordLength_, '\0');
+    if (ok)
+        *ok = false;
     if (!file_ || recordNumber < 1)
         return record;
     const qint64 start = (recordNumber - 1) * recordLength_;
-    if (start >= file_->size() || !file_->seek(start))
+    const qint64 size = file_->size();
+    if (start >= size || !file_->seek(start))
         return record;
     const QByteArray bytes = file_->read(recordLength_);
     std::memcpy(record.data(), bytes.constData(), size_t(bytes.size()));
+    // A short last record is read as far as it goes; anything less is a failed read.
+    if (ok)
+        *ok = bytes.size() == std::min<qint64>(recordLength_, size - start);
     return record;
 }
 
@@ -125,6 +132,8 @@ void WriteLittle(QByteArray& record, int offset, T value)
 }
 
 const QDate SerialEpoch(1899, 12, 30);
+constexpr double FirstSerialDay = -657434.0; // 1 January 100
+constexpr double LastSerialDay = 2958465.0;  // 31 December 9999
 } // namespace
 
 qint16 ReadInt16(const QByteArray& record, int offset) { return ReadLittle<qint16>(record, offset); }
@@ -161,7 +170,9 @@ void WriteDateValue(QByteArray& record, int offset, double serial)
 
 QDateTime DateTimeFromSerial(double serial)
 {
-    if (!std::isfinite(serial))
+    // The date type the files come from holds 1 January 100 to 31 December 9999; anything
+    // else (NaN and the infinities included) is no date, and is never converted to a count.
+    if (!(serial > FirstSerialDay - 1.0 && serial < LastSerialDay + 1.0))
         return {};
     // The whole part counts days (towards zero); the fraction is the time of day even before
     // the epoch, so -1.25 is 29 December 1899 at 06:00.

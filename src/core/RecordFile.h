@@ -24,8 +24,11 @@ public:
     qint64 Count() const;
 
     // Record n; past the end of the file (or where the file is short) the bytes are zeros,
-    // which read as blanks and zeros. Reading never lengthens the file.
-    QByteArray Read(qint64 recordNumber) const;
+    // which read as blanks and zeros. Reading never lengthens the file. ok, when given, tells
+    // whether the record came from the file: false when the file is not open, the record lies
+    // past its end or the read failed, so a caller that rewrites the file can tell a record it
+    // could not read from a blank one.
+    QByteArray Read(qint64 recordNumber, bool* ok = nullptr) const;
     // Writes record n (padded with blanks or cut to the record length); writing past the end
     // lengthens the file to n records.
     bool Write(qint64 recordNumber, const QByteArray& record);
@@ -62,6 +65,7 @@ double AmountFromCurrency(qint64 tenThousandths);
 // Dates: an IEEE double of days since 30 December 1899, the fraction being the time of day.
 double ReadDateValue(const QByteArray& record, int offset);
 void WriteDateValue(QByteArray& record, int offset, double serial);
+// No date (an invalid QDateTime) for a value outside 1 January 100 to 31 December 9999.
 QDateTime DateTimeFromSerial(double serial);
 double SerialFromDateTime(const QDateTime& moment);
 

@@ -24,14 +24,15 @@ bool IsLineEnd(char c)
 
 // "yyyy-mm-dd" at the start of a text (a time of day may follow). Read by hand: Qt's format
 // parser is far slower, and every project file holds a date per milestone.
-std::optional<QDate> IsoDateAtStart(QStringView text)
+template <typename View>
+std::optional<QDate> IsoDateAtStart(View text)
 {
     int parts[3] = {0, 0, 0};
     int part = 0;
     int digits = 0;
     qsizetype i = 0;
     for (; i < text.size() && part < 3; ++i) {
-        const QChar c = text.at(i);
+        const QChar c(text.at(i));
         if (c.isDigit() && c.unicode() < 128) {
             parts[part] = parts[part] * 10 + (c.unicode() - '0');
             if (++digits > 4)
@@ -43,12 +44,35 @@ std::optional<QDate> IsoDateAtStart(QStringView text)
             break;
         }
     }
-    if (part != 2 || digits == 0 || (i < text.size() && text.at(i) != QLatin1Char(' ')))
+    if (part != 2 || digits == 0 || (i < text.size() && QChar(text.at(i)) != QLatin1Char(' ')))
         return std::nullopt;
     const QDate date(parts[0], parts[1], parts[2]);
     if (!date.isValid())
         return std::nullopt;
     return date;
+}
+
+bool IsAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (uchar(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// The blanks QString::trimmed takes away, as far as they are ASCII.
+bool IsAsciiSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+QByteArrayView TrimmedAscii(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty() && IsAsciiSpace(bytes.front()))
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && IsAsciiSpace(bytes.back()))
+        bytes.chop(1);
+    return bytes;
 }
 
 } // namespace
@@ -183,6 +207,60 @@ std::optional<QDate> ReadValue::Date() const
     return std::nullopt;
 }
 
+ReadValue ItemView::Value() const
+{
+    return ReadValue(Kind, FromCodePage(Bytes));
+}
+
+QString ItemView::Text() const
+{
+    switch (Kind) {
+    case ReadValue::Kind::True:
+    case ReadValue::Kind::False:
+    case ReadValue::Kind::Null:
+        return Value().Text();
+    default:
+        return FromCodePage(Bytes);
+    }
+}
+
+std::optional<qint64> ItemView::Integer() const
+{
+    if (Kind == ReadValue::Kind::Bare || Kind == ReadValue::Kind::Quoted) {
+        // Plain digits are read here; anything else the way a text is read.
+        const QByteArrayView text = TrimmedAscii(Bytes);
+        if (text.isEmpty())
+            return 0;
+        const bool negative = text.front() == '-';
+        const QByteArrayView digits = negative ? text.sliced(1) : text;
+        if (!digits.isEmpty() && digits.size() <= 18) {
+            qint64 value = 0;
+            bool allDigits = true;
+            for (char c : digits) {
+                if (c < '0' || c > '9') {
+                    allDigits = false;
+                    break;
+                }
+                value = value * 10 + (c - '0');
+            }
+            if (allDigits)
+                return negative ? -value : value;
+        }
+    }
+    return Value().Integer();
+}
+
+std::optional<QDate> ItemView::Date() const
+{
+    if (Kind != ReadValue::Kind::Date && Kind != ReadValue::Kind::Bare && Kind != ReadValue::Kind::Quoted)
+        return std::nullopt;
+    // Beyond ASCII the code page's own blanks decide what trimming takes away.
+    if (!IsAscii(Bytes))
+        return Value().Date();
+    const QByteArrayView text = TrimmedAscii(Bytes);
+    return IsoDateAtStart(QLatin1String(text.data(), text.size()));
+}
+
 ItemReader::ItemReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
 bool ItemReader::AtEnd() const
@@ -190,9 +268,13 @@ bool ItemReader::AtEnd() const
     return pos_ >= bytes_.size();
 }
 
-bool ItemReader::AtLineEnd() const
+qsizetype ItemReader::LineEnd() const
 {
-    return pos_ < bytes_.size() && IsLineEnd(bytes_.at(pos_));
+    const char* data = bytes_.constData();
+    qsizetype end = pos_;
+    while (end < bytes_.size() && !IsLineEnd(data[end]))
+        ++end;
+    return end;
 }
 
 void ItemReader::SkipLineEnd()
@@ -206,46 +288,49 @@ void ItemReader::SkipLineEnd()
     }
 }
 
-ReadValue ItemReader::ReadItem()
+ItemView ItemReader::ScanItem(qsizetype limit)
 {
-    const qsizetype size = bytes_.size();
-    while (pos_ < size && (bytes_.at(pos_) == ' ' || bytes_.at(pos_) == '\t'))
+    const char* data = bytes_.constData();
+    while (pos_ < limit && (data[pos_] == ' ' || data[pos_] == '\t'))
         ++pos_;
 
-    ReadValue value;
-    if (pos_ < size && bytes_.at(pos_) == '"') {
+    if (pos_ < limit && data[pos_] == '"') {
         const qsizetype start = ++pos_;
-        while (pos_ < size && bytes_.at(pos_) != '"')
+        while (pos_ < limit && data[pos_] != '"')
             ++pos_;
-        value = ReadValue(ReadValue::Kind::Quoted, FromCodePage(bytes_.mid(start, pos_ - start)));
-        if (pos_ < size)
+        const ItemView item{ReadValue::Kind::Quoted, QByteArrayView(data + start, pos_ - start)};
+        if (pos_ < limit)
             ++pos_; // the closing quote
         // Whatever follows the closing quote up to the item's end is skipped.
-        while (pos_ < size && bytes_.at(pos_) != ',' && !IsLineEnd(bytes_.at(pos_)))
+        while (pos_ < limit && data[pos_] != ',' && !IsLineEnd(data[pos_]))
             ++pos_;
-    } else {
-        const qsizetype start = pos_;
-        while (pos_ < size && bytes_.at(pos_) != ',' && !IsLineEnd(bytes_.at(pos_)))
-            ++pos_;
-        QString text = FromCodePage(bytes_.mid(start, pos_ - start));
-        while (!text.isEmpty() && (text.back() == QLatin1Char(' ') || text.back() == QLatin1Char('\t')))
-            text.chop(1);
-        if (text.size() >= 2 && text.startsWith(QLatin1Char('#')) && text.endsWith(QLatin1Char('#'))) {
-            const QString inner = text.mid(1, text.size() - 2);
-            if (inner.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0)
-                value = ReadValue(ReadValue::Kind::True, text);
-            else if (inner.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0)
-                value = ReadValue(ReadValue::Kind::False, text);
-            else if (inner.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
-                value = ReadValue(ReadValue::Kind::Null, text);
-            else
-                value = ReadValue(ReadValue::Kind::Date, inner);
-        } else {
-            value = ReadValue(ReadValue::Kind::Bare, text);
-        }
+        return item;
     }
 
-    if (pos_ < size && bytes_.at(pos_) == ',')
+    const qsizetype start = pos_;
+    while (pos_ < limit && data[pos_] != ',' && !IsLineEnd(data[pos_]))
+        ++pos_;
+    qsizetype end = pos_;
+    while (end > start && (data[end - 1] == ' ' || data[end - 1] == '\t'))
+        --end;
+    const QByteArrayView text(data + start, end - start);
+    if (text.size() >= 2 && text.front() == '#' && text.back() == '#') {
+        const QByteArrayView inner = text.sliced(1, text.size() - 2);
+        if (inner.compare("TRUE", Qt::CaseInsensitive) == 0)
+            return {ReadValue::Kind::True, text};
+        if (inner.compare("FALSE", Qt::CaseInsensitive) == 0)
+            return {ReadValue::Kind::False, text};
+        if (inner.compare("NULL", Qt::CaseInsensitive) == 0)
+            return {ReadValue::Kind::Null, text};
+        return {ReadValue::Kind::Date, inner};
+    }
+    return {ReadValue::Kind::Bare, text};
+}
+
+ReadValue ItemReader::ReadItem()
+{
+    const ReadValue value = ScanItem(bytes_.size()).Value();
+    if (pos_ < bytes_.size() && bytes_.at(pos_) == ',')
         ++pos_;
     else
         SkipLineEnd();
@@ -255,23 +340,32 @@ ReadValue ItemReader::ReadItem()
 QString ItemReader::ReadLine()
 {
     const qsizetype start = pos_;
-    while (pos_ < bytes_.size() && !IsLineEnd(bytes_.at(pos_)))
-        ++pos_;
-    QString line = FromCodePage(bytes_.mid(start, pos_ - start));
+    pos_ = LineEnd();
+    QString line = FromCodePage(QByteArrayView(bytes_.constData() + start, pos_ - start));
     SkipLineEnd();
     return line;
 }
 
+void ItemReader::ReadLineViews(ItemViews& items)
+{
+    items.clear();
+    const qsizetype end = LineEnd();
+    do {
+        items.append(ScanItem(end));
+        if (pos_ < end && bytes_.at(pos_) == ',')
+            ++pos_;
+    } while (pos_ < end);
+    pos_ = end;
+    SkipLineEnd();
+}
+
 QList<ReadValue> ItemReader::ReadLineItems()
 {
-    const qsizetype start = pos_;
-    while (pos_ < bytes_.size() && !IsLineEnd(bytes_.at(pos_)))
-        ++pos_;
-    ItemReader line(bytes_.mid(start, pos_ - start));
-    SkipLineEnd();
+    ItemViews views;
+    ReadLineViews(views);
     QList<ReadValue> items;
-    do
-        items.append(line.ReadItem());
-    while (!line.AtEnd());
+    items.reserve(views.size());
+    for (const ItemView& view : views)
+        items.append(view.Value());
     return items;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
+#include <QList>
+#include <QVarLengthArray>
 #include <QString>
 #include <QTime>
 
@@ -71,6 +74,22 @@ private:
     QString text_;
 };
 
+// One item as it stands in the bytes of its file, before it becomes a text: a reader that
+// takes many items and keeps few texts spares a text per item. Valid while its reader lives.
+struct ItemView {
+    ReadValue::Kind Kind = ReadValue::Kind::Bare;
+    QByteArrayView Bytes; // what ReadValue's text holds, still in the code page
+
+    ReadValue Value() const;
+    // As the ReadValue of the same item answers.
+    QString Text() const;
+    std::optional<qint64> Integer() const;
+    std::optional<QDate> Date() const;
+};
+
+// The items of one line as views; room for the longest line of the program's files.
+using ItemViews = QVarLengthArray<ItemView, 20>;
+
 // Reads items and whole lines from the bytes of one file. Accepts CR LF, LF or CR.
 class ItemReader {
 public:
@@ -84,10 +103,15 @@ public:
     // The items of the next line; an empty line gives one empty item. A short line cannot
     // pull items from the line after it.
     QList<ReadValue> ReadLineItems();
+    // The same items as views into the bytes; `items` is emptied first.
+    void ReadLineViews(ItemViews& items);
 
 private:
+    // The item at the read position, scanning no further than `limit`; a comma after it is
+    // taken too.
+    ItemView ScanItem(qsizetype limit);
+    qsizetype LineEnd() const;
     void SkipLineEnd();
-    bool AtLineEnd() const;
 
     QByteArray bytes_;
     qsizetype pos_ = 0;

@@ -35,13 +35,14 @@ const CodePageTables& Tables()
 
 } // namespace
 
-QString FromCodePage(const QByteArray& bytes)
+QString FromCodePage(QByteArrayView bytes)
 {
     const CodePageTables& tables = Tables();
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const char* in = bytes.data();
     for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = tables.toUnicode[uchar(bytes.at(i))];
+        out[i] = tables.toUnicode[uchar(in[i])];
     return text;
 }
 

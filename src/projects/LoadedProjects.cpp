@@ -55,28 +55,31 @@ void LoadProjects()
             changed.insert(state.Projects.at(i).FileName, true);
 
     QList<LoadedProject> projects{state.Projects.value(0)};
+    projects.reserve(found + 1);
     QStringList files{QString()};
+    files.reserve(found + 1);
     state.DamagedProjectFiles.clear();
     state.MsCount = 0;
+    QByteArray buffer;
     for (int i = 1; i <= found; ++i) {
-        const QString name = state.ProjectFiles.at(i);
-        std::optional<ProjectData> data = ReadProjectFile(ProjectsFolder + QLatin1Char('/') + name);
+        const QString& name = state.ProjectFiles.at(i);
+        std::optional<ProjectData> data = ReadProjectFile(ProjectsFolder + QLatin1Char('/') + name, buffer);
         if (!data) {
             state.DamagedProjectFiles.append(name);
             continue;
         }
         LoadedProject project;
-        project.Header = data->Header;
-        project.Milestones = data->Milestones;
+        project.Header = std::move(data->Header);
+        project.Milestones = std::move(data->Milestones);
         project.FileName = name;
         project.ProjectChanged = changed.value(name, false);
         state.MsCount = std::max(state.MsCount, int(project.Header.MilestoneCount));
-        projects.append(project);
+        projects.append(std::move(project));
         files.append(name);
     }
-    state.Projects = projects;
-    state.ProjectFiles = files;
     state.ProjectCount = int(projects.size()) - 1;
+    state.Projects = std::move(projects);
+    state.ProjectFiles = std::move(files);
     // Only damaged files is the same as no project at all.
     state.ProjectsLoaded = state.ProjectCount > 0;
 }

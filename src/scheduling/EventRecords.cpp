@@ -16,9 +16,12 @@ void ResetSlipRec()
     SlipRec() = SlipRecord{};
 }
 
-void FillProjectRecord(int position)
+bool FillProjectRecord(int position)
 {
-    const LoadedProject& project = LoadedProjects().Projects.at(0);
+    const QList<LoadedProject>& projects = LoadedProjects().Projects;
+    if (projects.isEmpty() || position < 1 || position > projects.at(0).Milestones.size())
+        return false;
+    const LoadedProject& project = projects.at(0);
     const ProjectHeader& header = project.Header;
     const MilestoneRecord& milestone = project.Milestones.at(position - 1);
     SlipRecord& record = SlipRec();
@@ -45,6 +48,7 @@ void FillProjectRecord(int position)
     record.Extra1.clear();
     record.EventText = milestone.MilestoneName.trimmed();
     record.StartSlot = milestone.StartSlot;
+    return true;
 }
 
 bool AppendRecord(const QString& path)

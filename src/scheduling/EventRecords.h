@@ -17,8 +17,9 @@ SlipRecord& SlipRec();
 void ResetSlipRec();
 
 // Fills SlipRec from the project just saved (element 0 of the loaded projects) and its
-// milestone at that 1-based position.
-void FillProjectRecord(int position);
+// milestone at that 1-based position. False, and SlipRec as it was, when there is no such
+// milestone.
+bool FillProjectRecord(int position);
 // Writes SlipRec as the new last record of the file (created when missing).
 bool AppendRecord(const QString& path);
 

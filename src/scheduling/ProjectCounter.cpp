@@ -17,14 +17,22 @@ bool ProjectNumberTaken(const QString& projectNo)
     return QFileInfo(AppPath(path)).exists() || QFileInfo(AppPath(BackupPathOf(path))).exists();
 }
 
-// Moves the sequence past numbers whose project file exists; the sequence never wraps.
-void SkipTakenNumbers()
+// Moves the sequence past numbers whose project file exists; the sequence never wraps, and a
+// taken last number is never offered again.
+bool SkipTakenNumbers()
 {
     ProjectCounterState& counter = ProjectCounter();
-    while (ProjectNumberTaken(ProjectNumberFor(counter.PjCounterDay, counter.PjCounterSeq))
-           && counter.PjCounterSeq < std::numeric_limits<qint16>::max())
+    while (ProjectNumberTaken(ProjectNumberFor(counter.PjCounterDay, counter.PjCounterSeq))) {
+        if (counter.PjCounterSeq == std::numeric_limits<qint16>::max()) {
+            counter.NewProjectNo.clear();
+            counter.NoNumberLeft = true;
+            return false;
+        }
         ++counter.PjCounterSeq;
+    }
     counter.NewProjectNo = ProjectNumberFor(counter.PjCounterDay, counter.PjCounterSeq);
+    counter.NoNumberLeft = false;
+    return true;
 }
 
 } // namespace
@@ -59,8 +67,8 @@ bool ReadProjectCounter()
         if (storedDay == today && storedSeq >= 1 && storedSeq <= std::numeric_limits<qint16>::max())
             counter.PjCounterSeq = qint16(storedSeq);
     }
-    SkipTakenNumbers();
-    return SaveProjectCounter();
+    const bool numberLeft = SkipTakenNumbers();
+    return SaveProjectCounter() && numberLeft;
 }
 
 bool SaveProjectCounter()
@@ -71,10 +79,10 @@ bool SaveProjectCounter()
     return output.Close();
 }
 
-void NextProjectNumber()
+bool NextProjectNumber()
 {
     ProjectCounterState& counter = ProjectCounter();
     if (counter.PjCounterSeq < std::numeric_limits<qint16>::max())
         ++counter.PjCounterSeq;
-    SkipTakenNumbers();
+    return SkipTakenNumbers();
 }

@@ -74,10 +74,15 @@ std::optional<MilestoneRecord> ParseMilestoneRecord(const QList<ReadValue>& item
 
 // A whole project file; nothing when it is missing, ends early or holds an unreadable item.
 std::optional<ProjectData> ReadProjectFile(const QString& path);
-// Writes a whole project file (replacing it); false when it could not be written.
+// The same, reading through `buffer`, which a reader of every project file keeps from one
+// file to the next.
+std::optional<ProjectData> ReadProjectFile(const QString& path, QByteArray& buffer);
+// Writes a whole project file (replacing it): every milestone held, the header counting them.
+// False when it could not be written.
 bool WriteProjectFile(const QString& path, const ProjectData& project);
 
 // The wizard's scratch copy: the header starts a new "ProjectTempFile.txt", each scheduled
-// milestone appends its line.
+// milestone appends its line. False, and nothing appended, when the old scratch copy or its
+// backup could not be deleted.
 bool WriteProjectHeader(const ProjectHeader& header);
 bool AppendMilestoneRecord(const MilestoneRecord& milestone);

@@ -4,12 +4,17 @@
 #include "core/FileAccess.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "core/Utilities.h"
 #include "platform/Clock.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "platform/RegionalFormat.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -31,18 +36,88 @@ QString SlotTextFromLine(const QString& line)
     return trimmed;
 }
 
-std::array<QString, 12> SlotsOfFile(const QString& fullPath, bool& exists)
+enum class DayFileRead { Missing, Read, Unreadable };
+
+// The slots of a day file. Only a day with no file is free for want of one (a folder of that
+// name is no file); a file that is there but cannot be read is told apart, so that its day is
+// never taken for free nor written over.
+DayFileRead SlotsOfFile(const QString& fullPath, std::array<QString, 12>& slotTexts)
 {
-    std::array<QString, 12> slotTexts;
     slotTexts.fill(NoEventScheduled);
+    std::error_code error;
+    const std::filesystem::file_status status =
+        std::filesystem::status(std::filesystem::path(fullPath.toStdU16String()), error);
+    if (status.type() == std::filesystem::file_type::not_found
+        || status.type() == std::filesystem::file_type::directory)
+        return DayFileRead::Missing;
+    if (status.type() != std::filesystem::file_type::regular)
+        return DayFileRead::Unreadable;
     QFile file(fullPath);
-    exists = QFileInfo(fullPath).isFile() && file.open(QIODevice::ReadOnly);
-    if (!exists)
-        return slotTexts;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return DayFileRead::Unreadable;
     ItemReader reader(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        return DayFileRead::Unreadable;
     for (size_t k = 0; k < slotTexts.size() && !reader.AtEnd(); ++k)
         slotTexts[k] = SlotTextFromLine(reader.ReadLine());
-    return slotTexts;
+    return DayFileRead::Read;
+}
+
+QString TeamNameOf(const QString& team)
+{
+    const int number = TeamNumberOf(team);
+    return number > 0 ? Shared().TeamNames.value(number) : team.trimmed();
+}
+
+void ShowUnreadableDay(const QDate& day, const QString& team)
+{
+    MsgBox(QStringLiteral("The Schedule of %1 for %2 can not be read\nThat Day counts as Taken")
+               .arg(TeamNameOf(team), ShortDateText(day)),
+           MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Schedule File Error"));
+}
+
+// Sets DayOfYearText and DayFilePath. A search or booking passes the team folder it made last,
+// so that a run of days in one folder asks for it once.
+bool BuildDayPathIn(const QDate& day, const QString& team, QString* madeFolder)
+{
+    TeamDayState& state = TeamDay();
+    const QString year = QString::number(day.year());
+    state.DayOfYearText = QString::number(day.dayOfYear());
+    const int teamNumber = TeamNumberOf(team);
+    if (teamNumber == 0) {
+        state.DayFilePath.clear();
+        return false;
+    }
+    const QString teamFolder = TeamFolderPath(year, teamNumber);
+    if (!madeFolder || *madeFolder != teamFolder) {
+        // A search can run past the year folders made at start-up.
+        MakeFolder(QLatin1Char('/') + year);
+        if (MakeFolder(teamFolder) && madeFolder)
+            *madeFolder = teamFolder;
+    }
+    state.DayFilePath = AppPath(teamFolder) + QLatin1Char('/') + state.DayOfYearText + QStringLiteral(".txt");
+    return true;
+}
+
+void LoadTeamDayIn(const QDate& day, const QString& team, QString* madeFolder)
+{
+    ClearDaySlots();
+    BuildDayPathIn(day, team, madeFolder);
+    ReadDayFile();
+}
+
+bool DayTakenIn(const QDate& day, QString* madeFolder)
+{
+    TeamDayState& state = TeamDay();
+    LoadTeamDayIn(day, state.CurrentTeam, madeFolder);
+    if (state.DayUnreadable) {
+        ShowUnreadableDay(day, state.CurrentTeam);
+        return true;
+    }
+    for (int slot = FirstWorkingSlot(); slot <= LastWorkingSlot(); ++slot)
+        if (!IsFreeSlot(state.DaySlots[size_t(slot)]))
+            return true;
+    return false;
 }
 
 void Announce()
@@ -101,30 +176,19 @@ void ClearDaySlots()
 
 bool BuildDayPath(const QDate& day, const QString& team)
 {
-    TeamDayState& state = TeamDay();
-    const QString year = QString::number(day.year());
-    state.DayOfYearText = QString::number(day.dayOfYear());
-    const int teamNumber = TeamNumberOf(team);
-    if (teamNumber == 0) {
-        state.DayFilePath.clear();
-        return false;
-    }
-    // A search can run past the year folders made at start-up.
-    MakeFolder(QLatin1Char('/') + year);
-    const QString teamFolder = TeamFolderPath(year, teamNumber);
-    MakeFolder(teamFolder);
-    state.DayFilePath = AppPath(TeamDayFilePath(year, teamNumber, day.dayOfYear()));
-    return true;
+    return BuildDayPathIn(day, team, nullptr);
 }
 
 void ReadDayFile()
 {
     TeamDayState& state = TeamDay();
+    state.DayUnreadable = false;
     if (state.DayFilePath.isEmpty())
         return;
-    bool exists = false;
-    const std::array<QString, 12> slotTexts = SlotsOfFile(state.DayFilePath, exists);
-    if (!exists)
+    std::array<QString, 12> slotTexts;
+    const DayFileRead read = SlotsOfFile(state.DayFilePath, slotTexts);
+    state.DayUnreadable = read == DayFileRead::Unreadable;
+    if (read != DayFileRead::Read)
         return;
     for (int k = 1; k <= 12; ++k)
         state.DaySlots[size_t(k)] = slotTexts[size_t(k - 1)];
@@ -133,9 +197,7 @@ void ReadDayFile()
 
 void LoadTeamDay(const QDate& day, const QString& team)
 {
-    ClearDaySlots();
-    BuildDayPath(day, team);
-    ReadDayFile();
+    LoadTeamDayIn(day, team, nullptr);
 }
 
 bool SaveTeamDay(const QDate& day, const QString& team)
@@ -143,7 +205,12 @@ bool SaveTeamDay(const QDate& day, const QString& team)
     if (!BuildDayPath(day, team))
         return false;
     const TeamDayState& state = TeamDay();
-    TextOutput output = OpenForOutput(TeamDayFilePath(QString::number(day.year()), TeamNumberOf(team), day.dayOfYear()));
+    const QString path = TeamDayFilePath(QString::number(day.year()), TeamNumberOf(team), day.dayOfYear());
+    // A day whose file is there but cannot be read is not replaced by slots that never held it.
+    std::array<QString, 12> stored;
+    if (SlotsOfFile(AppPath(path), stored) == DayFileRead::Unreadable)
+        return false;
+    TextOutput output = OpenForOutput(path);
     for (int k = 1; k <= 12; ++k)
         output.WriteItems({state.DaySlots[size_t(k)]});
     return output.Close();
@@ -151,18 +218,14 @@ bool SaveTeamDay(const QDate& day, const QString& team)
 
 std::array<QString, 12> ReadDaySlots()
 {
-    bool exists = false;
-    return SlotsOfFile(TeamDay().DayFilePath, exists);
+    std::array<QString, 12> slotTexts;
+    SlotsOfFile(TeamDay().DayFilePath, slotTexts);
+    return slotTexts;
 }
 
 bool CheckDayTaken(const QDate& day)
 {
-    TeamDayState& state = TeamDay();
-    LoadTeamDay(day, state.CurrentTeam);
-    for (int slot = FirstWorkingSlot(); slot <= LastWorkingSlot(); ++slot)
-        if (!IsFreeSlot(state.DaySlots[size_t(slot)]))
-            return true;
-    return false;
+    return DayTakenIn(day, nullptr);
 }
 
 void FindOpenDay(QDate& day, int days, bool& taken)
@@ -174,6 +237,7 @@ void FindOpenDay(QDate& day, int days, bool& taken)
         taken = true;
         return;
     }
+    QString madeFolder;
     QDate runStart = SkipNonWorkDays(day);
     for (;;) {
         QDate examined = runStart;
@@ -181,7 +245,7 @@ void FindOpenDay(QDate& day, int days, bool& taken)
         for (int i = 1; i <= days; ++i) {
             if (i > 1)
                 examined = SkipNonWorkDays(examined.addDays(1));
-            if (CheckDayTaken(examined)) {
+            if (DayTakenIn(examined, &madeFolder)) {
                 takenDay = examined;
                 break;
             }
@@ -200,9 +264,10 @@ void FindOpenDay(QDate& day, int days, bool& taken)
 
 bool ScheduleDays(QDate day, int days, const QString& text)
 {
+    TeamDayState& state = TeamDay();
+    state.DaysNotPutBack.clear();
     if (days > MaxScheduleDays)
         return false;
-    TeamDayState& state = TeamDay();
     const QString team = state.CurrentTeam;
 
     struct Booked {
@@ -211,23 +276,43 @@ bool ScheduleDays(QDate day, int days, const QString& text)
         bool hadFile;
     };
     std::vector<Booked> booked;
+    QString madeFolder;
 
     for (int d = 1; d <= days; ++d) {
         day = SkipNonWorkDays(day);
-        LoadTeamDay(day, team);
+        LoadTeamDayIn(day, team, &madeFolder);
+        const bool unreadable = state.DayUnreadable;
         const bool hadFile = !state.DayFilePath.isEmpty() && QFileInfo(state.DayFilePath).isFile();
         const std::array<QString, 13> before = state.DaySlots;
-        for (int slot = FirstWorkingSlot(); slot <= LastWorkingSlot(); ++slot)
-            state.DaySlots[size_t(slot)] = text;
-        if (!SaveTeamDay(day, team)) {
+        bool saved = false;
+        // A day whose file cannot be read is not free: writing it would replace what it holds.
+        if (!unreadable) {
+            for (int slot = FirstWorkingSlot(); slot <= LastWorkingSlot(); ++slot)
+                state.DaySlots[size_t(slot)] = text;
+            saved = SaveTeamDay(day, team);
+        }
+        if (!saved) {
+            if (unreadable)
+                ShowUnreadableDay(day, team);
             // Put back what this booking already wrote, so no half booking is left behind.
             for (const Booked& done : booked) {
                 state.DaySlots = done.before;
+                bool putBack = false;
                 if (done.hadFile) {
-                    SaveTeamDay(done.day, team);
+                    putBack = SaveTeamDay(done.day, team);
                 } else if (BuildDayPath(done.day, team)) {
-                    QFile::remove(state.DayFilePath);
+                    putBack = QFile::remove(state.DayFilePath) || !QFileInfo::exists(state.DayFilePath);
                 }
+                if (!putBack)
+                    state.DaysNotPutBack.append(done.day);
+            }
+            if (!state.DaysNotPutBack.isEmpty()) {
+                QStringList dates;
+                for (const QDate& left : std::as_const(state.DaysNotPutBack))
+                    dates.append(ShortDateText(left));
+                ShowWriteFailure(QStringLiteral("The Booking could not be taken back from %1 on %2")
+                                     .arg(TeamNameOf(team), dates.join(QStringLiteral(", "))),
+                                 QStringLiteral("Booking Not Undone"));
             }
             state.DaySlots = before;
             return false;

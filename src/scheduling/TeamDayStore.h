@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -21,6 +22,11 @@ struct TeamDayState {
     QString CurrentTeam;
     // Taken days met by the running search.
     int OpenDayTries = 0;
+    // The loaded day's file is there but could not be read: its slots show free, yet they are
+    // not what the file holds.
+    bool DayUnreadable = false;
+    // Days of the last failed booking that could not be put back as they were.
+    QList<QDate> DaysNotPutBack;
 };
 
 TeamDayState& TeamDay();
@@ -50,6 +56,8 @@ void ClearDaySlots();
 // Sets DayOfYearText and DayFilePath and makes the year and team folders when missing.
 // False (and no path) for a team that is not in the team list.
 bool BuildDayPath(const QDate& day, const QString& team);
+// Fills DaySlots from the file at DayFilePath; sets DayUnreadable when the file is there but
+// cannot be read.
 void ReadDayFile();
 // Writes DaySlots as the day's twelve lines; false when the team is unknown or the file
 // could not be written.
@@ -57,15 +65,17 @@ bool SaveTeamDay(const QDate& day, const QString& team);
 // The slots of the file at DayFilePath without touching DaySlots: entry i holds slot i + 1;
 // missing lines are free.
 std::array<QString, 12> ReadDaySlots();
-// True when a working slot of the day holds anything but a free text (loads the day).
+// True when a working slot of the day holds anything but a free text (loads the day). A day
+// whose file cannot be read is taken, and the user is told.
 bool CheckDayTaken(const QDate& day);
 // The first run of `days` consecutive free workdays of CurrentTeam on or after `day`: on
 // success `day` holds the run's first day and taken is false; at the 60th taken day of the
 // search taken is true.
 void FindOpenDay(QDate& day, int days, bool& taken);
 // Books `days` consecutive workdays of CurrentTeam from `day` on, writing `text` into the
-// working slots. If a day cannot be saved, the days already booked are put back and the
-// answer is false.
+// working slots. If a day cannot be saved, or its file cannot be read (the user is told), the
+// days already booked are put back and the answer is false; days that could not be put back
+// are left in DaysNotPutBack and the user is told.
 bool ScheduleDays(QDate day, int days, const QString& text);
 // The day itself, or the next workday of the work week.
 QDate SkipNonWorkDays(const QDate& day);

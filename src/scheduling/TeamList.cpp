@@ -116,7 +116,12 @@ bool RenumberEventRecords(int deletedTeam)
     RecordFile records = OpenForRandom(ProjectRecordsPath, SlipRecord::Length);
     const qint64 count = records.Count();
     for (qint64 n = 1; n <= count; ++n) {
-        SlipRecord record = SlipRecord::FromBytes(records.Read(n));
+        bool read = false;
+        SlipRecord record = SlipRecord::FromBytes(records.Read(n, &read));
+        if (!read) {
+            written = false;
+            continue;
+        }
         const QString renumbered = RenumberedTeam(record.TeamNo, deletedTeam);
         if (renumbered != record.TeamNo) {
             record.TeamNo = renumbered;

@@ -15,6 +15,10 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 ContactRecord Contact(const QString& name, const QString& city = QString(), const QString& category = "Vendor")
@@ -31,6 +35,36 @@ ContactRecord Contact(const QString& name, const QString& city = QString(), cons
     record.KeyContact = "Jim Hall";
     return record;
 }
+
+// While it lives, the process can open one more file and no other.
+class RoomForOneFile {
+public:
+    RoomForOneFile()
+    {
+        if (::getrlimit(RLIMIT_NOFILE, &old_) != 0)
+            return;
+        // The two lowest free handles; every handle below the second but the first is taken.
+        const int first = ::open("/dev/null", O_RDONLY);
+        const int second = ::open("/dev/null", O_RDONLY);
+        if (first >= 0)
+            ::close(first);
+        if (second >= 0)
+            ::close(second);
+        rlimit limited = old_;
+        limited.rlim_cur = rlim_t(second);
+        active_ = first >= 0 && second > first && ::setrlimit(RLIMIT_NOFILE, &limited) == 0;
+    }
+    ~RoomForOneFile()
+    {
+        if (active_)
+            ::setrlimit(RLIMIT_NOFILE, &old_);
+    }
+    bool Active() const { return active_; }
+
+private:
+    rlimit old_{};
+    bool active_ = false;
+};
 
 class ContactsTest : public ScreenFixture {
 protected:
@@ -79,6 +113,23 @@ TEST_F(ContactsTest, DeleteCompactsThroughTheScratchFile)
     EXPECT_FALSE(Exists("/Contact.TMP"));
     EXPECT_EQ(ReadFile(BackupPathOf(VendorDataPath)), "old copy");
     EXPECT_EQ(ContactFileCount(), 4);
+}
+
+TEST_F(ContactsTest, ADeleteThatCannotReadTheContactsLeavesTheFileAlone)
+{
+    Seed({"Acme Supply", "Bolt Hardware", "Cray Lumber"});
+    const QByteArray before = ReadFile("/VendorData.txt");
+    bool deleted = true;
+    {
+        // The scratch copy opens; the contact file then cannot be opened to be read.
+        RoomForOneFile limit;
+        if (!limit.Active())
+            GTEST_SKIP() << "the open-file limit cannot be lowered here";
+        deleted = DeleteContactRecord(2);
+    }
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(ReadFile("/VendorData.txt"), before);
+    EXPECT_FALSE(Exists("/Contact.TMP"));
 }
 
 TEST_F(ContactsTest, SearchFindsTheTextAnywhereInTheField)

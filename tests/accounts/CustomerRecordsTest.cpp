@@ -4,6 +4,8 @@
 #include "support/CustomerFiles.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QDir>
+
 #include <tuple>
 
 namespace {
@@ -120,6 +122,30 @@ TEST_F(CustomerStoreTest, DeleteKeepsTheThreeFilesPaired)
         EXPECT_TRUE(Exists(path)) << path;
         EXPECT_EQ(ReadFile(path).size(), 0) << path;
     }
+}
+
+TEST_F(CustomerStoreTest, ADeleteThatCannotReplaceEveryFilePutsThemAllBack)
+{
+    Seed(3);
+    for (const char* path : {"/TIActiveAccounts/A2.txt", "/Backup/TIActiveAccounts/A2.txt"})
+        WriteFile(path, "x");
+    const QStringList before = CustomerMarks();
+    // The contract file, replaced last, cannot be kept aside: the two already replaced come back,
+    // and the invoicer keeps the file of a customer still on file.
+    MakeFolders("/CONTRACT.OLD/in the way");
+    EXPECT_FALSE(DeleteCustomer(2));
+    EXPECT_EQ(CustomerMarks(), before);
+    EXPECT_TRUE(Exists("/TIActiveAccounts/A2.txt"));
+    EXPECT_TRUE(Exists("/Backup/TIActiveAccounts/A2.txt"));
+    for (const char* path : {"/CUSTOMER.TMP", "/Temp.txt", "/ContractTemp.txt", "/CUSTOMER.OLD", "/CYCLE.OLD"})
+        EXPECT_FALSE(Exists(path)) << path;
+
+    ASSERT_TRUE(QDir(FullPath("/CONTRACT.OLD")).removeRecursively());
+    ASSERT_TRUE(DeleteCustomer(2));
+    EXPECT_EQ(CustomerMarks(), QStringList({"A1 C1 Y1", "A3 C3 Y3"}));
+    EXPECT_FALSE(Exists("/TIActiveAccounts/A2.txt"));
+    for (const char* path : {"/CUSTOMER.OLD", "/CYCLE.OLD", "/CONTRACT.OLD"})
+        EXPECT_FALSE(Exists(path)) << path;
 }
 
 TEST_F(CustomerStoreTest, DeleteNamesTheInvoicerFileOnlyFromASafeStoredNumber)

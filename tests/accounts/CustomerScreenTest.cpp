@@ -163,6 +163,7 @@ TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
         {1, 0, "12/3", "Invalid Account Number"},
         {1, 0, "..\\x", "Invalid Account Number"},
         {1, 0, "  ", "Invalid Account Number"},
+        {1, 0, "A\u03A91", "Invalid Account Number"}, // stored as "A?1"
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " " + c.shown.toStdString());
@@ -178,6 +179,7 @@ TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
     }
     EXPECT_EQ(Script().Shown().size(), std::size(cases));
     EXPECT_EQ(Script().Shown()[3].Prompt, "The Account Number has been duplicated\nEnter a different Number");
+    EXPECT_EQ(Script().Shown().value(8).Prompt, "The Account Number cannot hold the character (\u03A9)\nEnter a different Number");
 
 }
 
@@ -332,6 +334,39 @@ TEST_F(CustomerFilesStayPairedTest, ARebuiltBillingFileKeepsItsDefaultsThroughTh
     EXPECT_EQ(ContractRecord::FromBytes(ReadFile("/ContractInfo.txt").left(ContractRecord::Length)).ContractField01,
               "None Selected");
     EXPECT_EQ(CycleRecord::FromBytes(ReadFile("/CycleInfo.txt").left(CycleRecord::Length)).CycleField6, -1);
+}
+
+TEST_F(CustomerFilesStayPairedTest, BillingRecordsPastTheEndOfTheirFilesAreSavedAsDefaults)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    // The contract file ends after customer 1, the cycle file after customer 2.
+    WriteFile("/ContractInfo.txt", ReadFile("/ContractInfo.txt").left(ContractRecord::Length));
+    WriteFile("/CycleInfo.txt", ReadFile("/CycleInfo.txt").left(2 * CycleRecord::Length));
+    frmCustomer& screen = ShowScreen();
+    screen.cmdNav[3]->click(); // to customer 3
+    screen.cmdNav[0]->click(); // saves it
+
+    EXPECT_EQ(CustomerMarks(), QStringList({"A1 C1 Y1", "A2  Y2", "A3  "}));
+    // A new customer's defaults, not zeros (dates of 30 December 1899), also for customer 2 between.
+    EXPECT_EQ(ReadFile("/ContractInfo.txt").mid(ContractRecord::Length), ContractRecord::Defaults().ToBytes().repeated(2));
+    EXPECT_EQ(ReadFile("/CycleInfo.txt").mid(2 * CycleRecord::Length), CycleRecord::Defaults().ToBytes());
+}
+
+TEST_F(CustomerFilesStayPairedTest, ABackupThatCannotBePutBackIsKeptAndNothingIsRebuiltOverIt)
+{
+    for (int n = 1; n <= 2; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    const QByteArray contracts = ReadFile("/ContractInfo.txt");
+    WriteFile("/Backup/ContractInfo.txt", contracts);
+    QFile::remove(FullPath("/ContractInfo.txt"));
+    MakeFolders("/ContractInfo.txt"); // the copy back cannot be written, as on a full disk
+    Script().Queue(MsgAnswer::Ok);
+    ShowScreen();
+
+    EXPECT_EQ(Titles(), QStringList({"File Not Restored"}));
+    EXPECT_FALSE(RebuildContractFile(2));
+    EXPECT_EQ(ReadFile("/Backup/ContractInfo.txt"), contracts);
 }
 
 TEST_F(CustomerFilesStayPairedTest, ADeleteThatCannotCopyEveryFileChangesNothing)

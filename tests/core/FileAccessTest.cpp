@@ -5,6 +5,7 @@
 #include "support/ProgramFolderFixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -84,6 +85,23 @@ TEST_F(FileAccessTest, CompactionKeepsOrderClosesGapsAndDropsTheBackup)
     EXPECT_FALSE(Exists("/Temp.txt"));
     EXPECT_TRUE(Exists("/CycleInfo.txt"));
     EXPECT_TRUE(ReadFile("/CycleInfo.txt").isEmpty());
+}
+
+TEST_F(FileAccessTest, ACompactionThatCannotReadARecordLeavesTheFileAlone)
+{
+    // The file is cut short while it is being copied (another program of the business writes
+    // it too): the records that are gone must not come back as blanks.
+    WriteFile("/Meetings.txt", Records("abc"));
+    WriteFile("/Backup/Meetings.txt", Records("abc"));
+    const QString path = FullPath("/Meetings.txt");
+    EXPECT_FALSE(CompactRecordFile("/Meetings.txt", 297, [&path](const QByteArray&, qint64 n) {
+        if (n == 1)
+            QFile::resize(path, 297);
+        return true;
+    }));
+    EXPECT_EQ(ReadFile("/Meetings.txt"), Records("a"));
+    EXPECT_EQ(ReadFile("/Backup/Meetings.txt"), Records("abc"));
+    EXPECT_FALSE(Exists("/TemporaryFile.txt"));
 }
 
 TEST_F(FileAccessTest, DeletingMakingAndReplacing)

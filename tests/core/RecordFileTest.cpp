@@ -3,6 +3,8 @@
 #include "core/QtPrinters.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <limits>
+
 namespace {
 
 TEST(RecordFields, TextIsPaddedCutAndOneBytePerCharacter)
@@ -45,6 +47,18 @@ TEST(RecordFields, DatesAreDaysFromTheEndOf1899AsLittleEndianDoubles)
     WriteDateValue(dates, 8, 0.5);
     EXPECT_EQ(dates, QByteArray("\0\0\0\0\0\x81\xE6\x40" "\0\0\0\0\0\0\xE0\x3F", 16));
     EXPECT_EQ(ReadDateValue(dates, 8), 0.5);
+}
+
+TEST(RecordFields, StoredDatesOutsideTheDateRangeReadAsNoDate)
+{
+    EXPECT_EQ(DateTimeFromSerial(-657434.0), QDateTime(QDate(100, 1, 1), QTime(0, 0)));
+    EXPECT_EQ(DateTimeFromSerial(2958465.5), QDateTime(QDate(9999, 12, 31), QTime(12, 0)));
+    for (double serial : {2958466.0, -657435.0, 1e11, 1e300, -1e300, std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity()}) {
+        QByteArray record;
+        WriteDateValue(record, 0, serial);
+        EXPECT_FALSE(DateTimeFromSerial(ReadDateValue(record, 0)).isValid()) << serial;
+    }
 }
 
 using RecordFileTest = ProgramFolderTest;

@@ -95,4 +95,31 @@ TEST(WriteFormat, PlainLineReadsAsItemsOrAsAWholeLine)
     EXPECT_EQ(reader.ReadItem().Boolean(), true);
 }
 
+TEST(WriteFormat, ItemViewsReadAsTheirValues)
+{
+    // The views' own readings of digits and dates must answer as the texts do, blanks of the
+    // code page and numbers too long for the shortcut included.
+    const QByteArray lines =
+        " 12 ,-7,+5,1e3,2.5,-,007,\"42\",999999999999999999999,\xA0" "42\xA0,\t3\t,#TRUE#,#false#,#NULL#\r\n"
+        "#2026-03-07#,\"2026-03-07 14:00\",2026-3-7\xA0,\xA0" "2026-01-02,2026-01-02\x85,2026-02-30,#not a date#,,\"Caf\xE9\"\r\n"
+        "\"unclosed, \"Smith\" Jr,abc,\r\n"
+        "\r\n";
+    ItemReader values(lines);
+    ItemReader views(lines);
+    ItemViews items;
+    for (int line = 1; line <= 4; ++line) {
+        const QList<ReadValue> expected = values.ReadLineItems();
+        views.ReadLineViews(items);
+        ASSERT_EQ(items.size(), expected.size()) << line;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const ItemView& item = items.at(i);
+            EXPECT_EQ(item.Kind, expected.at(i).kind()) << line << ":" << i;
+            EXPECT_EQ(item.Text(), expected.at(i).Text()) << line << ":" << i;
+            EXPECT_EQ(item.Integer(), expected.at(i).Integer()) << line << ":" << i;
+            EXPECT_EQ(item.Date(), expected.at(i).Date()) << line << ":" << i;
+        }
+    }
+    EXPECT_TRUE(views.AtEnd());
+}
+
 } // namespace

@@ -6,7 +6,35 @@
 #include "scheduling/ProjectFile.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QFile>
+
+#ifdef __linux__
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+// Makes a file one that can be added to but not deleted (false where the file system cannot).
+bool SetAppendOnly(const QString& path, bool on)
+{
+#ifdef __linux__
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    int flags = 0;
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_APPEND_FL) : (flags & ~FS_APPEND_FL);
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(on);
+    return false;
+#endif
+}
 
 class ProjectFileTest : public ProgramFolderTest {
 protected:
@@ -123,6 +151,32 @@ TEST_F(ProjectFileTest, CounterPassesOverNumbersWhoseProjectStillExists)
     EXPECT_EQ(ProjectCounter().NewProjectNo, QStringLiteral("Pj45-5"));
 }
 
+TEST_F(ProjectFileTest, CounterRefusesRatherThanReuseTheDaysLastNumber)
+{
+    SetToday(QDate(2026, 2, 14));
+    WriteFile(ProjectFilePath(QStringLiteral("Pj45-32766")), "old project\r\n");
+    WriteFile(PjCounterPath, "\"45\",32766\r\n");
+    ASSERT_TRUE(ReadProjectCounter());
+    EXPECT_EQ(ProjectCounter().NewProjectNo, QStringLiteral("Pj45-32767"));
+
+    // Once the last number has its project, nothing is offered, by either road.
+    WriteFile(ProjectFilePath(QStringLiteral("Pj45-32767")), "old project\r\n");
+    EXPECT_FALSE(NextProjectNumber());
+    EXPECT_TRUE(ProjectCounter().NoNumberLeft);
+    EXPECT_EQ(ProjectCounter().NewProjectNo, QString());
+    ResetProjectCounter();
+    EXPECT_FALSE(ReadProjectCounter());
+    EXPECT_TRUE(ProjectCounter().NoNumberLeft);
+    EXPECT_EQ(ProjectCounter().NewProjectNo, QString());
+    EXPECT_EQ(ReadFile(PjCounterPath), QByteArray("\"45\",32767\r\n"));
+
+    // The next day starts again at 1.
+    SetToday(QDate(2026, 2, 15));
+    ASSERT_TRUE(ReadProjectCounter());
+    EXPECT_FALSE(ProjectCounter().NoNumberLeft);
+    EXPECT_EQ(ProjectCounter().NewProjectNo, QStringLiteral("Pj46-1"));
+}
+
 TEST_F(ProjectFileTest, ProjectFileIsWrittenAndReadBackExactly)
 {
     ProjectData project{SampleHeader(), {Permit(), Framing()}};
@@ -151,6 +205,21 @@ TEST_F(ProjectFileTest, ProjectFileIsWrittenAndReadBackExactly)
     EXPECT_EQ(ReadFile(path), expected);
 }
 
+TEST_F(ProjectFileTest, HeaderCountsTheMilestonesWritten)
+{
+    const QString path = ProjectFilePath(QStringLiteral("Pj45-3"));
+    for (qint16 staleCount : {qint16(0), qint16(1), qint16(5)}) {
+        ProjectHeader header = SampleHeader();
+        header.MilestoneCount = staleCount;
+        ASSERT_TRUE(WriteProjectFile(path, ProjectData{header, {Permit(), Framing()}}));
+        const std::optional<ProjectData> read = ReadProjectFile(path);
+        ASSERT_TRUE(read) << staleCount;
+        EXPECT_EQ(read->Header.MilestoneCount, 2) << staleCount;
+        ASSERT_EQ(read->Milestones.size(), 2) << staleCount;
+        EXPECT_EQ(read->Milestones[1].MilestoneName, QStringLiteral("Framing")) << staleCount;
+    }
+}
+
 TEST_F(ProjectFileTest, QuoteInATitleDoesNotShiftTheItems)
 {
     ProjectHeader header = SampleHeader();
@@ -174,6 +243,17 @@ TEST_F(ProjectFileTest, WizardScratchFileStartsWithTheHeader)
     EXPECT_EQ(ReadFile(ProjectTempFilePath),
               FormatProjectHeader(SampleHeader()) + FormatMilestoneRecord(Permit()) + FormatMilestoneRecord(Framing()));
     EXPECT_FALSE(Exists(BackupPathOf(ProjectTempFilePath)));
+}
+
+TEST_F(ProjectFileTest, WizardScratchFileThatCannotBeDeletedIsNotAppendedTo)
+{
+    WriteFile(ProjectTempFilePath, "left from an earlier run\r\n");
+    if (!SetAppendOnly(FullPath(ProjectTempFilePath), true))
+        GTEST_SKIP() << "files cannot be made undeletable here";
+    const bool written = WriteProjectHeader(SampleHeader());
+    SetAppendOnly(FullPath(ProjectTempFilePath), false);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadFile(ProjectTempFilePath), "left from an earlier run\r\n");
 }
 
 TEST_F(ProjectFileTest, DamagedFilesReadAsNothing)
@@ -219,6 +299,18 @@ TEST_F(ProjectFileTest, EventRecordOfATechnicalMilestone)
     // The site name is cut to its 30 bytes; "é" is one byte.
     EXPECT_EQ(bytes.mid(162, 30), QByteArray("Caf\xe9 on the Lake, with a longe"));
     EXPECT_EQ(bytes.mid(284, 13), QByteArray("(217)555-0199"));
+}
+
+TEST_F(ProjectFileTest, EventRecordOfAMilestoneNotHeldIsRefused)
+{
+    LoadedProjects().Projects[0].Header = SampleHeader();
+    LoadedProjects().Projects[0].Milestones = {Permit(), Framing()};
+    SlipRec().EventKey = QStringLiteral("KEEP");
+    for (int position : {0, -1, 3})
+        EXPECT_FALSE(FillProjectRecord(position)) << position;
+    LoadedProjects().Projects.clear();
+    EXPECT_FALSE(FillProjectRecord(1));
+    EXPECT_EQ(SlipRec().EventKey, QStringLiteral("KEEP"));
 }
 
 TEST_F(ProjectFileTest, AppendingGoesAfterTheLastWholeRecord)

@@ -1,10 +1,14 @@
 #include "core/DataUpkeep.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "platform/MessageBox.h"
 #include "scheduling/TeamDayStore.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QFile>
 #include <QSignalSpy>
+
+#include <filesystem>
 
 namespace {
 
@@ -267,6 +271,63 @@ TEST_F(TeamDayStoreTest, FailedSaveLeavesNoHalfBooking)
     EXPECT_FALSE(ScheduleDays(Monday, 2, QStringLiteral("Pj68-1-Framing")));
     EXPECT_EQ(ReadFile(DayFile(Monday)), QuotedDay(before));
     EXPECT_FALSE(ScheduleDays(Monday, MaxScheduleDays + 1, QStringLiteral("Pj68-1-Framing")));
+}
+
+TEST_F(TeamDayStoreTest, UnreadableDayIsTakenAndNeverWrittenOver)
+{
+    // A day file the system will not read: here a link that leads to itself, as a file of
+    // another user or one held by another program would be.
+    MakeFolders(QStringLiteral("/2026/Team# 1"));
+    const std::filesystem::path tuesday(FullPath(DayFile(Tuesday)).toStdString());
+    std::filesystem::create_symlink(tuesday, tuesday);
+    MessageScript script;
+    for (int i = 0; i < 3; ++i)
+        script.Queue(MsgAnswer::Ok);
+
+    EXPECT_TRUE(CheckDayTaken(Tuesday));
+    ASSERT_EQ(script.Shown().size(), 1);
+    EXPECT_EQ(script.Shown()[0].Title, QStringLiteral("Schedule File Error"));
+    EXPECT_EQ(script.Shown()[0].Prompt,
+              QStringLiteral("The Schedule of Framers for 3/10/2026 can not be read\nThat Day counts as Taken"));
+
+    QDate day = Monday;
+    bool taken = true;
+    FindOpenDay(day, 2, taken);
+    EXPECT_FALSE(taken);
+    EXPECT_EQ(day, Tuesday.addDays(1));
+
+    // A booking onto it stops there and takes back the day before.
+    EXPECT_FALSE(ScheduleDays(Monday, 2, QStringLiteral("Pj68-1-Framing")));
+    EXPECT_FALSE(Exists(DayFile(Monday)));
+    EXPECT_TRUE(std::filesystem::is_symlink(tuesday));
+    EXPECT_EQ(script.Shown().size(), 3);
+    // Nor does a save of the day replace it.
+    EXPECT_FALSE(SaveTeamDay(Tuesday, TeamDay().CurrentTeam));
+    EXPECT_TRUE(std::filesystem::is_symlink(tuesday));
+    EXPECT_TRUE(script.Unanswered().isEmpty());
+}
+
+TEST_F(TeamDayStoreTest, BookingThatCannotBeTakenBackIsReported)
+{
+    // Tuesday cannot be written, and while it is tried a folder takes the place of Monday's
+    // new file, so Monday cannot be put back as it was.
+    MakeFolders(DayFile(Tuesday));
+    QObject hook;
+    QObject::connect(&TeamDayEvents::Instance(), &TeamDayEvents::DaySlotsShown, &hook, [this] {
+        if (Exists(DayFile(Monday))) {
+            QFile::remove(FullPath(DayFile(Monday)));
+            MakeFolders(DayFile(Monday));
+        }
+    });
+    MessageScript script;
+    script.Queue(MsgAnswer::Ok);
+
+    EXPECT_FALSE(ScheduleDays(Monday, 2, QStringLiteral("Pj68-1-Framing")));
+    EXPECT_EQ(TeamDay().DaysNotPutBack, QList<QDate>{Monday});
+    ASSERT_EQ(script.Shown().size(), 1);
+    EXPECT_EQ(script.Shown()[0].Title, QStringLiteral("Booking Not Undone"));
+    EXPECT_EQ(script.Shown()[0].Prompt, QStringLiteral("The Booking could not be taken back from Framers on 3/9/2026\n"
+                                                       "Check that the program folder may be written to."));
 }
 
 TEST_F(TeamDayStoreTest, DefaultDateTurnsOverAtEightInTheEvening)
