@@ -48,6 +48,9 @@ BookingResult BookHours(int project, int milestone, QDate day)
     // Each day is searched from the stored start slot again.
     for (int tried = 0; tried < HoursSearchDays; ++tried, day = SkipNonWorkDays(day.addDays(1))) {
         LoadTeamDay(day, team);
+        // A day whose file cannot be read is taken: its slots are not known.
+        if (TeamDay().DayUnreadable)
+            continue;
         const int s = FreeRunStart(startSlot, hours);
         if (s == 0)
             continue;
