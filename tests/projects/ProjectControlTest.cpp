@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 #include "app/frmStartup.h"
+#include "core/Links.h"
+#include "platform/Shell.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/FlexGrid.h"
@@ -63,9 +65,20 @@ TEST_F(ProjectControlTest, OpensOnThePastDueListWhenAMilestoneIsPastDue)
     board.ActivateBoard();
     EXPECT_EQ(Script().Shown().size(), 1);
 
-    // Leaving through Menu shows the menu, which asks for a first customer.
+    ShellRecorder shell;
+    board.mnuHelp_Click();
+    EXPECT_EQ(shell.Opened(), QStringList{Links::UserManual});
+
+    // Leaving through Menu writes the changed projects and names the one that could not be
+    // written; the menu then asks for a first customer.
+    LoadedProjects().Projects[1].ProjectChanged = true;
+    QFile::remove(FullPath(ProjectFilePath("Pj60-1")));
+    MakeFolders(ProjectFilePath("Pj60-1"));
+    Script().Queue(MsgAnswer::Ok);
     Script().Queue(MsgAnswer::Ok);
     board.cmdMenu_Click();
+    EXPECT_EQ(Script().Shown()[1].Title, "Save Failed");
+    EXPECT_TRUE(Script().Shown()[1].Prompt.startsWith("These Project Files could not be written:\nPj60-1.txt\n"));
     EXPECT_FALSE(IsScreenLoaded<frmProjectControl>());
     EXPECT_TRUE(ScreenInstance<frmStartup>().isVisible());
 }
