@@ -4,14 +4,14 @@
 
 #include <QHeaderView>
 
-FlexGrid* NewBoardGrid(QWidget* parent, const QStringList& headings, const QList<int>& centred)
+FlexGrid* NewBoardGrid(QWidget* parent, const QStringList& headings, const QList<int>& centred, int stretched)
 {
     auto* grid = new FlexGrid(parent);
     grid->SetCols(int(headings.size()));
     for (int col = 0; col < headings.size(); ++col)
         grid->SetTextMatrix(0, col, headings.at(col));
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->horizontalHeader()->setSectionResizeMode(stretched, QHeaderView::Stretch);
     for (int col : centred)
         if (QTableWidgetItem* heading = grid->horizontalHeaderItem(col))
             heading->setTextAlignment(Qt::AlignCenter);

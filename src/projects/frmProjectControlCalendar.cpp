@@ -85,10 +85,9 @@ QWidget* frmProjectControl::BuildCalendarPanel()
     lblSelectDate = new QLabel(fraTime);
     lblSelectDate->setAlignment(Qt::AlignCenter);
     time->addWidget(lblSelectDate);
-    fgPJHours = NewBoardGrid(fraTime, {QStringLiteral("Time"), QStringLiteral("Event")}, {0});
+    fgPJHours = NewBoardGrid(fraTime, {QStringLiteral("Time"), QStringLiteral("Event")}, {0}, 1);
     fgPJHours->setToolTip(QStringLiteral("Displays Scheduled Events for this Date, this Team"));
     fgPJHours->SetRows(13);
-    fgPJHours->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     fgPJHours->setMinimumWidth(380);
     // Exactly the twelve hours of a day, no empty space below them.
     fgPJHours->setFixedHeight(fgPJHours->horizontalHeader()->sizeHint().height() +

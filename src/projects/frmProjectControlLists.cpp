@@ -30,7 +30,7 @@ QWidget* frmProjectControl::BuildProjectsPanel()
     fgProjects = NewBoardGrid(fraProjects,
                               {QStringLiteral("Project"), QStringLiteral("Project Name"), QStringLiteral("Account No"),
                                QStringLiteral("Customer Name"), QStringLiteral("Telephone")},
-                              ProjectsCentred);
+                              ProjectsCentred, 1);
     layout->addWidget(fgProjects, 1);
     auto* hints = new QHBoxLayout;
     imgDialer = new PictureBox(fraProjects);
@@ -51,7 +51,7 @@ QWidget* frmProjectControl::BuildPastDuePanel()
     fgCompleted = NewBoardGrid(fraCompleteMS,
                                {QStringLiteral("Project No"), QStringLiteral("Project Name"), QStringLiteral("Milestone"),
                                 QStringLiteral("Date")},
-                               PastDueCentred);
+                               PastDueCentred, 2);
     layout->addWidget(fgCompleted, 1);
     for (const char* text : {"These Milestones should have been Completed prior to today You can post them as "
                              "Completed as of today by clicking the CompleteAll Button.",

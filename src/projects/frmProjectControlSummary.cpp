@@ -62,7 +62,7 @@ QWidget* frmProjectControl::BuildSummaryPanel()
     fgMilestones = NewBoardGrid(fraProjectSummary,
                                 {QStringLiteral("No"), QStringLiteral("Title"), QStringLiteral("Status"),
                                  QStringLiteral("Start Date"), QStringLiteral("Completd Date")},
-                                MilestonesCentred);
+                                MilestonesCentred, 1);
     layout->addWidget(fgMilestones, 1, 0);
     // The details lie over the milestone list.
     layout->addWidget(BuildDetailsPanel(), 1, 0, Qt::AlignCenter);
