@@ -1,6 +1,7 @@
 #include "core/FileAccess.h"
 #include "platform/ProgramFolder.h"
 #include "projects/LoadedProjects.h"
+#include "scheduling/AdminTasks.h"
 #include "scheduling/ProjectFile.h"
 
 #include <QDir>
@@ -85,5 +86,16 @@ void BM_ReadProjectBytes2000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadProjectBytes2000)->Unit(benchmark::kMillisecond);
+
+// Opening the administrative view on a fresh start: the load, then a year's listing.
+void BM_LoadAndListAdminTasks2000(benchmark::State& state)
+{
+    Folder();
+    for (auto _ : state) {
+        LoadProjects();
+        benchmark::DoNotOptimize(ListAdminTasks(LoadedProjects(), QDate(2026, 1, 1), QDate(2026, 12, 31)).size());
+    }
+}
+BENCHMARK(BM_LoadAndListAdminTasks2000)->Unit(benchmark::kMillisecond);
 
 } // namespace

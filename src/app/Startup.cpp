@@ -20,6 +20,8 @@
 #include "platform/SingleInstance.h"
 #include "projects/frmProjectControl.h"
 #include "scheduling/DayPurge.h"
+#include "scheduling/frmAdmin.h"
+#include "scheduling/frmBlock.h"
 
 namespace {
 
@@ -143,6 +145,7 @@ void FillTeamLists()
 {
     // Filling a team list loads the screen that holds it.
     ScreenInstance<frmSetup>().FillAssignmentsList();
+    ScreenInstance<frmBlock>().FillAssignments();
     CreateYearFolders(ThisYear());
 }
 
@@ -172,7 +175,9 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
+    RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
+    RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
     RegisterRoutine(10, [] { ScreenInstance<frmProjectControl>().Show(); });
 }
@@ -184,6 +189,8 @@ void RegisterScreens()
     RegisterScreenClass<frmCustomer>("frmCustomer");
     RegisterScreenClass<frmContacts>("frmContacts");
     RegisterScreenClass<frmProjectControl>("frmProjectControl");
+    RegisterScreenClass<frmBlock>("frmBlock");
+    RegisterScreenClass<frmAdmin>("frmAdmin");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }

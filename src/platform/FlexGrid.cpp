@@ -48,10 +48,22 @@ void FlexGrid::SetTextMatrix(int row, int col, const QString& text)
         setHorizontalHeaderItem(col, new QTableWidgetItem(text));
         return;
     }
-    if (QTableWidgetItem* cell = item(row - 1, col))
+    if (QTableWidgetItem* cell = item(row - 1, col)) {
         cell->setText(text);
-    else
-        setItem(row - 1, col, new QTableWidgetItem(text));
+        return;
+    }
+    auto* cell = new QTableWidgetItem(text);
+    if (colAlignment_.contains(col))
+        cell->setTextAlignment(colAlignment_.value(col));
+    setItem(row - 1, col, cell);
+}
+
+void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment)
+{
+    colAlignment_.insert(col, alignment);
+    for (int r = 0; r < rowCount(); ++r)
+        if (QTableWidgetItem* cell = item(r, col))
+            cell->setTextAlignment(alignment);
 }
 
 int FlexGrid::TopRow() const

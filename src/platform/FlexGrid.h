@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QTableWidget>
 
 // A list grid in the manner of the original's grid control: row 0 is the heading row (shown as
@@ -23,4 +24,10 @@ public:
 
     double HeightTwips() const;
     double RowHeightTwips(int row) const;
+
+    // The alignment of a column's data cells, those there and those to come.
+    void SetColAlignment(int col, Qt::Alignment alignment);
+
+private:
+    QHash<int, Qt::Alignment> colAlignment_;
 };

@@ -4,37 +4,12 @@
 #include "scheduling/EventRecords.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/ProjectFile.h"
+#include "support/FileFlags.h"
 #include "support/ProgramFolderFixture.h"
 
 #include <QFile>
 
-#ifdef __linux__
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-// Makes a file one that can be added to but not deleted (false where the file system cannot).
-bool SetAppendOnly(const QString& path, bool on)
-{
-#ifdef __linux__
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    int flags = 0;
-    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = on ? (flags | FS_APPEND_FL) : (flags & ~FS_APPEND_FL);
-    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
-#else
-    Q_UNUSED(path);
-    Q_UNUSED(on);
-    return false;
-#endif
-}
 
 class ProjectFileTest : public ProgramFolderTest {
 protected:

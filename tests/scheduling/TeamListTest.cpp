@@ -7,6 +7,7 @@
 #include "scheduling/EventRecords.h"
 #include "scheduling/ProjectFile.h"
 #include "scheduling/SlipRecord.h"
+#include "support/FileFlags.h"
 #include "support/ScreenFixture.h"
 
 #include <QComboBox>
@@ -18,34 +19,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#ifdef __linux__
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-// Sets or clears the flag that keeps a file from being deleted even by its owner; false where
-// the file system or the user cannot.
-bool SetImmutable(const QString& path, bool on)
-{
-#ifdef __linux__
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    int flags = 0;
-    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
-#else
-    Q_UNUSED(path);
-    Q_UNUSED(on);
-    return false;
-#endif
-}
 
 // Day folders of the running year, the next year and the backup mirror.
 const QStringList DayRoots{"/2026", "/2027", "/Backup/2026"};
