@@ -90,9 +90,7 @@ TEST_F(ProjectControlTest, SummaryAndDetailsReadOddDataCalmly)
     MilestoneRecord framing = Milestone("Framing", 2, Day(10), "Days", 2, 3);
     framing.Status = StatusCompleted;
     framing.CompletedDate = "3/10/2026";
-    MilestoneRecord roofing = Milestone("Roofing", 2, Day(3 + 7), "Hours", 4, 3, 2);
-    roofing.ScheduledDate = QDate(2026, 6, 10);
-    roofing.Interval = 2;
+    MilestoneRecord roofing = Milestone("Roofing", 2, QDate(2026, 6, 10), "Hours", 4, 3, 2, 2);
     MilestoneRecord permit = Milestone("Permit", 1, QDate(2026, 6, 3));
     WriteProject("Pj70-1", {permit, framing, roofing}, "P-100");
     WriteProject("Pj70-2", {Milestone("Permit", 1, Day(20))}, "");
