@@ -1,5 +1,6 @@
 // A first day with the program, as a user would live it: a first start in an empty folder,
-// the settings, teams and milestones, then the first customers, and the end of the day.
+// the settings, teams and milestones, the first customers, a first project booked on the
+// teams' days, and the end of the day.
 #include "accounts/CustomerRecords.h"
 #include "accounts/frmCustomer.h"
 #include "app/Startup.h"
@@ -11,12 +12,19 @@
 #include "core/SharedState.h"
 #include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
+#include "projects/LoadedProjects.h"
 #include "projects/frmProjectControl.h"
 #include "scheduling/ProjectFile.h"
+#include "scheduling/SlipRecord.h"
 #include "scheduling/TeamDayStore.h"
+#include "scheduling/frmMain.h"
 #include "support/ScreenFixture.h"
 
 #include <QCalendarWidget>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMap>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -109,113 +117,139 @@ TEST_F(ScenarioTest, FirstDayFromAnEmptyFolderToTheFirstCustomers)
     // The menu now sees customers; the end of the day backs up the shared files.
     ASSERT_TRUE(ScreenInstance<frmStartup>().isVisible());
     EXPECT_TRUE(ScreenInstance<frmStartup>().optProgramRoutine[0]->isChecked());
+
+    // A new project for the roofing supplier, picked from the customer list: the permit, two
+    // hours of framing and three days of roofing.
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmCustomer& list = ScreenInstance<frmCustomer>(); // the screen unloaded when it was left
+    ASSERT_TRUE(list.isVisible());
+    list.Command1_Click(1);
+    const int acme = list.cboAccounts->findText("Acme Roofing Supply", Qt::MatchStartsWith);
+    ASSERT_GE(acme, 0);
+    list.cboAccounts_Click(acme);
+    list.cmdSchedule_Click();
+    frmMain& schedule = ScreenInstance<frmMain>();
+    ASSERT_TRUE(schedule.isVisible());
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_EQ(schedule.lblCustomerInfo[1]->text(), "Acme Roofing Supply");
+    EXPECT_EQ(schedule.txtCustomerInfo[4]->text(), "Springfield");
+    EXPECT_EQ(schedule.lblAccount->text(), "ACME02");
+    EXPECT_EQ(schedule.lblProjectNo->text(), "Pj66-1");
+    ASSERT_EQ(schedule.lstMilestoneSelection->selectedItems().size(), 3);
+    schedule.cmdContinue_Click();
+    EXPECT_EQ(schedule.txtConEvents->text(), "Permit");
+    EXPECT_FALSE(schedule.fraTeam->isVisible());
+    schedule.cmdContinue_Click(); // the permit on Saturday, a workday of this week
+    EXPECT_EQ(schedule.txtConEvents->text(), "Framing");
+    if (schedule.lblMode->text() != "Hours")
+        schedule.tgTime_Click();
+    schedule.txtTime->setText("2");
+    schedule.cmdContinue_Click();
+    ASSERT_TRUE(schedule.fgHours->isVisible());
+    schedule.fgHours_Click(4);
+    schedule.cmdContinue_Click();
+    EXPECT_EQ(schedule.txtConEvents->text(), "Roofing");
+    if (schedule.lblMode->text() != "Days")
+        schedule.tgTime_Click();
+    schedule.txtTime->setText("3");
+    schedule.lstTeam->setCurrentRow(1);
+    Script().Queue(MsgAnswer::Ok); // "3/7/2026 is the 1st day scheduled"
+    schedule.cmdContinue_Click();
+    ASSERT_TRUE(schedule.fraSummary->isVisible());
+    EXPECT_EQ(schedule.fgSummary->TextMatrix(3, 3), "Roofers");
+    schedule.cmdSave_Click();
+    EXPECT_FALSE(schedule.isVisible());
+    ASSERT_TRUE(ScreenInstance<frmStartup>().isVisible());
+
+    // The team day files hold exactly those bookings.
+    QMap<QString, QByteArray> teamDays;
+    for (const char* year : {"2026", "2027", "2028"})
+        for (int team = 1; team <= 2; ++team) {
+            const QString folder = TeamFolderPath(year, team);
+            for (const QString& name : QDir(FullPath(folder)).entryList(QDir::Files))
+                teamDays.insert(folder + '/' + name, ReadFile(folder + '/' + name));
+        }
+    auto day = [](int first, int last, const QByteArray& booking) {
+        QByteArray bytes;
+        for (int slot = 1; slot <= 12; ++slot)
+            bytes += '"' + (slot >= first && slot <= last ? booking : QByteArray("No Event Scheduled")) + "\"\r\n";
+        return bytes;
+    };
+    const QByteArray roofing = day(3, 10, "Pj66-1-Roofing");
+    EXPECT_EQ(teamDays, (QMap<QString, QByteArray>{{"/2026/Team# 1/66.txt", day(4, 5, "Pj66-1-Framing")},
+                                                   {"/2026/Team# 2/66.txt", roofing},
+                                                   {"/2026/Team# 2/68.txt", roofing},
+                                                   {"/2026/Team# 2/69.txt", roofing}}));
+    EXPECT_EQ(ReadFile("/ProjectRecords.txt").size(), 2 * SlipRecord::Length);
+    EXPECT_FALSE(Exists("/ProjectTempFile.txt"));
+    EXPECT_EQ(ReadFile("/PjCounter.txt"), "\"66\",2\r\n");
+    LoadProjects();
+    ASSERT_EQ(LoadedProjects().ProjectCount, 1);
+    const LoadedProject& project = LoadedProjects().Projects.at(1);
+    EXPECT_EQ(project.Header.ProjectNo, "Pj66-1");
+    EXPECT_EQ(project.Header.CustomerName, "Acme Roofing Supply");
+    EXPECT_EQ(project.Header.ProjectName, "New Installation");
+    ASSERT_EQ(project.Milestones.size(), 3);
+    QStringList entered;
+    for (const MilestoneRecord& m : project.Milestones)
+        entered << QStringList{m.MilestoneName, QString::number(m.PersonnelType), m.ScheduledDate.toString(Qt::ISODate),
+                               m.Team, m.WorkLocation, m.StartSlot, m.Duration, m.Unit, m.Status}
+                       .join('|');
+    EXPECT_EQ(entered, (QStringList{"Permit|1|2026-03-07||Office|3|||Scheduled",
+                                    "Framing|2|2026-03-07|1|Office/Shop|4|2|Hours|Scheduled",
+                                    "Roofing|2|2026-03-07|2|Office/Shop|3|3|Days|Scheduled"}));
+
+    // The schedules show the new bookings.
+    ScreenInstance<frmStartup>().optProgramRoutine[2]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    ASSERT_TRUE(schedule.isVisible());
+    EXPECT_EQ(schedule.fgHours->TextMatrix(4, 1), "Pj66-1-Framing");
+    EXPECT_EQ(schedule.Text1[6]->text(), "2"); // March starts on a Sunday: Saturday the 7th
+    schedule.lstTeam->setCurrentRow(1);
+    EXPECT_EQ(schedule.Text1[9]->text(), "8");
+    schedule.cmdExit_Click();
+
+    // On the control board the roofing moves to Thursday; its three days move with it.
+    const auto roofersHold = [this](int dayOfYear) {
+        return ReadFile(QStringLiteral("/2026/Team# 2/%1.txt").arg(dayOfYear)).count("Pj66-1-Roofing");
+    };
+    ScreenInstance<frmStartup>().optProgramRoutine[9]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmProjectControl& board = ScreenInstance<frmProjectControl>();
+    ASSERT_TRUE(board.fraProjects->isVisible());
+    EXPECT_EQ(board.fgProjects->TextMatrix(1, 0), "Pj66-1");
+    board.fgProjects->setCurrentCell(0, 0);
+    board.fgProjects_DblClick();
+    board.fgMilestones->setCurrentCell(2, 0);
+    board.fgMilestones_Click();
+    board.mnuRescheduleMilestone_Click();
+    board.MSCal_DateClick(QDate(2026, 3, 12));
+    for (int dayOfYear : {66, 68, 69})
+        EXPECT_EQ(roofersHold(dayOfYear), 0) << dayOfYear;
+    for (int dayOfYear : {71, 72, 73}) // Thursday to Saturday, a six-day week
+        EXPECT_EQ(roofersHold(dayOfYear), 8) << dayOfYear;
+    board.cmdMenu_Click();
+    EXPECT_EQ(ReadProjectFile(ProjectFilePath("Pj66-1"))->Milestones[2].ScheduledDate, QDate(2026, 3, 12));
+
+    // The job done, the project is completed: it leaves the list and its days are free again.
+    ScreenInstance<frmStartup>().optProgramRoutine[9]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmProjectControl& again = ScreenInstance<frmProjectControl>();
+    EXPECT_EQ(again.fgProjects->TextMatrix(1, 0), "Pj66-1");
+    again.fgProjects->setCurrentCell(0, 0);
+    Script().Queue(MsgAnswer::Yes); // complete every milestone
+    Script().Queue(MsgAnswer::No);  // no printed summary
+    again.mnuCompleteProject_Click();
+    EXPECT_FALSE(Exists(ProjectFilePath("Pj66-1")));
+    EXPECT_EQ(again.fgProjects->TextMatrix(1, 0), "");
+    EXPECT_EQ(roofersHold(71), 0);
+    EXPECT_EQ(ReadFile("/2026/Team# 1/66.txt").count("Pj66-1-Framing"), 0);
+    again.cmdMenu_Click();
+
     ScreenInstance<frmStartup>().mnuExit_Click();
     EXPECT_TRUE(ProgramEnded());
     EXPECT_EQ(ReadFile("/Backup/CustomerData.txt"), ReadFile("/CustomerData.txt"));
     EXPECT_EQ(ReadFile("/Backup/MyBusinessData.txt"), ReadFile("/MyBusinessData.txt"));
-    EXPECT_EQ(Script().PendingAnswers(), 0);
-}
-
-// A later day: a booked project is moved on the control board, the team days follow, and the
-// finished project is completed.
-TEST_F(ScenarioTest, TheControlBoardMovesAProjectAndCompletesIt)
-{
-    SetToday(QDate(2026, 3, 9)); // a Monday
-    WriteFile("/SchedulerSettings.txt", "8\r\n5\r\n\"\"\r\n\"\"\r\n#TRUE#\r\n");
-    WriteFile("/MyBusinessData.txt", "\"Acme Builders\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
-    WriteFile("/Assignto.txt", "\"Framers\"\r\n\"Roofers\"\r\n");
-    WriteFile("/Characteristics.txt", "\"Permit\",1,1,0,0\r\n\"Framing\",2,2,1,2\r\n\"Roofing\",2,2,2,1\r\n");
-    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
-
-    // The project as the scheduling screen leaves it: its file and its team days.
-    Shared().TeamNames = {"populated", "Framers", "Roofers"};
-    Shared().CurrentYear = "2026";
-    ProjectData project;
-    project.Header.ProjectNo = "Pj68-1";
-    project.Header.ProjectName = "Garage";
-    project.Header.AccountNo = "SMITH01";
-    project.Header.CustomerName = "John Smith";
-    const auto milestone = [](const char* name, int type, QDate date, const char* unit, const char* duration,
-                              int dependency, int interval) {
-        MilestoneRecord m;
-        m.MilestoneName = name;
-        m.PersonnelType = qint16(type);
-        m.ScheduledDate = date;
-        m.Phase = 2;
-        m.Dependency = qint16(dependency);
-        m.Interval = qint16(interval);
-        m.Team = type == 2 ? "1" : "";
-        m.StartSlot = "3";
-        m.Duration = duration;
-        m.Unit = unit;
-        return m;
-    };
-    project.Milestones = {milestone("Permit", 1, QDate(2026, 3, 10), "", "", 0, 0),
-                          milestone("Framing", 2, QDate(2026, 3, 12), "Days", "2", 1, 2),
-                          milestone("Roofing", 2, QDate(2026, 3, 16), "Hours", "3", 2, 1)};
-    project.Header.MilestoneCount = 3;
-    MakeFolders(ProjectsFolder);
-    ASSERT_TRUE(WriteProjectFile(ProjectFilePath("Pj68-1"), project));
-    TeamDay().CurrentTeam = TeamText(1);
-    ASSERT_TRUE(ScheduleDays(QDate(2026, 3, 12), 2, "Pj68-1-Framing"));
-    LoadTeamDay(QDate(2026, 3, 16), TeamText(1));
-    for (int s = 3; s <= 5; ++s)
-        TeamDay().DaySlots[size_t(s)] = "Pj68-1-Roofing";
-    ASSERT_TRUE(SaveTeamDay(QDate(2026, 3, 16), TeamText(1)));
-    const auto slotsHolding = [](QDate day, const QString& key) {
-        LoadTeamDay(day, TeamText(1));
-        int held = 0;
-        for (int s = 1; s <= 12; ++s)
-            held += TeamDay().DaySlots[size_t(s)] == key;
-        return held;
-    };
-
-    ASSERT_TRUE(Main());
-    ScreenInstance<frmSplash>().cmdContinue_Click();
-    frmStartup& menu = ScreenInstance<frmStartup>();
-    ASSERT_TRUE(menu.isVisible());
-    ASSERT_TRUE(menu.optProgramRoutine[9]->isEnabled());
-    menu.optProgramRoutine[9]->setChecked(true);
-    menu.cmdStart_Click();
-    frmProjectControl& board = ScreenInstance<frmProjectControl>();
-    ASSERT_TRUE(board.isVisible());
-    ASSERT_TRUE(board.fraProjects->isVisible());
-    EXPECT_EQ(board.fgProjects->TextMatrix(1, 0), "Pj68-1");
-
-    // The permit comes a week later; framing and roofing follow it.
-    board.fgProjects->setCurrentCell(0, 0);
-    board.fgProjects_DblClick();
-    ASSERT_TRUE(board.fraProjectSummary->isVisible());
-    board.fgMilestones->setCurrentCell(0, 0);
-    board.fgMilestones_Click();
-    board.mnuRescheduleMilestone_Click();
-    Script().Queue(MsgAnswer::Yes); // move the following milestones too
-    board.MSCal_DateClick(QDate(2026, 3, 17));
-    EXPECT_EQ(slotsHolding(QDate(2026, 3, 12), "Pj68-1-Framing"), 0);
-    EXPECT_EQ(slotsHolding(QDate(2026, 3, 19), "Pj68-1-Framing"), 8);
-    EXPECT_EQ(slotsHolding(QDate(2026, 3, 20), "Pj68-1-Framing"), 8);
-    EXPECT_EQ(slotsHolding(QDate(2026, 3, 16), "Pj68-1-Roofing"), 0);
-    EXPECT_EQ(slotsHolding(QDate(2026, 3, 23), "Pj68-1-Roofing"), 3);
-
-    // Leaving writes the project; coming back shows the new dates.
-    board.cmdMenu_Click();
-    ASSERT_TRUE(ScreenInstance<frmStartup>().isVisible());
-    EXPECT_EQ(ReadProjectFile(ProjectFilePath("Pj68-1"))->Milestones[2].ScheduledDate, QDate(2026, 3, 23));
-    ScreenInstance<frmStartup>().optProgramRoutine[9]->setChecked(true);
-    ScreenInstance<frmStartup>().cmdStart_Click();
-    frmProjectControl& again = ScreenInstance<frmProjectControl>();
-    again.fgProjects->setCurrentCell(0, 0);
-    again.fgProjects_DblClick();
-    EXPECT_EQ(again.fgMilestones->TextMatrix(2, 3), "3/19/2026");
-
-    // The job is done: the project leaves the list and its team days are free again.
-    Script().Queue(MsgAnswer::Yes); // complete every milestone
-    Script().Queue(MsgAnswer::No);  // no printed summary
-    again.mnuCompleteProject_Click();
-    EXPECT_FALSE(Exists(ProjectFilePath("Pj68-1")));
-    EXPECT_EQ(again.fgProjects->TextMatrix(1, 0), "");
-    EXPECT_EQ(slotsHolding(QDate(2026, 3, 19), "Pj68-1-Framing"), 0);
-    EXPECT_EQ(slotsHolding(QDate(2026, 3, 23), "Pj68-1-Roofing"), 0);
     EXPECT_EQ(Script().PendingAnswers(), 0);
 }
 

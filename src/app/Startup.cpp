@@ -22,6 +22,8 @@
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
+#include "telephony/frmDialer.h"
+#include "scheduling/frmMain.h"
 
 namespace {
 
@@ -145,6 +147,7 @@ void FillTeamLists()
 {
     // Filling a team list loads the screen that holds it.
     ScreenInstance<frmSetup>().FillAssignmentsList();
+    ScreenInstance<frmMain>().LoadTeamList();
     ScreenInstance<frmBlock>().FillAssignments();
     CreateYearFolders(ThisYear());
 }
@@ -175,6 +178,12 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
+    // A new project starts from a proposal, or from a customer until proposals can be chosen.
+    RegisterRoutine(1, [] {
+        if (!ShowScreen(QStringLiteral("frmCustomerSelection")))
+            ScreenInstance<frmCustomer>().Show();
+    });
+    RegisterRoutine(3, [] { ScreenInstance<frmMain>().Show(); });
     RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
@@ -191,6 +200,8 @@ void RegisterScreens()
     RegisterScreenClass<frmProjectControl>("frmProjectControl");
     RegisterScreenClass<frmBlock>("frmBlock");
     RegisterScreenClass<frmAdmin>("frmAdmin");
+    RegisterScreenClass<frmDialer>("frmDialer");
+    RegisterScreenClass<frmMain>("frmMain");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }
