@@ -98,6 +98,12 @@ bool RunPrintJob(const QString& notPrintedLine, const std::function<void()>& dra
 
 bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<void(int document)>& drawDocument)
 {
+    return RunPrintJob(notPrintedLine, count, drawDocument, PrinterFailureBox{});
+}
+
+bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<void(int document)>& drawDocument,
+                 const PrinterFailureBox& openFailure)
+{
     const std::optional<PrinterChoice> choice = ChoosePrinter();
     if (!choice) {
         MsgBox(notPrintedLine);
@@ -113,6 +119,10 @@ bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<v
         printed = printer.EndDoc();
     }
     printed = printer.EndRun() && printed;
+    if (!printed && printer.OpenFailed() && !openFailure.Prompt.isEmpty()) {
+        MsgBox(openFailure.Prompt, MsgButtons::OkOnly, MsgIcon::Exclamation, openFailure.Title);
+        return false;
+    }
     if (!printed) {
         MsgBox(QStringLiteral("A Print Error has occurred\n") + notPrintedLine, MsgButtons::OkOnly,
                MsgIcon::Exclamation, QStringLiteral("Print Error"));

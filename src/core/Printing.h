@@ -25,5 +25,13 @@ bool RunPrintJob(const QString& notPrintedLine, const std::function<void()>& dra
 // that fails ends the run with the print error box; those before it are printed.
 bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<void(int document)>& drawDocument);
 
+// A box of its own for a printer that cannot be opened at all, in place of the print error box.
+struct PrinterFailureBox {
+    QString Prompt;
+    QString Title;
+};
+bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<void(int document)>& drawDocument,
+                 const PrinterFailureBox& openFailure);
+
 // The colour-printing flag as the reports pass it: 1 when ticked, else 0.
 int ColorPrintingFlag();

@@ -140,6 +140,7 @@ void Printer::BeginRun(std::shared_ptr<QPrinter> target)
 {
     documents_.clear();
     pending_.clear();
+    openFailed_ = false;
     target_ = std::move(target);
 }
 
@@ -155,14 +156,20 @@ bool Printer::EndDoc()
         pending_.append({pages_, orientation});
         return true;
     }
-    return Render(pages_, *target_, orientation);
+    bool opened = true;
+    const bool rendered = Render(QList<Document>{{pages_, orientation}}, *target_, &opened);
+    openFailed_ = !opened;
+    return rendered;
 }
 
 bool Printer::EndRun()
 {
     bool rendered = true;
-    if (target_ && !pending_.isEmpty())
-        rendered = Render(pending_, *target_);
+    if (target_ && !pending_.isEmpty()) {
+        bool opened = true;
+        rendered = Render(pending_, *target_, &opened);
+        openFailed_ = !opened;
+    }
     pending_.clear();
     target_.reset();
     return rendered;
@@ -173,7 +180,7 @@ bool Printer::Render(const QList<QList<PrintOperation>>& pages, QPrinter& target
     return Render(QList<Document>{{pages, orientation}}, target);
 }
 
-bool Printer::Render(const QList<Document>& documents, QPrinter& target)
+bool Printer::Render(const QList<Document>& documents, QPrinter& target, bool* opened)
 {
     const auto layoutOf = [](Orientation orientation) {
         return orientation == Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
@@ -182,7 +189,10 @@ bool Printer::Render(const QList<Document>& documents, QPrinter& target)
     target.setPageOrientation(layoutOf(documents.isEmpty() ? Portrait : documents.first().orientation));
     target.setFullPage(true);
     QPainter painter;
-    if (!painter.begin(&target))
+    const bool begun = painter.begin(&target);
+    if (opened)
+        *opened = begun;
+    if (!begun)
         return false;
     const double scale = target.resolution() / 1440.0;
     bool first = true;

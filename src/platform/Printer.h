@@ -91,11 +91,14 @@ public:
     // Writes the documents kept for a PDF file into it, one after the other; false when that
     // failed. The run's printer is forgotten.
     bool EndRun();
+    // The last failure of the run came from a printer or file that could not be opened at all.
+    bool OpenFailed() const { return openFailed_; }
     void SetTarget(std::shared_ptr<QPrinter> target);
     // Renders recorded pages onto a printer or PDF writer (QPrinter set to PDF output).
     static bool Render(const QList<QList<PrintOperation>>& pages, QPrinter& target, Orientation orientation);
-    // Several documents in one rendering, each page in its document's orientation.
-    static bool Render(const QList<Document>& documents, QPrinter& target);
+    // Several documents in one rendering, each page in its document's orientation. `opened`
+    // tells whether the printer or file could be opened.
+    static bool Render(const QList<Document>& documents, QPrinter& target, bool* opened = nullptr);
 
 private:
     PrintOperation Styled(PrintOperation::Kind kind) const;
@@ -108,6 +111,7 @@ private:
     // Documents waiting for EndRun: those of a PDF file.
     QList<Document> pending_;
     std::shared_ptr<QPrinter> target_;
+    bool openFailed_ = false;
 };
 
 // The one printer of the program.

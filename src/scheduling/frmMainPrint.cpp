@@ -68,7 +68,8 @@ void frmMain::cmdInvoiceContinue_Click()
         pages.append(pageOf(txtCurrentTeam->text()));
     }
     RunPrintJob(QStringLiteral("The Schedule will not be Printed"), int(pages.size()),
-                [&pages, completion](int document) { PrintSchedule(pages.at(document), completion); });
+                [&pages, completion](int document) { PrintSchedule(pages.at(document), completion); },
+                {QStringLiteral("A failure occurred while printing"), QStringLiteral("Printer Failure")});
     HidePrintFrame();
 }
 

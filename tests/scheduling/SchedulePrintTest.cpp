@@ -102,6 +102,15 @@ TEST_F(SchedulePrintTest, AllTeamsPrintsEachTeamsOwnDayTheLastTeamFirst)
     screen.cmdInvoiceContinue_Click();
     EXPECT_EQ(Script().Shown().last().Prompt, "The Schedule will not be Printed");
     EXPECT_FALSE(screen.fraPrint->isVisible());
+
+    // A file that cannot be opened is a printer failure.
+    screen.cmdPrint_Click();
+    dialogs.QueuePrinter(FullPath("/no such folder/Schedule.pdf"));
+    Script().Queue(MsgAnswer::Ok);
+    screen.cmdInvoiceContinue_Click();
+    EXPECT_EQ(Script().Shown().last().Title, "Printer Failure");
+    EXPECT_EQ(Script().Shown().last().Prompt, "A failure occurred while printing");
+    EXPECT_FALSE(screen.fraPrint->isVisible());
 }
 
 TEST_F(SchedulePrintTest, TheCompletionReportHasOnePaymentBlockPerJobAtItsFirstRow)
