@@ -230,6 +230,16 @@ TEST_F(ScenarioTest, FirstDayFromAnEmptyFolderToTheFirstCustomers)
         EXPECT_EQ(roofersHold(dayOfYear), 8) << dayOfYear;
     board.cmdMenu_Click();
     EXPECT_EQ(ReadProjectFile(ProjectFilePath("Pj66-1"))->Milestones[2].ScheduledDate, QDate(2026, 3, 12));
+    // The schedules show the roofers on Thursday.
+    ScreenInstance<frmStartup>().optProgramRoutine[2]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmMain& schedules = ScreenInstance<frmMain>();
+    ASSERT_TRUE(schedules.isVisible());
+    schedules.lstTeam->setCurrentRow(1);
+    schedules.SetCalendarDate(QDate(2026, 3, 12));
+    schedules.cmdHourly_Click();
+    EXPECT_EQ(schedules.fgHours->TextMatrix(3, 1), "Pj66-1-Roofing");
+    schedules.cmdExit_Click();
 
     // The job done, the project is completed: it leaves the list and its days are free again.
     ScreenInstance<frmStartup>().optProgramRoutine[9]->setChecked(true);
