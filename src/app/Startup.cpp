@@ -18,6 +18,7 @@
 #include "platform/ProgramNames.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
+#include "projects/frmProjectControl.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
@@ -156,6 +157,8 @@ void FillTeamLists()
 
 void StartProgram()
 {
+    // The board's load reads every project file before the menu is offered.
+    ScreenInstance<frmProjectControl>();
     if (Shared().TeamNames.value(0) != QLatin1String("empty"))
         FillTeamLists();
     CheckYearRollover();
@@ -190,6 +193,7 @@ void RegisterRoutineScreens()
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
+    RegisterRoutine(10, [] { ScreenInstance<frmProjectControl>().Show(); });
 }
 
 void RegisterScreens()
@@ -198,6 +202,7 @@ void RegisterScreens()
     RegisterScreenClass<frmSetup>("frmSetup");
     RegisterScreenClass<frmCustomer>("frmCustomer");
     RegisterScreenClass<frmContacts>("frmContacts");
+    RegisterScreenClass<frmProjectControl>("frmProjectControl");
     RegisterScreenClass<frmBlock>("frmBlock");
     RegisterScreenClass<frmAdmin>("frmAdmin");
     RegisterScreenClass<frmDialer>("frmDialer");
