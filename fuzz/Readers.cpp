@@ -106,10 +106,27 @@ void ReadDayFile()
     FindOpenDay(day, 3, taken);
 }
 
+QByteArray ProjectBytes(const ProjectData& project)
+{
+    QByteArray bytes = FormatProjectHeader(project.Header);
+    for (const MilestoneRecord& milestone : project.Milestones)
+        bytes += FormatMilestoneRecord(milestone);
+    return bytes;
+}
+
 void ReadProject()
 {
     OneTeam();
-    ReadProjectFile(ProjectFilePath(QStringLiteral("Pj66-1")));
+    // A project read is written back whole when it changes: what was read must come back.
+    if (const std::optional<ProjectData> project = ReadProjectFile(ProjectFilePath(QStringLiteral("Pj66-1")))) {
+        const QString copy = ProjectFilePath(QStringLiteral("Pj66-2"));
+        const std::optional<ProjectData> again = WriteProjectFile(copy, *project) ? ReadProjectFile(copy) : std::nullopt;
+        if (!again || ProjectBytes(*again) != ProjectBytes(*project)) {
+            std::fprintf(stderr, "A project file read and written back reads differently\n");
+            std::abort();
+        }
+        QFile::remove(AppPath(copy));
+    }
     LoadProjects();
     PastDueMilestones();
     TakeUnreportedDamagedFiles();
