@@ -16,12 +16,16 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
 #include "projects/LoadedProjects.h"
+#include "scheduling/BlockedDays.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/EventRecords.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/ProjectFile.h"
+#include "scheduling/ScheduleViews.h"
 #include "scheduling/TeamDayStore.h"
 #include "scheduling/TeamList.h"
+#include "telephony/PhoneSettings.h"
+#include "telephony/SpeedDials.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -104,6 +108,9 @@ void ReadDayFile()
     QDate day = Today;
     bool taken = false;
     FindOpenDay(day, 3, taken);
+    CountBookedLines(AppPath(TeamDayFilePath(Shared().CurrentYear, 1, Today.dayOfYear())));
+    FindBlockedDays(Today, Today);
+    CheckJulian(Today, TeamText(1), BlockReasons.first());
 }
 
 QByteArray ProjectBytes(const ProjectData& project)
@@ -177,6 +184,8 @@ const Target Targets[] = {
     {"aux-headings", AuxHeadingsPath, [] { ReadAuxHeadings(); }},
     {"aux-box", AuxDataPath(QStringLiteral("1001"), 1), [] { ReadAuxBox(QStringLiteral("1001"), 1); }},
     {"states-list", QStringLiteral("/StatesList.txt"), [] { ReadStatesList(); }},
+    {"call-id", CallIdPath, ReadCallIDSetting},
+    {"speed-numbers", SpeedNumbersPath, [] { ReadSpeedDials(); }},
 };
 
 const Target* Chosen = nullptr;
@@ -191,6 +200,9 @@ void ResetProgramState()
     ResetProjectCounter();
     ResetTeamDayState();
     ResetSlipRec();
+    // Not the whole phone state: its reset closes the modem's port.
+    PhoneSettings() = PhoneSettingsValues{};
+    ModemState() = ModemStateValues{};
 }
 
 } // namespace
