@@ -151,6 +151,9 @@ void ScreenRegistry::Activate(Screen* screen)
     if (Screen* old = active_) {
         active_ = nullptr;
         old->Form_Deactivate();
+        // The old screen's handler may have unloaded the new one, which must then stay quiet.
+        if (screen->unloading_)
+            return;
     }
     active_ = screen;
     screen->Form_Activate();
@@ -188,6 +191,11 @@ void ScreenRegistry::UnloadAll()
 {
     while (!loaded_.empty()) {
         Screen* newest = loaded_.back();
+        // A screen whose own unload ended the program finishes that unload itself.
+        if (newest->unloading_) {
+            Forget(newest);
+            continue;
+        }
         bool cancel = false;
         newest->Form_QueryUnload(Screen::ProgramUnload, cancel);
         // The program is ending: a screen cannot keep itself loaded.
