@@ -212,6 +212,7 @@ void RegisterScreens()
     RegisterScreenClass<frmSlip>("frmSlip");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
+    SetNoProjectsAction([] { ScreenInstance<frmStartup>().DisableProjectRoutines(); });
 }
 
 bool Main()

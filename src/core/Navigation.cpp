@@ -10,6 +10,7 @@ struct Registrations {
     std::map<QString, std::function<Screen&()>> Screens;
     std::function<void()> MainMenu;
     std::function<void()> TeamListChanged;
+    std::function<void()> NoProjects;
 };
 
 Registrations& Registered()
@@ -71,6 +72,17 @@ void TeamListChanged()
 {
     if (Registered().TeamListChanged)
         Registered().TeamListChanged();
+}
+
+void SetNoProjectsAction(std::function<void()> action)
+{
+    Registered().NoProjects = std::move(action);
+}
+
+void NoProjectsLoaded()
+{
+    if (Registered().NoProjects)
+        Registered().NoProjects();
 }
 
 void ForgetScreens()

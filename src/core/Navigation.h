@@ -26,5 +26,9 @@ void ShowMainMenu();
 void SetTeamListChangedAction(std::function<void()> action);
 void TeamListChanged();
 
+// No project is loaded: the main menu stops offering the routines that need one.
+void SetNoProjectsAction(std::function<void()> action);
+void NoProjectsLoaded();
+
 // Forgets every registration (tests).
 void ForgetScreens();

@@ -96,8 +96,7 @@ void frmProjectControl::ActivateBoard()
 
 void frmProjectControl::DisableMenuProjectRoutines()
 {
-    if (Screen* menu = FindScreen(QStringLiteral("frmStartup")))
-        QMetaObject::invokeMethod(menu, "DisableProjectRoutines");
+    NoProjectsLoaded();
 }
 
 void frmProjectControl::Form_Deactivate()
