@@ -18,6 +18,7 @@
 #include "platform/ProgramNames.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
+#include "projects/frmWorkOrder.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
@@ -172,6 +173,7 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
+    RegisterRoutine(2, [] { ScreenInstance<frmCustomer>().Show(); });
     RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
@@ -186,6 +188,7 @@ void RegisterScreens()
     RegisterScreenClass<frmContacts>("frmContacts");
     RegisterScreenClass<frmBlock>("frmBlock");
     RegisterScreenClass<frmAdmin>("frmAdmin");
+    RegisterScreenClass<frmWorkOrder>("frmWorkOrder");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }
