@@ -92,7 +92,7 @@ frmWorkOrder::frmWorkOrder()
     bottom->addWidget(cmdWO[1]);
     bottom->addWidget(cmdWO[0]);
     layout->addLayout(bottom);
-    resize(1000, 760);
+    resize(1200, 760);
 }
 
 QWidget* frmWorkOrder::BuildAccountFrame()

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 bool IsChosen(const QStringList& chosen, const QString& text)
 {
@@ -66,11 +67,19 @@ QWidget* frmWorkOrder::BuildPickLists()
         QListWidget* chosenList = new QListWidget(chosen);
         (which == 0 ? lstServicesList : lstItemsList) = chosenList;
         lstPrices[size_t(which)] = new QListWidget(chosen);
-        lstPrices[size_t(which)]->setMaximumWidth(110);
+        lstPrices[size_t(which)]->setFixedWidth(95);
+        chosenList->setMinimumWidth(170);
+        // The names and their prices scroll together.
+        QScrollBar* names = chosenList->verticalScrollBar();
+        QScrollBar* prices = lstPrices[size_t(which)]->verticalScrollBar();
+        connect(names, &QScrollBar::valueChanged, prices, &QScrollBar::setValue);
+        connect(prices, &QScrollBar::valueChanged, names, &QScrollBar::setValue);
         chosenBox->addWidget(chosenList, 1);
         chosenBox->addWidget(lstPrices[size_t(which)]);
         grid->addWidget(chosen, 0, which * 2 + 1);
     }
+    for (int col = 0; col < 4; ++col)
+        grid->setColumnStretch(col, col % 2 == 0 ? 2 : 3);
     connect(lstItems, &QListWidget::currentRowChanged, this, [this](int row) { lstItems_Click(row); });
     connect(lstServices, &QListWidget::currentRowChanged, this, [this](int row) { lstServices_Click(row); });
     return panel;
