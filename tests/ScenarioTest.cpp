@@ -1,5 +1,6 @@
 // A first day with the program, as a user would live it: a first start in an empty folder,
-// the settings, teams and milestones, then the first customers, and the end of the day.
+// the settings, teams and milestones, the first customers, a first project booked on the
+// teams' days, and the end of the day.
 #include "accounts/CustomerRecords.h"
 #include "accounts/frmCustomer.h"
 #include "app/Startup.h"
@@ -9,8 +10,18 @@
 #include "core/DataUpkeep.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
+#include "projects/LoadedProjects.h"
+#include "scheduling/SlipRecord.h"
+#include "scheduling/frmMain.h"
 #include "support/ScreenFixture.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMap>
 
 #include <QComboBox>
 #include <QPushButton>
@@ -103,6 +114,98 @@ TEST_F(ScenarioTest, FirstDayFromAnEmptyFolderToTheFirstCustomers)
     // The menu now sees customers; the end of the day backs up the shared files.
     ASSERT_TRUE(ScreenInstance<frmStartup>().isVisible());
     EXPECT_TRUE(ScreenInstance<frmStartup>().optProgramRoutine[0]->isChecked());
+
+    // A new project for the roofing supplier, picked from the customer list: the permit, two
+    // hours of framing and three days of roofing.
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmCustomer& list = ScreenInstance<frmCustomer>(); // the screen unloaded when it was left
+    ASSERT_TRUE(list.isVisible());
+    list.Command1_Click(1);
+    const int acme = list.cboAccounts->findText("Acme Roofing Supply", Qt::MatchStartsWith);
+    ASSERT_GE(acme, 0);
+    list.cboAccounts_Click(acme);
+    list.cmdSchedule_Click();
+    frmMain& schedule = ScreenInstance<frmMain>();
+    ASSERT_TRUE(schedule.isVisible());
+    EXPECT_FALSE(list.isVisible());
+    EXPECT_EQ(schedule.lblCustomerInfo[1]->text(), "Acme Roofing Supply");
+    EXPECT_EQ(schedule.txtCustomerInfo[4]->text(), "Springfield");
+    EXPECT_EQ(schedule.lblAccount->text(), "ACME02");
+    EXPECT_EQ(schedule.lblProjectNo->text(), "Pj66-1");
+    ASSERT_EQ(schedule.lstMilestoneSelection->selectedItems().size(), 3);
+    schedule.cmdContinue_Click();
+    EXPECT_EQ(schedule.txtConEvents->text(), "Permit");
+    EXPECT_FALSE(schedule.fraTeam->isVisible());
+    schedule.cmdContinue_Click(); // the permit on Saturday, a workday of this week
+    EXPECT_EQ(schedule.txtConEvents->text(), "Framing");
+    if (schedule.lblMode->text() != "Hours")
+        schedule.tgTime_Click();
+    schedule.txtTime->setText("2");
+    schedule.cmdContinue_Click();
+    ASSERT_TRUE(schedule.fgHours->isVisible());
+    schedule.fgHours_Click(4);
+    schedule.cmdContinue_Click();
+    EXPECT_EQ(schedule.txtConEvents->text(), "Roofing");
+    if (schedule.lblMode->text() != "Days")
+        schedule.tgTime_Click();
+    schedule.txtTime->setText("3");
+    schedule.lstTeam->setCurrentRow(1);
+    Script().Queue(MsgAnswer::Ok); // "3/7/2026 is the 1st day scheduled"
+    schedule.cmdContinue_Click();
+    ASSERT_TRUE(schedule.fraSummary->isVisible());
+    EXPECT_EQ(schedule.fgSummary->TextMatrix(3, 3), "Roofers");
+    schedule.cmdSave_Click();
+    EXPECT_FALSE(schedule.isVisible());
+    ASSERT_TRUE(ScreenInstance<frmStartup>().isVisible());
+
+    // The team day files hold exactly those bookings.
+    QMap<QString, QByteArray> teamDays;
+    for (const char* year : {"2026", "2027", "2028"})
+        for (int team = 1; team <= 2; ++team) {
+            const QString folder = TeamFolderPath(year, team);
+            for (const QString& name : QDir(FullPath(folder)).entryList(QDir::Files))
+                teamDays.insert(folder + '/' + name, ReadFile(folder + '/' + name));
+        }
+    auto day = [](int first, int last, const QByteArray& booking) {
+        QByteArray bytes;
+        for (int slot = 1; slot <= 12; ++slot)
+            bytes += '"' + (slot >= first && slot <= last ? booking : QByteArray("No Event Scheduled")) + "\"\r\n";
+        return bytes;
+    };
+    const QByteArray roofing = day(3, 10, "Pj66-1-Roofing");
+    EXPECT_EQ(teamDays, (QMap<QString, QByteArray>{{"/2026/Team# 1/66.txt", day(4, 5, "Pj66-1-Framing")},
+                                                   {"/2026/Team# 2/66.txt", roofing},
+                                                   {"/2026/Team# 2/68.txt", roofing},
+                                                   {"/2026/Team# 2/69.txt", roofing}}));
+    EXPECT_EQ(ReadFile("/ProjectRecords.txt").size(), 2 * SlipRecord::Length);
+    EXPECT_FALSE(Exists("/ProjectTempFile.txt"));
+    EXPECT_EQ(ReadFile("/PjCounter.txt"), "\"66\",2\r\n");
+    LoadProjects();
+    ASSERT_EQ(LoadedProjects().ProjectCount, 1);
+    const LoadedProject& project = LoadedProjects().Projects.at(1);
+    EXPECT_EQ(project.Header.ProjectNo, "Pj66-1");
+    EXPECT_EQ(project.Header.CustomerName, "Acme Roofing Supply");
+    EXPECT_EQ(project.Header.ProjectName, "New Installation");
+    ASSERT_EQ(project.Milestones.size(), 3);
+    QStringList entered;
+    for (const MilestoneRecord& m : project.Milestones)
+        entered << QStringList{m.MilestoneName, QString::number(m.PersonnelType), m.ScheduledDate.toString(Qt::ISODate),
+                               m.Team, m.WorkLocation, m.StartSlot, m.Duration, m.Unit, m.Status}
+                       .join('|');
+    EXPECT_EQ(entered, (QStringList{"Permit|1|2026-03-07||Office|3|||Scheduled",
+                                    "Framing|2|2026-03-07|1|Office/Shop|4|2|Hours|Scheduled",
+                                    "Roofing|2|2026-03-07|2|Office/Shop|3|3|Days|Scheduled"}));
+
+    // The schedules show the new bookings.
+    ScreenInstance<frmStartup>().optProgramRoutine[2]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    ASSERT_TRUE(schedule.isVisible());
+    EXPECT_EQ(schedule.fgHours->TextMatrix(4, 1), "Pj66-1-Framing");
+    EXPECT_EQ(schedule.Text1[6]->text(), "2"); // March starts on a Sunday: Saturday the 7th
+    schedule.lstTeam->setCurrentRow(1);
+    EXPECT_EQ(schedule.Text1[9]->text(), "8");
+    schedule.cmdExit_Click();
+
     ScreenInstance<frmStartup>().mnuExit_Click();
     EXPECT_TRUE(ProgramEnded());
     EXPECT_EQ(ReadFile("/Backup/CustomerData.txt"), ReadFile("/CustomerData.txt"));

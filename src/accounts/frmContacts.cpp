@@ -8,6 +8,7 @@
 #include "core/Settings.h"
 #include "core/Shutdown.h"
 #include "core/Utilities.h"
+#include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
@@ -86,6 +87,7 @@ frmContacts::frmContacts()
         cmdNav[size_t(i)]->setMaximumWidth(48);
         navigation->addWidget(cmdNav[size_t(i)]);
     }
+    navigation->addWidget(BuildPhonePicture(fraContact));
     navigation->addStretch();
     Command1[0] = new QPushButton(QStringLiteral("&Search"), fraContact);
     Command1[1] = new QPushButton(QStringLiteral("Cancel &Add New"), fraContact);
@@ -145,6 +147,7 @@ void frmContacts::Form_Load()
 
 void frmContacts::Form_Activate()
 {
+    SetPhonePicture();
     fraContact->show();
     ClearContactFields();
     if (FileExists(VendorDataPath))

@@ -5,6 +5,7 @@
 #include <array>
 
 class FlexGrid;
+class PictureBox;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -51,6 +52,9 @@ public:
     void cmdExit_Click();
     void txtName_LostFocus();
     void cmdPrintContacts_Click();
+    // Dialling the contact shown.
+    void imgPhone_Click();
+    void SetPhonePicture();
 
     // Boxes by index; there is no box 7.
     std::array<TextBox*, 10> txtContact{};
@@ -58,6 +62,7 @@ public:
     QComboBox* cboStates = nullptr;
     QComboBox* cboCategory = nullptr;
     QGroupBox* fraContact = nullptr;
+    PictureBox* imgPhone = nullptr;
     std::array<QPushButton*, 4> cmdNav{};
     // 0 "&Search", 1 "Cancel &Add New".
     std::array<QPushButton*, 2> Command1{};
@@ -90,6 +95,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    PictureBox* BuildPhonePicture(QWidget* parent);
     bool IsNewRecord() const;
     bool BoxesAreEmpty() const;
     // The screen for an empty contact file: a new first record to type.

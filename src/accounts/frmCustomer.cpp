@@ -8,6 +8,7 @@
 #include "core/Settings.h"
 #include "core/Shutdown.h"
 #include "core/Utilities.h"
+#include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
 
@@ -154,6 +155,7 @@ frmCustomer::frmCustomer()
     phones->addWidget(new QLabel(QStringLiteral("Cell"), this));
     txtCustomer[11] = NewBox(this, 13);
     phones->addWidget(txtCustomer[11]);
+    phones->addWidget(BuildDialPicture());
     grid->addLayout(phones, row++, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Fax, Email, ETC"), this), row, 0);
     txtCustomer[7] = NewBox(this, 30, QStringLiteral("Enter any additional info here"));
@@ -197,6 +199,7 @@ frmCustomer::frmCustomer()
     cmdExit = new QPushButton(QStringLiteral("&Exit W/O Selecting"), this);
     buttons->addWidget(cmdNew);
     buttons->addWidget(cmdCustomer);
+    buttons->addWidget(BuildHandOverButton());
     buttons->addStretch();
     buttons->addWidget(cmdExit);
     left->addLayout(buttons);
@@ -240,10 +243,12 @@ void frmCustomer::Form_Load()
     SetComboText(cboTitle, QString());
     cboStates->addItems(ReadStatesList());
     SetComboText(cboStates, QString());
+    SetDialerPicture();
 }
 
 void frmCustomer::Form_Activate()
 {
+    SetDialerPicture();
     HookFlexGrid(this, fgCustomersFound);
     ResetBillingRecords();
     LoadAuxHeadings();

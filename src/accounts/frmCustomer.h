@@ -63,6 +63,10 @@ public:
     void txtAccountNo_LostFocus();
     void txtName_LostFocus();
 
+    // The hand-over of the customer shown to the routine's next screen.
+    void cmdSchedule_Click();
+    QPushButton* cmdSchedule = nullptr;
+
     // Search and the customer list.
     void SearchCustomers(int option, const QString& searchText);
     void AddFoundCustomer(int row, const struct FoundCustomer& found);
@@ -85,6 +89,10 @@ public:
     void lblClear_Click(int Index);
     void txtAux_DblClick(int Index);
     QString AuxAccountLine() const;
+
+    // Dialling the customer shown.
+    void imgDialer_Click();
+    void SetDialerPicture();
 
     // Boxes by index; index 4 does not exist.
     std::array<TextBox*, 12> txtCustomer{};
@@ -134,6 +142,7 @@ public:
     QGroupBox* fraBig = nullptr;
     MultiLineTextBox* txtBig = nullptr;
     QLabel* lblEditing = nullptr;
+    PictureBox* imgDialer = nullptr;
 
 protected:
     void Form_Load() override;
@@ -143,6 +152,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    PictureBox* BuildDialPicture();
     // The screen for an empty customer file: the business's own city and telephone prefix
     // prefilled, and only a first customer to type.
     void ShowEmptyFile(bool tellUser);
@@ -159,6 +169,7 @@ private:
     void ApplyAddressStyle();
     void EnableRecordMenus(bool enabled);
 
+    QPushButton* BuildHandOverButton();
     QWidget* BuildSearchFrames();
     QWidget* BuildAuxFrame();
     void ConnectSearch();

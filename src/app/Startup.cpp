@@ -22,6 +22,8 @@
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
+#include "telephony/frmDialer.h"
+#include "scheduling/frmMain.h"
 
 namespace {
 
@@ -145,6 +147,7 @@ void FillTeamLists()
 {
     // Filling a team list loads the screen that holds it.
     ScreenInstance<frmSetup>().FillAssignmentsList();
+    ScreenInstance<frmMain>().LoadTeamList();
     ScreenInstance<frmBlock>().FillAssignments();
     CreateYearFolders(ThisYear());
 }
@@ -173,7 +176,13 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
+    // A new project starts from a proposal, or from a customer until proposals can be chosen.
+    RegisterRoutine(1, [] {
+        if (!ShowScreen(QStringLiteral("frmCustomerSelection")))
+            ScreenInstance<frmCustomer>().Show();
+    });
     RegisterRoutine(2, [] { ScreenInstance<frmCustomer>().Show(); });
+    RegisterRoutine(3, [] { ScreenInstance<frmMain>().Show(); });
     RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
@@ -188,6 +197,8 @@ void RegisterScreens()
     RegisterScreenClass<frmContacts>("frmContacts");
     RegisterScreenClass<frmBlock>("frmBlock");
     RegisterScreenClass<frmAdmin>("frmAdmin");
+    RegisterScreenClass<frmDialer>("frmDialer");
+    RegisterScreenClass<frmMain>("frmMain");
     RegisterScreenClass<frmWorkOrder>("frmWorkOrder");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);

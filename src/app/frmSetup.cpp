@@ -14,6 +14,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
+#include "telephony/PhoneSettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -76,6 +77,8 @@ void frmSetup::Form_Load()
 {
     HookFlexGrid(this, fgMilestones);
     LoadSettingsFiles();
+    LoadPhoneSettings();
+    ShowPhoneSettings();
     ShowLoadedSettings();
 }
 
@@ -163,6 +166,7 @@ void frmSetup::cmdQuit_Click()
         values.BusinessBoxes[i] = txtBusiness[i]->text();
     values.Assignments = AssignmentNames();
     values.Milestones = MilestoneNames();
+    values.SavePhone = [this] { return SavePhoneChoices(); };
     if (!SaveAllSettings(values))
         ShowWriteFailure(QStringLiteral("Some settings could not be saved."));
     ShowBusinessData();

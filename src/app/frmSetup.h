@@ -44,6 +44,12 @@ public:
     void ckPrompts_Click();
     void ckAlarms_Click();
     void ckColor_Click();
+    // Phone Connection page.
+    void ckCallerID_Click();
+    // The probe's and the phone files' result on the page.
+    void ShowPhoneSettings();
+    // The chained-phone box into PhoneOn, then the phone files; false when a write failed.
+    bool SavePhoneChoices();
     void cmdChange_Click(int Index);
     void cboCopies_Change();
     // Assignments tab: the team list.
@@ -105,6 +111,8 @@ public:
     void FillCopiesList();
 
     // Tab indexes of tabSetup.
+    // Tab of SSTab1 that holds the phone options.
+    static constexpr int PhoneTab = 1;
     enum Tab { BusinessTab = 0, AssignmentsTab, LogoTab, OperationsTab, MilestonesTab, AttributesTab, HelpTab };
 
     QTabWidget* tabSetup = nullptr;
@@ -129,6 +137,10 @@ public:
     // 1 to 3 change the print colours and font; 0 and 4 rename a team.
     std::array<QPushButton*, 5> cmdChange{};
     QComboBox* cboCopies = nullptr;
+    QCheckBox* ckPhone = nullptr;
+    QCheckBox* ckCallerID = nullptr;
+    QLabel* lblCallid = nullptr;
+    TextBox* txtModemPort = nullptr;
     QCheckBox* ckPrompts = nullptr;
     QCheckBox* ckAlarms = nullptr;
     QPushButton* cmdQuit = nullptr;
@@ -197,6 +209,7 @@ private:
     QWidget* BuildBusinessTab();
     QWidget* BuildOperationsTab();
     QWidget* BuildWorkDaysTab();
+    QWidget* BuildPhoneTab();
     QWidget* BuildPrintingTab();
     QWidget* BuildAssistanceTab();
     QWidget* BuildHelpTab();

@@ -1,5 +1,5 @@
 // The settings screen's Operations tab: work days and start time, printing, assistance.
-// The phone connection page belongs to the modem settings.
+// The phone connection page is in frmSetupPhone.cpp.
 #include "app/frmSetup.h"
 
 #include "core/Settings.h"
@@ -20,7 +20,7 @@ QWidget* frmSetup::BuildOperationsTab()
 {
     SSTab1 = new QTabWidget(this);
     SSTab1->addTab(BuildWorkDaysTab(), QStringLiteral("Work Days"));
-    SSTab1->addTab(new QWidget(this), QStringLiteral(" Phone Connection"));
+    SSTab1->addTab(BuildPhoneTab(), QStringLiteral(" Phone Connection"));
     SSTab1->addTab(BuildPrintingTab(), QStringLiteral("Printing"));
     SSTab1->addTab(BuildAssistanceTab(), QStringLiteral("Assistance"));
     return SSTab1;

@@ -346,6 +346,9 @@ bool SaveAllSettings(const SettingsScreenValues& screen)
     ReadAssignments();
     TeamListChanged();
 
+    if (screen.SavePhone)
+        saved = screen.SavePhone() && saved;
+
     saved = SaveConstructionSettings() && saved;
     saved = SavePrompts() && saved;
     saved = SavePrintColors() && saved;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 // The settings values kept in the small settings files, with their defaults.
 struct SettingsValues {
@@ -108,6 +109,8 @@ struct SettingsScreenValues {
     std::array<QString, 9> BusinessBoxes;
     QStringList Assignments;
     QStringList Milestones;
+    // Saves the phone choices (kept above core); false when that failed.
+    std::function<bool()> SavePhone = nullptr;
 };
 
 // The save path of the settings screen's "Save Changes" button.

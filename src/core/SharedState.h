@@ -27,6 +27,13 @@ struct SharedState {
     // The main menu's routine chosen last, 1 to 10; 0 before any choice.
     int ProgramRoutine = 0;
 
+    // The hour row clicked last on the scheduling screen, for the slip viewer: its text, the
+    // record file it belongs to (1 "Slips.txt", 2 "Meetings.txt", 3 "ProjectRecords.txt") and
+    // the name of the team whose day was shown.
+    QString SelectedEntry;
+    int EntryKind = 0;
+    QString EntryTeam;
+
     // Record count of the last 297-byte event file counted, and the number of its next append.
     qint32 SlipRecCount = 0;
     qint32 SlipRecNext = 1;

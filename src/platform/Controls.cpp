@@ -47,6 +47,35 @@ QPixmap ProductLogo(int size)
     return pixmap;
 }
 
+QPixmap PhonePicture(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(30, 130, 60));
+    painter.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.18, s * 0.18);
+
+    // The handset: a curved grip with a wider ear piece and mouth piece at its ends, lying
+    // along the grip.
+    painter.setPen(QPen(Qt::white, s * 0.12, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(s * 0.2, s * 0.2, s * 0.6, s * 0.6), 140 * 16, 170 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    for (const QPointF& end : {QPointF(s * 0.33, s * 0.31), QPointF(s * 0.69, s * 0.67)}) {
+        painter.save();
+        painter.translate(end);
+        painter.rotate(-45);
+        painter.drawRoundedRect(QRectF(-s * 0.17, -s * 0.1, s * 0.34, s * 0.2), s * 0.08, s * 0.08);
+        painter.restore();
+    }
+    return pixmap;
+}
+
 UpDown::UpDown(QWidget* parent, Qt::Orientation orientation) : QWidget(parent)
 {
     auto* layout = orientation == Qt::Vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(this))

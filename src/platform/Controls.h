@@ -18,6 +18,8 @@ protected:
 
 // The program's own logo, drawn at the given size in pixels.
 QPixmap ProductLogo(int size);
+// A telephone handset, the picture of the dial buttons.
+QPixmap PhonePicture(int size);
 
 class QToolButton;
 

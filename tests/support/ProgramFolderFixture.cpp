@@ -4,6 +4,8 @@
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
+#include "platform/SerialPort.h"
+#include "telephony/PhoneSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +18,15 @@ void ProgramFolderTest::SetUp()
     SetToday(QDate(2026, 3, 7));
     SetRegionalLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     ResetSharedState();
+    // No test reaches a real serial device; tests that want modems install fake ones.
+    SetPortTable(QStringList());
+    ResetPhoneSettings();
 }
 
 void ProgramFolderTest::TearDown()
 {
+    ResetPhoneSettings();
+    SetPortTable(QStringList());
     ResetSharedState();
     ResetRegionalLocale();
     Clock::Release();

@@ -1,0 +1,332 @@
+#include "accounts/CustomerHandOver.h"
+#include "app/Startup.h"
+#include "core/DataUpkeep.h"
+#include "core/QtPrinters.h"
+#include "core/Settings.h"
+#include "core/SharedState.h"
+#include "platform/FlexGrid.h"
+#include "platform/TextBox.h"
+#include "projects/LoadedProjects.h"
+#include "scheduling/ProjectCounter.h"
+#include "scheduling/SlipRecord.h"
+#include "scheduling/TeamDayStore.h"
+#include "scheduling/frmMain.h"
+#include "support/ScreenFixture.h"
+
+#include <QCalendarWidget>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMap>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// Today is Saturday 2026-03-07 (day 66); the calendar opens on Monday the 9th.
+class ProjectCreationTest : public ScreenFixture {
+protected:
+    const QDate monday{2026, 3, 9}, friday{2026, 3, 13}, nextMonday{2026, 3, 16}, nextTuesday{2026, 3, 17};
+
+    void SetUp() override
+    {
+        ScreenFixture::SetUp();
+        ResetTeamDayState();
+        ResetProjectCounter();
+        ResetLoadedProjects();
+        ResetCustomerHandOver();
+        InitTimeSlotNames();
+        Shared().TeamNames = {QStringLiteral("populated"), QStringLiteral("Framers"), QStringLiteral("Roofers")};
+        Shared().CurrentYear = QStringLiteral("2026");
+        Shared().ProgramRoutine = 1;
+        for (int year = 2026; year <= 2028; ++year)
+            for (int team = 1; team <= 2; ++team) {
+                MakeFolders(TeamFolderPath(QString::number(year), team));
+                MakeFolders("/Backup" + TeamFolderPath(QString::number(year), team));
+            }
+        // Permit (office), Framing and Roofing (technical, during construction), Cleanup (after).
+        SettingsValues& s = Settings();
+        s.TplName = {"", "Permit", "Framing", "Roofing", "Cleanup"};
+        s.TplPersonnelType = {0, 1, 2, 2, 1};
+        s.TplPhase = {0, 1, 2, 2, 3};
+        s.TplDependency = {0, 0, 1, 2, 3};
+        s.TplInterval = {0, 0, 2, 1, 1};
+        s.TplCount = 4;
+        s.PromptsOn = false;
+        CustomerHandOverValues& handOver = CustomerHandOver();
+        handOver.Items = {"", "Acme Roofing", "1 Main St", "", "Springfield", "IL", "62701", "555-0100"};
+        handOver.AccountNo = "ACME02";
+        handOver.Pending = true;
+        // The main menu the screen returns to knows customers.
+        WriteFile("/CustomerData.txt", QByteArray(328, ' '));
+    }
+
+    void TearDown() override
+    {
+        ScreenFixture::TearDown();
+        ResetTeamDayState();
+        ResetProjectCounter();
+        ResetLoadedProjects();
+        ResetCustomerHandOver();
+    }
+
+    // Opens the wizard with only the catalogue entries given (1-based) selected.
+    frmMain& Open(QList<int> entries = {1, 2, 3, 4})
+    {
+        frmMain& screen = ScreenInstance<frmMain>();
+        screen.Show();
+        for (int i = 0; i < screen.lstMilestoneSelection->count(); ++i)
+            screen.lstMilestoneSelection->item(i)->setSelected(entries.contains(i + 1));
+        screen.cmdContinue_Click();
+        return screen;
+    }
+
+    static void Unit(frmMain& screen, const QString& unit, int count)
+    {
+        if (screen.lblMode->text() != unit)
+            screen.tgTime_Click();
+        screen.txtTime->setText(QString::number(count));
+    }
+
+    QMap<QString, QByteArray> TeamFiles() const
+    {
+        QMap<QString, QByteArray> files;
+        for (int year = 2026; year <= 2028; ++year)
+            for (int team = 1; team <= 2; ++team) {
+                const QString folder = TeamFolderPath(QString::number(year), team);
+                for (const QString& name : QDir(FullPath(folder)).entryList(QDir::Files))
+                    files.insert(folder + '/' + name, ReadFile(folder + '/' + name));
+            }
+        return files;
+    }
+
+    // Slots of every team file holding the project number.
+    int Bookings(const QString& projectNo) const
+    {
+        int count = 0;
+        for (const QByteArray& bytes : TeamFiles())
+            count += int(bytes.count(projectNo.toLatin1() + '-'));
+        return count;
+    }
+
+    QStringList Slots(const QDate& day, int team) const
+    {
+        QStringList texts;
+        const QByteArray bytes = ReadFile(TeamDayFilePath(QString::number(day.year()), team, day.dayOfYear()));
+        for (const QByteArray& line : bytes.split('\n'))
+            if (!line.trimmed().isEmpty())
+                texts << QString::fromLatin1(line.trimmed()).remove('"');
+        return texts;
+    }
+
+    void BookWorkingDay(const QDate& day, int team, const QString& text)
+    {
+        QByteArray bytes;
+        for (int slot = 1; slot <= 12; ++slot)
+            bytes += '"' + (slot >= 3 && slot <= 10 ? text : NoEventScheduled).toLatin1() + "\"\r\n";
+        WriteFile(TeamDayFilePath(QString::number(day.year()), team, day.dayOfYear()), bytes);
+    }
+};
+
+TEST_F(ProjectCreationTest, DaysBookTheFirstFreeRunOfWorkdays)
+{
+    frmMain& screen = Open({2, 3});
+    EXPECT_EQ(screen.lblCustomerInfo[1]->text(), "Acme Roofing");
+    EXPECT_FALSE(screen.lblPropNo[1]->isVisible());
+    EXPECT_EQ(screen.txtConEvents->text(), "Framing");
+    EXPECT_TRUE(screen.optSite->isChecked()); // during construction
+    screen.SetCalendarDate(friday);
+    Unit(screen, "Days", 3);
+    screen.cmdContinue_Click();
+    for (const QDate& day : {friday, nextMonday, nextTuesday})
+        EXPECT_EQ(Slots(day, 1).mid(2, 8), QStringList(8, "Pj66-1-Framing")) << day.toString().toStdString();
+    EXPECT_EQ(Slots(friday, 1).value(0), NoEventScheduled);
+    EXPECT_EQ(screen.Draft.Milestones[0].ScheduledDate, friday);
+    EXPECT_EQ(screen.Draft.Milestones[0].StartSlot, "3");
+    EXPECT_TRUE(Slots(QDate(2026, 3, 14), 1).isEmpty());
+
+    // Roofing follows Framing by a day, counted from Friday in calendar days; its start day is
+    // taken, the next run of two is free.
+    EXPECT_EQ(screen.txtConEvents->text(), "Roofing");
+    EXPECT_EQ(screen.CalendarDate(), nextTuesday);
+    EXPECT_EQ(screen.txtDependentEvent->text(), "Framing ( 3/13/2026)");
+    BookWorkingDay(nextTuesday, 2, "Pj1-1-Siding");
+    screen.lstTeam->setCurrentRow(1);
+    Unit(screen, "Days", 2);
+    screen.cmdContinue_Click();
+    EXPECT_EQ(screen.Draft.Milestones[1].ScheduledDate, QDate(2026, 3, 18));
+    EXPECT_EQ(screen.Draft.Milestones[1].Team, "2");
+    EXPECT_EQ(Slots(QDate(2026, 3, 19), 2).value(2), "Pj66-1-Roofing");
+    EXPECT_EQ(Slots(nextTuesday, 2).value(2), "Pj1-1-Siding");
+    EXPECT_EQ(screen.WizardStep, 5);
+    EXPECT_EQ(screen.fgSummary->TextMatrix(2, 3), "Roofers");
+    EXPECT_EQ(screen.fgSummary->TextMatrix(1, 1), "Construction");
+}
+
+TEST_F(ProjectCreationTest, SixtyTakenDaysBookNothingAndKeepTheStep)
+{
+    QDate day = monday;
+    for (int taken = 0; taken < 61; ++taken) {
+        BookWorkingDay(day, 1, "Pj1-1-Siding");
+        day = SkipNonWorkDays(day.addDays(1));
+    }
+    const QMap<QString, QByteArray> before = TeamFiles();
+    frmMain& screen = Open({2});
+    Unit(screen, "Days", 2);
+    Script().Queue(MsgAnswer::Ok);
+    screen.cmdContinue_Click();
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown()[0].Title, "Not enough Consecutive Days");
+    EXPECT_EQ(Script().Shown()[0].Prompt, "    60 Workdays have been scanned\n   2 Consecutive Workdays are not Available\n"
+                                          "Review the Team Schedules to find ample Days");
+    EXPECT_EQ(Script().Beeps(), 1);
+    EXPECT_EQ(TeamFiles(), before);
+    EXPECT_EQ(screen.CurrentMilestone, 1);
+    EXPECT_EQ(screen.txtTime->text(), "1");
+    EXPECT_EQ(screen.CalendarDate(), monday);
+    EXPECT_EQ(ReadFile("/ProjectTempFile.txt").count('\n'), 1); // the header alone
+}
+
+TEST_F(ProjectCreationTest, AnHoursMilestoneNeedsItsOwnPickInTheDayShown)
+{
+    frmMain& screen = Open({2, 3});
+    Unit(screen, "Hours", 2);
+    screen.cmdContinue_Click(); // to the grid
+    ASSERT_TRUE(screen.fgHours->isVisible());
+    screen.fgHours_Click(3);
+    screen.lstTeam->setCurrentRow(1); // the pick is lost with the other team's day
+    screen.lstTeam->setCurrentRow(0);
+    Script().Queue(MsgAnswer::Ok);
+    screen.cmdContinue_Click();
+    EXPECT_EQ(Script().Shown().last().Prompt, "A Time Must be Selected");
+    EXPECT_TRUE(Slots(monday, 1).isEmpty());
+
+    // A refused click moves nothing: the booking starts where it was placed.
+    screen.fgHours_Click(5);
+    Script().Queue(MsgAnswer::Ok);
+    screen.txtTime->setText("9");
+    screen.fgHours_Click(6);
+    EXPECT_EQ(Script().Shown().last().Prompt, "Hours Requested exceed Hours Remaining this Date");
+    screen.txtTime->setText("2");
+    screen.cmdContinue_Click();
+    EXPECT_EQ(screen.Draft.Milestones[0].StartSlot, "5");
+    EXPECT_EQ(Slots(monday, 1).mid(4, 2), QStringList(2, "Pj66-1-Framing"));
+
+    // The second Hours milestone starts without a pick of its own.
+    EXPECT_EQ(screen.txtConEvents->text(), "Roofing");
+    Unit(screen, "Hours", 1);
+    screen.cmdContinue_Click();
+    Script().Queue(MsgAnswer::Ok);
+    screen.cmdContinue_Click();
+    EXPECT_EQ(Script().Shown().last().Prompt, "A Time Must be Selected");
+    EXPECT_EQ(screen.CurrentMilestone, 2);
+}
+
+TEST_F(ProjectCreationTest, SavingMakesTheProjectFileRecordsAndNextNumber)
+{
+    SetToday(QDate(2026, 2, 14)); // day 45
+    WriteFile("/PjCounter.txt", "\"45\",3\r\n");
+    const QByteArray records = QByteArray(SlipRecord::Length, 'x');
+    WriteFile("/ProjectRecords.txt", records);
+    frmMain& screen = Open();
+    EXPECT_EQ(screen.lblProjectNo->text(), "Pj45-3");
+    screen.cmdContinue_Click(); // Permit
+    Unit(screen, "Days", 1);
+    screen.cmdContinue_Click(); // Framing
+    Unit(screen, "Days", 1);
+    screen.cmdContinue_Click(); // Roofing
+    screen.cmdContinue_Click(); // Cleanup
+    ASSERT_EQ(screen.WizardStep, 5);
+    EXPECT_EQ(screen.fgSummary->TextMatrix(1, 3), "Administrative");
+    const QByteArray scratch = ReadFile("/ProjectTempFile.txt");
+
+    // A project file that cannot be written moves nothing.
+    WriteFile("/ConstructionProjects", "a file in the folder's place");
+    Script().Queue(MsgAnswer::Ok);
+    screen.cmdSave_Click();
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(ReadFile("/ProjectTempFile.txt"), scratch);
+    EXPECT_EQ(ReadFile("/PjCounter.txt"), "\"45\",3\r\n");
+    QFile::remove(FullPath("/ConstructionProjects"));
+
+    LoadedProjects().ProjectsLoaded = true;
+    screen.cmdSave_Click();
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(ReadFile("/ConstructionProjects/Pj45-3.txt"), scratch);
+    EXPECT_FALSE(Exists("/ProjectTempFile.txt"));
+    EXPECT_EQ(ReadFile("/PjCounter.txt"), "\"45\",4\r\n");
+    const QByteArray after = ReadFile("/ProjectRecords.txt");
+    EXPECT_EQ(after.size(), 3 * SlipRecord::Length);
+    EXPECT_EQ(after.left(SlipRecord::Length), records);
+    EXPECT_FALSE(LoadedProjects().ProjectsLoaded);
+    EXPECT_EQ(LoadedProjects().Projects[0].Milestones.size(), 4);
+}
+
+TEST_F(ProjectCreationTest, EveryWayOutLeavesTheTeamFilesAsTheyWere)
+{
+    BookWorkingDay(QDate(2026, 3, 20), 2, "Pj1-1-Siding");
+    const QMap<QString, QByteArray> before = TeamFiles();
+
+    // Exit from the project page asks nothing.
+    frmMain& screen = ScreenInstance<frmMain>();
+    screen.Show();
+    const QString number = screen.lblProjectNo->text();
+    screen.cmdExit_Click();
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_TRUE(Script().Shown().isEmpty());
+
+    // After a booked milestone: No stays, Yes gives the days back.
+    Open({2, 3});
+    EXPECT_EQ(screen.lblProjectNo->text(), number);
+    Unit(screen, "Days", 3);
+    screen.cmdContinue_Click();
+    ASSERT_NE(TeamFiles(), before);
+    Script().Queue(MsgAnswer::No);
+    screen.cmdExit_Click();
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(Script().Shown().last().Title, "Delete New Project");
+    Script().Queue(MsgAnswer::Yes);
+    screen.cmdExit_Click();
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(TeamFiles(), before);
+    // Days blocked after the abandon are no concern of that project any more.
+    BookWorkingDay(QDate(2026, 4, 1), 1, "Holiday");
+    const QMap<QString, QByteArray> later = TeamFiles();
+    screen.Unload();
+    EXPECT_EQ(TeamFiles(), later);
+
+    // Start Over frees the bookings and keeps the number; Kill deletes the scratch file.
+    frmMain& again = Open({2, 3});
+    Unit(again, "Days", 2);
+    again.cmdContinue_Click();
+    ASSERT_GT(Bookings(number), 0);
+    Script().Queue(MsgAnswer::Yes);
+    again.cmdStartOver_Click();
+    EXPECT_EQ(Bookings(number), 0);
+    EXPECT_EQ(again.WizardStep, 0);
+    EXPECT_EQ(again.lblProjectNo->text(), number);
+    const QMap<QString, QByteArray> afterStartOver = TeamFiles();
+    again.lstMilestoneSelection->item(0)->setSelected(false);
+    again.cmdContinue_Click();
+    Unit(again, "Days", 2);
+    again.cmdContinue_Click();
+    WriteFile("/ConstructionProjects/" + number + ".txt", "another project of that number");
+    Script().Queue(MsgAnswer::Yes);
+    again.cmdKillProj_Click();
+    EXPECT_FALSE(Exists("/ProjectTempFile.txt"));
+    EXPECT_TRUE(Exists("/ConstructionProjects/" + number + ".txt"));
+    EXPECT_EQ(TeamFiles(), afterStartOver);
+
+    // The close box in the middle of a project restores the copy.
+    again.lstMilestoneSelection->item(0)->setSelected(false);
+    again.cmdContinue_Click();
+    Unit(again, "Days", 1);
+    again.cmdContinue_Click();
+    ASSERT_NE(TeamFiles(), afterStartOver);
+    again.close();
+    EXPECT_EQ(TeamFiles(), afterStartOver);
+    EXPECT_TRUE(ProgramEnded());
+}
+
+} // namespace
