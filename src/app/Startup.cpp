@@ -18,6 +18,7 @@
 #include "platform/ProgramNames.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
+#include "projects/frmCustomerSelection.h"
 #include "projects/frmWorkOrder.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
@@ -176,11 +177,7 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
-    // A new project starts from a proposal, or from a customer until proposals can be chosen.
-    RegisterRoutine(1, [] {
-        if (!ShowScreen(QStringLiteral("frmCustomerSelection")))
-            ScreenInstance<frmCustomer>().Show();
-    });
+    RegisterRoutine(1, [] { ScreenInstance<frmCustomerSelection>().Show(); });
     RegisterRoutine(2, [] { ScreenInstance<frmCustomer>().Show(); });
     RegisterRoutine(3, [] { ScreenInstance<frmMain>().Show(); });
     RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
@@ -200,6 +197,7 @@ void RegisterScreens()
     RegisterScreenClass<frmDialer>("frmDialer");
     RegisterScreenClass<frmMain>("frmMain");
     RegisterScreenClass<frmWorkOrder>("frmWorkOrder");
+    RegisterScreenClass<frmCustomerSelection>("frmCustomerSelection");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
 }
