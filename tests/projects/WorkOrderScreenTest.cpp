@@ -7,6 +7,7 @@
 #include "core/QtPrinters.h"
 #include "core/RecordFile.h"
 #include "core/Settings.h"
+#include "core/SharedState.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Printer.h"
 #include "platform/TextBox.h"
@@ -226,11 +227,13 @@ TEST_F(WorkOrderScreenTest, TheCustomerScreenHandsOverItsCustomer)
     SeedCustomer(1, "A7", "Best Roofing");
     frmCustomer& customers = ScreenInstance<frmCustomer>();
     customers.Show();
-    CustomerRec().Address1 = "9 Elm St";
+    customers.txtCustomer[2]->setText("9 Elm St ");
     customers.txtCustomer[6]->setText("937-555-0199");
-    ASSERT_TRUE(HandOverForWorkOrder(customers));
+    Shared().ProgramRoutine = 2;
+    customers.cmdSchedule_Click(); // saves the customer, then hands it over
     const frmWorkOrder& screen = ScreenInstance<frmWorkOrder>();
     EXPECT_FALSE(screen.isHidden());
+    EXPECT_TRUE(customers.isHidden());
     EXPECT_EQ(screen.lblAccount[0]->text(), "A7");
     EXPECT_EQ(screen.lblAccount[1]->text(), customers.DisplayName);
     EXPECT_EQ(screen.lblAccount[6]->text(), "937-555-0199");
