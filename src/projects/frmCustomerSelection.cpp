@@ -23,6 +23,7 @@ const char* const InfoCaptions[9] = {"",           "Name",       "Address #1", "
 QGroupBox* InstructionPanel(QWidget* parent, const QString& text)
 {
     auto* panel = new QGroupBox(parent);
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* box = new QVBoxLayout(panel);
     auto* label = new QLabel(text, panel);
     label->setWordWrap(true);
@@ -77,7 +78,8 @@ frmCustomerSelection::frmCustomerSelection()
     pickRow->addWidget(cmdCancelselectProposal);
     proposals->addLayout(pickRow);
     fraProposals->hide();
-    layout->addWidget(fraProposals, 1);
+    layout->addWidget(fraProposals, 4);
+    layout->addStretch(1);
     connect(cmdCancelselectProposal, &QPushButton::clicked, this, [this] { cmdCancelselectProposal_Click(); });
     connect(fgProposals, &QTableWidget::cellClicked, this, [this](int row, int) { fgProposals_Click(row + 1); });
 
