@@ -8,6 +8,8 @@
 #include "platform/RegionalFormat.h"
 #include "projects/NarrativeTemplate.h"
 
+#include <functional>
+
 namespace {
 
 constexpr int NarrativeBottom = 14040; // 9.75 inches
@@ -52,6 +54,18 @@ void PrintRow(const QString& name, const QString& price, const WorkOrderDocument
     printer.CurrentX = PriceRight - printer.TextWidth(price);
     printer.Print(price);
     PrintRowRule();
+}
+
+// Each document after a printer dialog of its own, as long as the one before went out. True
+// when the first did.
+bool RunEachPrintJob(const QString& notPrintedLine, int count, const std::function<void(int)>& drawDocument)
+{
+    if (!RunPrintJob(notPrintedLine, [&] { drawDocument(0); }))
+        return false;
+    for (int document = 1; document < count; ++document)
+        if (!RunPrintJob(notPrintedLine, [&] { drawDocument(document); }))
+            break;
+    return true;
 }
 
 } // namespace
@@ -229,16 +243,11 @@ void PrintSummaryReport(const WorkOrderDocument& d)
 
 bool PrintWorkOrderDocuments(const WorkOrderDocument& d, bool summary)
 {
-    const int count = summary ? 2 : 1;
     const auto draw = [&d](int document) {
         if (document == 0)
             PrintWorkOrder(d);
         else
             PrintSummaryReport(d);
     };
-    // Each document is a print run of its own; the summary follows only a printed work order.
-    bool printed = RunPrintJob(WorkOrderNotPrinted, [&] { draw(0); });
-    if (printed && count > 1)
-        RunPrintJob(WorkOrderNotPrinted, [&] { draw(1); });
-    return printed;
+    return RunEachPrintJob(WorkOrderNotPrinted, summary ? 2 : 1, draw);
 }

@@ -27,14 +27,6 @@ namespace {
 
 const char* const Headings[] = {"Work Order", "Service Order", "Repair Order", "Estimate"};
 
-QStringList Entries(const QListWidget* list)
-{
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries.append(list->item(i)->text());
-    return entries;
-}
-
 } // namespace
 
 frmWorkOrder::frmWorkOrder()

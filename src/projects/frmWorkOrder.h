@@ -70,6 +70,7 @@ private:
     void AddChosen(int which);
     void SelectAll(int which);
     void PrintDocuments();
+    static QStringList Entries(const QListWidget* list);
 };
 
 // Whether a chosen list already holds the text (compared exactly).

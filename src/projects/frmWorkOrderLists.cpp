@@ -19,15 +19,15 @@ bool IsChosen(const QStringList& chosen, const QString& text)
     return chosen.contains(text, Qt::CaseSensitive);
 }
 
-namespace {
-
-QStringList Entries(const QListWidget* list)
+QStringList frmWorkOrder::Entries(const QListWidget* list)
 {
     QStringList entries;
     for (int i = 0; i < list->count(); ++i)
         entries.append(list->item(i)->text());
     return entries;
 }
+
+namespace {
 
 void Fill(QListWidget* list, QComboBox* prices, const QList<PickEntry>& entries)
 {

@@ -219,6 +219,10 @@ TEST_F(WorkOrderScreenTest, PrintingCutsTheHeadingAndReturnsToTheMenu)
     EXPECT_TRUE(screen.isHidden());
     EXPECT_TRUE(ReadFile("/wo.pdf").startsWith("%PDF"));
     EXPECT_TRUE(ReadFile("/summary.pdf").startsWith("%PDF"));
+    QStringList summary;
+    for (const PrintOperation& op : ThePrinter().Pages().last())
+        summary << op.text;
+    EXPECT_TRUE(summary.contains("Kitchen Remo"));
     EXPECT_FALSE(FindScreen("frmStartup")->isHidden());
 }
 
