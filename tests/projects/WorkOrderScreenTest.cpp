@@ -2,10 +2,13 @@
 
 #include "accounts/WorkOrderCustomer.h"
 #include "accounts/frmCustomer.h"
+#include "app/Startup.h"
+#include "app/frmStartup.h"
 #include "core/FileAccess.h"
 #include "core/Navigation.h"
 #include "core/QtPrinters.h"
 #include "core/RecordFile.h"
+#include "core/Routines.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/CommonDialogs.h"
@@ -23,6 +26,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest/QTest>
 
 namespace {
@@ -76,6 +80,7 @@ protected:
     }
     void TearDown() override
     {
+        ForgetRoutines();
         ScreenFixture::TearDown();
         ResetWorkOrderCustomer();
         ResetCustomerBuffers();
@@ -226,22 +231,42 @@ TEST_F(WorkOrderScreenTest, PrintingCutsTheHeadingAndReturnsToTheMenu)
     EXPECT_FALSE(FindScreen("frmStartup")->isHidden());
 }
 
-TEST_F(WorkOrderScreenTest, TheCustomerScreenHandsOverItsCustomer)
+TEST_F(WorkOrderScreenTest, FromTheMainMenuToAPrintedWorkOrderAndBack)
 {
     SeedCustomer(1, "A7", "Best Roofing");
+    WriteFile(NarrativeTemplatePath, "Replace the ridge cap.\r\n");
+    RegisterRoutineScreens();
+    frmStartup& menu = ScreenInstance<frmStartup>();
+    menu.Show();
+    menu.optProgramRoutine[1]->setChecked(true);
+    menu.cmdStart_Click();
     frmCustomer& customers = ScreenInstance<frmCustomer>();
-    customers.Show();
+    ASSERT_TRUE(customers.isVisible());
     customers.txtCustomer[2]->setText("9 Elm St ");
     customers.txtCustomer[6]->setText("937-555-0199");
-    Shared().ProgramRoutine = 2;
     customers.cmdSchedule_Click(); // saves the customer, then hands it over
-    const frmWorkOrder& screen = ScreenInstance<frmWorkOrder>();
-    EXPECT_FALSE(screen.isHidden());
+    frmWorkOrder& screen = ScreenInstance<frmWorkOrder>();
+    ASSERT_TRUE(screen.isVisible());
     EXPECT_TRUE(customers.isHidden());
     EXPECT_EQ(screen.lblAccount[0]->text(), "A7");
     EXPECT_EQ(screen.lblAccount[1]->text(), customers.DisplayName);
     EXPECT_EQ(screen.lblAccount[6]->text(), "937-555-0199");
-    EXPECT_EQ(WorkOrderCustomer().Address1, "9 Elm St");
+
+    screen.cmdWO[8]->click();
+    screen.cmdWO[9]->click();
+    DialogScript dialogs;
+    dialogs.QueuePrinter(FullPath("/wo.pdf"));
+    screen.cmdWO[1]->click();
+    EXPECT_TRUE(ReadFile("/wo.pdf").startsWith("%PDF"));
+    QStringList texts;
+    for (const auto& page : ThePrinter().Pages())
+        for (const PrintOperation& op : page)
+            texts << op.text;
+    EXPECT_TRUE(texts.contains("Replace the ridge cap."));
+    EXPECT_TRUE(texts.contains("9 Elm St"));
+    EXPECT_TRUE(texts.contains("Rail"));
+    EXPECT_TRUE(screen.isHidden());
+    EXPECT_TRUE(ScreenInstance<frmStartup>().isVisible());
 }
 
 } // namespace
