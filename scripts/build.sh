@@ -7,4 +7,4 @@ bash scripts/install-packages.sh
 if [ ! -f build/build.ninja ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build build --parallel "$(nproc)"
+cmake --build build --parallel "${JOBS:-$(nproc)}"

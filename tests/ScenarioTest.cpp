@@ -14,17 +14,20 @@
 #include "platform/TextBox.h"
 #include "projects/LoadedProjects.h"
 #include "projects/frmCustomerSelection.h"
+#include "projects/frmProjectControl.h"
+#include "scheduling/ProjectFile.h"
 #include "scheduling/SlipRecord.h"
+#include "scheduling/TeamDayStore.h"
 #include "scheduling/frmMain.h"
 #include "support/ScreenFixture.h"
 
+#include <QCalendarWidget>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMap>
-
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -208,6 +211,53 @@ TEST_F(ScenarioTest, FirstDayFromAnEmptyFolderToTheFirstCustomers)
     schedule.lstTeam->setCurrentRow(1);
     EXPECT_EQ(schedule.Text1[9]->text(), "8");
     schedule.cmdExit_Click();
+
+    // On the control board the roofing moves to Thursday; its three days move with it.
+    const auto roofersHold = [this](int dayOfYear) {
+        return ReadFile(QStringLiteral("/2026/Team# 2/%1.txt").arg(dayOfYear)).count("Pj66-1-Roofing");
+    };
+    ScreenInstance<frmStartup>().optProgramRoutine[9]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmProjectControl& board = ScreenInstance<frmProjectControl>();
+    ASSERT_TRUE(board.fraProjects->isVisible());
+    EXPECT_EQ(board.fgProjects->TextMatrix(1, 0), "Pj66-1");
+    board.fgProjects->setCurrentCell(0, 0);
+    board.fgProjects_DblClick();
+    board.fgMilestones->setCurrentCell(2, 0);
+    board.fgMilestones_Click();
+    board.mnuRescheduleMilestone_Click();
+    board.MSCal_DateClick(QDate(2026, 3, 12));
+    for (int dayOfYear : {66, 68, 69})
+        EXPECT_EQ(roofersHold(dayOfYear), 0) << dayOfYear;
+    for (int dayOfYear : {71, 72, 73}) // Thursday to Saturday, a six-day week
+        EXPECT_EQ(roofersHold(dayOfYear), 8) << dayOfYear;
+    board.cmdMenu_Click();
+    EXPECT_EQ(ReadProjectFile(ProjectFilePath("Pj66-1"))->Milestones[2].ScheduledDate, QDate(2026, 3, 12));
+    // The schedules show the roofers on Thursday.
+    ScreenInstance<frmStartup>().optProgramRoutine[2]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmMain& schedules = ScreenInstance<frmMain>();
+    ASSERT_TRUE(schedules.isVisible());
+    schedules.lstTeam->setCurrentRow(1);
+    schedules.SetCalendarDate(QDate(2026, 3, 12));
+    schedules.cmdHourly_Click();
+    EXPECT_EQ(schedules.fgHours->TextMatrix(3, 1), "Pj66-1-Roofing");
+    schedules.cmdExit_Click();
+
+    // The job done, the project is completed: it leaves the list and its days are free again.
+    ScreenInstance<frmStartup>().optProgramRoutine[9]->setChecked(true);
+    ScreenInstance<frmStartup>().cmdStart_Click();
+    frmProjectControl& again = ScreenInstance<frmProjectControl>();
+    EXPECT_EQ(again.fgProjects->TextMatrix(1, 0), "Pj66-1");
+    again.fgProjects->setCurrentCell(0, 0);
+    Script().Queue(MsgAnswer::Yes); // complete every milestone
+    Script().Queue(MsgAnswer::No);  // no printed summary
+    again.mnuCompleteProject_Click();
+    EXPECT_FALSE(Exists(ProjectFilePath("Pj66-1")));
+    EXPECT_EQ(again.fgProjects->TextMatrix(1, 0), "");
+    EXPECT_EQ(roofersHold(71), 0);
+    EXPECT_EQ(ReadFile("/2026/Team# 1/66.txt").count("Pj66-1-Framing"), 0);
+    again.cmdMenu_Click();
 
     ScreenInstance<frmStartup>().mnuExit_Click();
     EXPECT_TRUE(ProgramEnded());

@@ -19,12 +19,16 @@
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
 #include "projects/frmCustomerSelection.h"
+#include "projects/frmProjectControl.h"
 #include "projects/frmWorkOrder.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
 #include "telephony/frmDialer.h"
 #include "scheduling/frmMain.h"
+#include "telephony/frmCallBack.h"
+#include "telephony/frmCallID.h"
+#include "telephony/frmSlip.h"
 
 namespace {
 
@@ -155,6 +159,8 @@ void FillTeamLists()
 
 void StartProgram()
 {
+    // The board's load reads every project file before the menu is offered.
+    ScreenInstance<frmProjectControl>();
     if (Shared().TeamNames.value(0) != QLatin1String("empty"))
         FillTeamLists();
     CheckYearRollover();
@@ -181,9 +187,12 @@ void RegisterRoutineScreens()
     RegisterRoutine(2, [] { ScreenInstance<frmCustomer>().Show(); });
     RegisterRoutine(3, [] { ScreenInstance<frmMain>().Show(); });
     RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
+    RegisterRoutine(5, [] { ScreenInstance<frmCallID>().Show(); });
+    RegisterRoutine(6, [] { ScreenInstance<frmCallBack>().Show(); });
     RegisterRoutine(7, [] { ScreenInstance<frmContacts>().Show(); });
     RegisterRoutine(8, [] { ScreenInstance<frmBlock>().Show(); });
     RegisterRoutine(9, [] { ScreenInstance<frmCustomer>().Show(); });
+    RegisterRoutine(10, [] { ScreenInstance<frmProjectControl>().Show(); });
 }
 
 void RegisterScreens()
@@ -192,10 +201,14 @@ void RegisterScreens()
     RegisterScreenClass<frmSetup>("frmSetup");
     RegisterScreenClass<frmCustomer>("frmCustomer");
     RegisterScreenClass<frmContacts>("frmContacts");
+    RegisterScreenClass<frmProjectControl>("frmProjectControl");
     RegisterScreenClass<frmBlock>("frmBlock");
     RegisterScreenClass<frmAdmin>("frmAdmin");
     RegisterScreenClass<frmDialer>("frmDialer");
     RegisterScreenClass<frmMain>("frmMain");
+    RegisterScreenClass<frmCallID>("frmCallID");
+    RegisterScreenClass<frmCallBack>("frmCallBack");
+    RegisterScreenClass<frmSlip>("frmSlip");
     RegisterScreenClass<frmWorkOrder>("frmWorkOrder");
     RegisterScreenClass<frmCustomerSelection>("frmCustomerSelection");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });

@@ -178,6 +178,12 @@ void frmStartup::ApplyEnablingRules()
     Shared().ProgramRoutine = 9;
 }
 
+void frmStartup::DisableProjectRoutines()
+{
+    optProgramRoutine[9]->setEnabled(false);
+    optProgramRoutine[3]->setEnabled(false);
+}
+
 void frmStartup::DisableUnavailableRoutines()
 {
     for (int i = 0; i < 10; ++i)

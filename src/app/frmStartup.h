@@ -37,6 +37,8 @@ public:
 
     // The enabling rules, run on every activation.
     void ApplyEnablingRules();
+    // Routines 10 and 4 need a project; the control board asks for this when it finds none.
+    Q_INVOKABLE void DisableProjectRoutines();
 
     std::array<QRadioButton*, 10> optProgramRoutine{};
     QPushButton* cmdStart = nullptr;

@@ -95,17 +95,37 @@ int ColorPrintingFlag()
 
 bool RunPrintJob(const QString& notPrintedLine, const std::function<void()>& drawReport)
 {
+    return RunPrintJob(notPrintedLine, 1, [&](int) { drawReport(); });
+}
+
+bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<void(int document)>& drawDocument)
+{
+    return RunPrintJob(notPrintedLine, count, drawDocument, PrinterFailureBox{});
+}
+
+bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<void(int document)>& drawDocument,
+                 const PrinterFailureBox& openFailure)
+{
     const std::optional<PrinterChoice> choice = ChoosePrinter();
     if (!choice) {
         MsgBox(notPrintedLine);
         return false;
     }
     Printer& printer = ThePrinter();
-    printer.Reset();
-    printer.copies = choice->copies;
-    printer.SetTarget(choice->printer);
-    drawReport();
-    if (!printer.EndDoc()) {
+    printer.BeginRun(choice->printer);
+    bool printed = true;
+    for (int document = 0; document < count && printed; ++document) {
+        printer.Reset();
+        printer.copies = choice->copies;
+        drawDocument(document);
+        printed = printer.EndDoc();
+    }
+    printed = printer.EndRun() && printed;
+    if (!printed && printer.OpenFailed() && !openFailure.Prompt.isEmpty()) {
+        MsgBox(openFailure.Prompt, MsgButtons::OkOnly, MsgIcon::Exclamation, openFailure.Title);
+        return false;
+    }
+    if (!printed) {
         MsgBox(QStringLiteral("A Print Error has occurred\n") + notPrintedLine, MsgButtons::OkOnly,
                MsgIcon::Exclamation, QStringLiteral("Print Error"));
         return false;

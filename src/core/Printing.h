@@ -23,6 +23,18 @@ void SetPrintColour(bool which);
 // that fails shows "A Print Error has occurred" and that line under "Print Error".
 // True when the document went to the printer.
 bool RunPrintJob(const QString& notPrintedLine, const std::function<void()>& drawReport);
+// Several documents after one printer dialog: drawDocument(0 .. count - 1) draws each. On a
+// system printer each is a job of its own; into a PDF file they follow one another. A document
+// that fails ends the run with the print error box; those before it are printed.
+bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<void(int document)>& drawDocument);
+
+// A box of its own for a printer that cannot be opened at all, in place of the print error box.
+struct PrinterFailureBox {
+    QString Prompt;
+    QString Title;
+};
+bool RunPrintJob(const QString& notPrintedLine, int count, const std::function<void(int document)>& drawDocument,
+                 const PrinterFailureBox& openFailure);
 
 // The colour-printing flag as the reports pass it: 1 when ticked, else 0.
 int ColorPrintingFlag();

@@ -131,56 +131,107 @@ void Printer::SetTarget(std::shared_ptr<QPrinter> target)
     target_ = std::move(target);
 }
 
+bool Printer::TargetIsFile() const
+{
+    return target_ && target_->outputFormat() == QPrinter::PdfFormat;
+}
+
+void Printer::BeginRun(std::shared_ptr<QPrinter> target)
+{
+    documents_.clear();
+    pending_.clear();
+    openFailed_ = false;
+    target_ = std::move(target);
+}
+
 bool Printer::EndDoc()
 {
+    documents_.append({pages_, orientation});
     if (!target_)
         return true;
     target_->setCopyCount(std::max(1, copies));
     target_->setColorMode(colorMode ? QPrinter::Color : QPrinter::GrayScale);
-    const bool rendered = Render(pages_, *target_, orientation);
+    // A file takes every document of the run at once; rendering it again would start it anew.
+    if (TargetIsFile()) {
+        pending_.append({pages_, orientation});
+        return true;
+    }
+    bool opened = true;
+    const bool rendered = Render(QList<Document>{{pages_, orientation}}, *target_, &opened);
+    openFailed_ = !opened;
+    return rendered;
+}
+
+bool Printer::EndRun()
+{
+    bool rendered = true;
+    if (target_ && !pending_.isEmpty()) {
+        bool opened = true;
+        rendered = Render(pending_, *target_, &opened);
+        openFailed_ = !opened;
+    }
+    pending_.clear();
     target_.reset();
     return rendered;
 }
 
 bool Printer::Render(const QList<QList<PrintOperation>>& pages, QPrinter& target, Orientation orientation)
 {
+    return Render(QList<Document>{{pages, orientation}}, target);
+}
+
+bool Printer::Render(const QList<Document>& documents, QPrinter& target, bool* opened)
+{
+    const auto layoutOf = [](Orientation orientation) {
+        return orientation == Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+    };
     target.setPageSize(QPageSize(QPageSize::Letter));
-    target.setPageOrientation(orientation == Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+    target.setPageOrientation(layoutOf(documents.isEmpty() ? Portrait : documents.first().orientation));
     target.setFullPage(true);
     QPainter painter;
-    if (!painter.begin(&target))
+    const bool begun = painter.begin(&target);
+    if (opened)
+        *opened = begun;
+    if (!begun)
         return false;
     const double scale = target.resolution() / 1440.0;
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !target.newPage())
-            return false;
-        painter.resetTransform();
-        painter.scale(scale, scale);
-        for (const PrintOperation& op : pages.at(p)) {
-            const QColor color = ColorFromValue(op.color);
-            switch (op.kind) {
-            case PrintOperation::Text: {
-                const QFont font = PrinterFont(op.fontName, op.fontSize, op.bold, op.italic);
-                painter.setFont(font);
-                painter.setPen(color);
-                painter.drawText(QPointF(op.x, op.y + QFontMetricsF(font).ascent()), op.text);
-                break;
+    bool first = true;
+    for (const Document& document : documents) {
+        for (const QList<PrintOperation>& page : document.pages) {
+            if (!first) {
+                target.setPageOrientation(layoutOf(document.orientation));
+                if (!target.newPage())
+                    return false;
             }
-            case PrintOperation::Line:
-            case PrintOperation::Box: {
-                QPen pen(color);
-                pen.setWidthF(std::max(1, op.lineWidth) * TwipsPerDot);
-                painter.setPen(pen);
-                painter.setBrush(Qt::NoBrush);
-                if (op.kind == PrintOperation::Line)
-                    painter.drawLine(QPointF(op.x, op.y), QPointF(op.x2, op.y2));
-                else
-                    painter.drawRect(QRectF(QPointF(op.x, op.y), QPointF(op.x2, op.y2)));
-                break;
-            }
-            case PrintOperation::Picture:
-                painter.drawImage(QRectF(op.x, op.y, op.x2, op.y2), op.picture);
-                break;
+            first = false;
+            painter.resetTransform();
+            painter.scale(scale, scale);
+            for (const PrintOperation& op : page) {
+                const QColor color = ColorFromValue(op.color);
+                switch (op.kind) {
+                case PrintOperation::Text: {
+                    const QFont font = PrinterFont(op.fontName, op.fontSize, op.bold, op.italic);
+                    painter.setFont(font);
+                    painter.setPen(color);
+                    painter.drawText(QPointF(op.x, op.y + QFontMetricsF(font).ascent()), op.text);
+                    break;
+                }
+                case PrintOperation::Line:
+                case PrintOperation::Box: {
+                    QPen pen(color);
+                    pen.setWidthF(std::max(1, op.lineWidth) * TwipsPerDot);
+                    painter.setPen(pen);
+                    painter.setBrush(Qt::NoBrush);
+                    if (op.kind == PrintOperation::Line)
+                        painter.drawLine(QPointF(op.x, op.y), QPointF(op.x2, op.y2));
+                    else
+                        painter.drawRect(QRectF(QPointF(op.x, op.y), QPointF(op.x2, op.y2)));
+                    break;
+                }
+                case PrintOperation::Picture:
+                    painter.drawImage(QRectF(op.x, op.y, op.x2, op.y2), op.picture);
+                    break;
+                }
             }
         }
     }

@@ -70,25 +70,48 @@ public:
     void PaintPicture(const QImage& picture, double x, double y, double width, double height);
     void NewPage();
 
-    // Renders the document to the chosen printer or file; false when that failed. The pages
-    // stay readable until the next Reset.
+    // Ends the document: a system printer prints it at once, as a job of its own; into a PDF
+    // file it is kept to follow the run's earlier documents (EndRun writes them). False when
+    // printing failed. The pages stay readable until the next Reset.
     bool EndDoc();
 
     // The pages drawn since the last Reset (the one being drawn last).
     const QList<QList<PrintOperation>>& Pages() const { return pages_; }
 
-    // Where EndDoc sends the document: the printer the printer dialog set up. With none set,
-    // the document is only recorded.
+    struct Document {
+        QList<QList<PrintOperation>> pages;
+        Orientation orientation = Portrait;
+    };
+    // The documents ended since the run began, in order.
+    const QList<Document>& Documents() const { return documents_; }
+
+    // A print run of one or more documents to the printer the printer dialog set up. With none
+    // set, the documents are only recorded.
+    void BeginRun(std::shared_ptr<QPrinter> target);
+    // Writes the documents kept for a PDF file into it, one after the other; false when that
+    // failed. The run's printer is forgotten.
+    bool EndRun();
+    // The last failure of the run came from a printer or file that could not be opened at all.
+    bool OpenFailed() const { return openFailed_; }
     void SetTarget(std::shared_ptr<QPrinter> target);
     // Renders recorded pages onto a printer or PDF writer (QPrinter set to PDF output).
     static bool Render(const QList<QList<PrintOperation>>& pages, QPrinter& target, Orientation orientation);
+    // Several documents in one rendering, each page in its document's orientation. `opened`
+    // tells whether the printer or file could be opened.
+    static bool Render(const QList<Document>& documents, QPrinter& target, bool* opened = nullptr);
 
 private:
     PrintOperation Styled(PrintOperation::Kind kind) const;
     void Draw(PrintOperation::Kind kind, double x1, double y1, double x2, double y2, quint32 color);
 
+    bool TargetIsFile() const;
+
     QList<QList<PrintOperation>> pages_;
+    QList<Document> documents_;
+    // Documents waiting for EndRun: those of a PDF file.
+    QList<Document> pending_;
     std::shared_ptr<QPrinter> target_;
+    bool openFailed_ = false;
 };
 
 // The one printer of the program.

@@ -151,6 +151,9 @@ void ScreenRegistry::Activate(Screen* screen)
     if (Screen* old = active_) {
         active_ = nullptr;
         old->Form_Deactivate();
+        // The old screen's handler may have unloaded the new one, which must then stay quiet.
+        if (screen->unloading_)
+            return;
     }
     active_ = screen;
     screen->Form_Activate();
@@ -166,6 +169,11 @@ void ScreenRegistry::CheckActiveWindowSoon()
         // Coming from another screen of this program makes that one active; a closed message
         // box or a return from another application finds the active screen unchanged.
         auto* screen = qobject_cast<Screen*>(QApplication::activeWindow());
+        // While a modal window is up only it can be the active screen; a late report for a
+        // window it blocks is stale.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != screen)
+            return;
         if (screen && IsLoaded(screen) && screen->isVisible() && !screen->unloading_ && screen != active_)
             Activate(screen);
     });
@@ -183,6 +191,11 @@ void ScreenRegistry::UnloadAll()
 {
     while (!loaded_.empty()) {
         Screen* newest = loaded_.back();
+        // A screen whose own unload ended the program finishes that unload itself.
+        if (newest->unloading_) {
+            Forget(newest);
+            continue;
+        }
         bool cancel = false;
         newest->Form_QueryUnload(Screen::ProgramUnload, cancel);
         // The program is ending: a screen cannot keep itself loaded.

@@ -11,6 +11,7 @@
 
 inline const QString ProjectRecordsPath = QStringLiteral("/ProjectRecords.txt");
 inline const QString SlipsPath = QStringLiteral("/Slips.txt");
+inline const QString MeetingsPath = QStringLiteral("/Meetings.txt");
 
 // The shared record buffer every reader and writer of the event files uses.
 SlipRecord& SlipRec();

@@ -53,6 +53,10 @@ public:
     void cmdView_Click();
     void cmdHideSchedule_Click();
     void cmdCancelPrint_Click();
+    // Printing the day shown: the daily work schedule or the completion report.
+    void cmdPrint_Click();
+    void cmdInvoiceContinue_Click();
+    void HidePrintFrame();
     void cmdHide_Click();
     void cmdHelp_Click(int Index);
     void cmdClear_Click();
@@ -191,6 +195,10 @@ public:
     QGroupBox* fraPrint = nullptr;
     QGroupBox* fra8or12HourSchedule = nullptr;
     QLabel* lblPrintSchedule = nullptr;
+    // 0 "Daily Work Schedule", 1 "Completion Report".
+    std::array<QRadioButton*, 2> optWorkSchedule{};
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdInvoiceContinue = nullptr;
     QGroupBox* fraHelp = nullptr;
 
     // Buttons and menus.

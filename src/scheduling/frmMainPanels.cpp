@@ -220,10 +220,22 @@ QWidget* frmMain::BuildSidePanel()
     auto* schedules = new QVBoxLayout(fra8or12HourSchedule);
     lblPrintSchedule = new QLabel(QStringLiteral("Print Schedule"), fra8or12HourSchedule);
     schedules->addWidget(lblPrintSchedule);
+    optWorkSchedule[0] = new QRadioButton(QStringLiteral("Daily Work Schedule"), fra8or12HourSchedule);
+    optWorkSchedule[1] = new QRadioButton(QStringLiteral("Completion Report"), fra8or12HourSchedule);
+    optWorkSchedule[0]->setChecked(true);
+    cmdPrint = new QPushButton(QStringLiteral("Print"), fra8or12HourSchedule);
+    for (QWidget* control : {static_cast<QWidget*>(optWorkSchedule[0]), static_cast<QWidget*>(optWorkSchedule[1]),
+                             static_cast<QWidget*>(cmdPrint)})
+        schedules->addWidget(control);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     layout->addWidget(fra8or12HourSchedule);
 
-    fraPrint = new QGroupBox(QStringLiteral("Print"), panel);
+    fraPrint = new QGroupBox(QStringLiteral("Perforated Response Paper"), panel);
     auto* print = new QVBoxLayout(fraPrint);
+    cmdInvoiceContinue = new QPushButton(QStringLiteral("&Print"), fraPrint);
+    cmdInvoiceContinue->setToolTip(QStringLiteral("Proceed to Printing"));
+    print->addWidget(cmdInvoiceContinue);
+    connect(cmdInvoiceContinue, &QPushButton::clicked, this, [this] { cmdInvoiceContinue_Click(); });
     cmdCancelPrint = new QPushButton(QStringLiteral("Cancel Print"), fraPrint);
     print->addWidget(cmdCancelPrint);
     fraPrint->hide();

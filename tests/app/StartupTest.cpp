@@ -3,14 +3,18 @@
 
 #include "app/frmSetup.h"
 #include "app/frmSplash.h"
+#include "accounts/frmCustomer.h"
 #include "app/frmStartup.h"
 #include "core/QtPrinters.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/SingleInstance.h"
+#include "projects/frmProjectControl.h"
 #include "support/ScreenFixture.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 #include <QPushButton>
 #include <QtTest/QTest>
 
@@ -49,6 +53,13 @@ TEST_F(StartupTest, FirstStartMakesEveryFolderAndShowsTheStartScreen)
     EXPECT_EQ(Shared().CurrentDate, QDate(2026, 3, 7));
     EXPECT_TRUE(IsScreenLoaded<frmSplash>());
     EXPECT_TRUE(ScreenInstance<frmSplash>().isVisible());
+    // The control board is loaded hidden, before the customer screen.
+    const std::vector<Screen*>& loaded = ScreenRegistry::Instance().Loaded();
+    const auto board = std::find_if(loaded.begin(), loaded.end(), [](Screen* s) { return dynamic_cast<frmProjectControl*>(s); });
+    const auto customers = std::find_if(loaded.begin(), loaded.end(), [](Screen* s) { return dynamic_cast<frmCustomer*>(s); });
+    ASSERT_NE(board, loaded.end());
+    EXPECT_LT(board, customers);
+    EXPECT_FALSE((*board)->isVisible());
     EXPECT_TRUE(Script().Shown().isEmpty());
 }
 

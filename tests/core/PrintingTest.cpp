@@ -2,9 +2,11 @@
 
 #include "core/QtPrinters.h"
 #include "core/Settings.h"
+#include "platform/CommonDialogs.h"
 #include "platform/Printer.h"
 #include "support/ScreenFixture.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -112,6 +114,37 @@ TEST_F(PrintingTest, PrintColourFollowsColourPrinting)
         EXPECT_EQ(ThePrinter().ForeColor, c.text);
         EXPECT_EQ(Settings().BorderColor, c.border);
     }
+}
+
+TEST_F(PrintingTest, SeveralDocumentsAfterOnePrinterDialogFollowOneAnotherInAFile)
+{
+    DialogScript dialogs;
+    dialogs.QueuePrinter(FullPath("/Run.pdf"));
+    const auto draw = [](int document) {
+        ThePrinter().orientation = document == 1 ? Printer::Landscape : Printer::Portrait;
+        ThePrinter().Print(QStringLiteral("Document %1").arg(document + 1));
+        if (document == 2) {
+            ThePrinter().NewPage();
+            ThePrinter().Print(QStringLiteral("Document 3, page 2"));
+        }
+    };
+    ASSERT_TRUE(RunPrintJob("The Reports will not be Printed", 3, draw));
+    ASSERT_EQ(ThePrinter().Documents().size(), 3);
+    EXPECT_EQ(ThePrinter().Documents()[1].orientation, Printer::Landscape);
+    EXPECT_EQ(ThePrinter().Documents()[2].pages.size(), 2);
+    EXPECT_EQ(ThePrinter().Documents()[0].pages[0][0].text, "Document 1");
+    // Four pages in the one file, the second on its side.
+    const QString pdf = QString::fromLatin1(ReadFile("/Run.pdf"));
+    EXPECT_EQ(pdf.count(QRegularExpression("/Type /Page[^s]")), 4);
+    EXPECT_EQ(pdf.count(QRegularExpression("/MediaBox \\[0 0 792[.0]* 612[.0]*\\]")), 1);
+
+    // Cancelling the dialog draws nothing.
+    dialogs.QueueCancel();
+    Script().Queue(MsgAnswer::Ok);
+    int drawn = 0;
+    EXPECT_FALSE(RunPrintJob("The Reports will not be Printed", 3, [&](int) { ++drawn; }));
+    EXPECT_EQ(drawn, 0);
+    EXPECT_EQ(Script().Shown().last().Prompt, "The Reports will not be Printed");
 }
 
 } // namespace

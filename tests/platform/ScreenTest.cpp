@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -93,7 +94,8 @@ TEST_F(ScreenTest, MessageBoxesDoNotActivateTheScreenAgain)
 
 TEST_F(ScreenTest, CloseBoxAndProgramUnloadGiveTheirReasons)
 {
-    ScreenA* a = &ScreenInstance<ScreenA>();
+    // Guarded: once the event loop has run, a closed screen is gone.
+    QPointer<ScreenA> a = &ScreenInstance<ScreenA>();
     a->Show();
     ScreenB& b = ScreenInstance<ScreenB>();
     TakeEvents();
@@ -112,11 +114,13 @@ TEST_F(ScreenTest, CloseBoxAndProgramUnloadGiveTheirReasons)
     EXPECT_EQ(events.value(0), "A.QueryUnload0");
     EXPECT_TRUE(events.contains("A.Unload"));
     EXPECT_TRUE(events.contains("A.Deactivate")); // it was the active screen
-    EXPECT_FALSE(IsScreenLoaded<ScreenA>() || a->isVisible());
+    EXPECT_FALSE(IsScreenLoaded<ScreenA>() || (a && a->isVisible()));
 
     // The next use makes a fresh instance in its initial state.
-    a->RefuseUnload = true;
+    if (a)
+        a->RefuseUnload = true;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(a.isNull());
     ScreenA& again = ScreenInstance<ScreenA>();
     EXPECT_FALSE(again.RefuseUnload);
     EXPECT_EQ(TakeEvents(), QStringList{"A.Load"});
@@ -125,6 +129,28 @@ TEST_F(ScreenTest, CloseBoxAndProgramUnloadGiveTheirReasons)
     again.RefuseUnload = true;
     ScreenRegistry::Instance().UnloadAll();
     EXPECT_FALSE(IsScreenLoaded<ScreenA>());
+}
+
+TEST_F(ScreenTest, HandlersThatUnloadScreensLeaveNoneHalfUnloaded)
+{
+    // The old screen's Deactivate unloads the screen being shown: it is not activated.
+    ScreenA& a = ScreenInstance<ScreenA>();
+    a.Show();
+    QPointer<ScreenB> b = &ScreenInstance<ScreenB>();
+    a.OnDeactivate = [b] { b->Unload(); };
+    TakeEvents();
+    b->Show();
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.Deactivate", "B.QueryUnload1", "B.Unload"}));
+    EXPECT_EQ(ScreenRegistry::Instance().Active(), nullptr);
+    a.OnDeactivate = nullptr;
+
+    // A screen whose unload ends the program is unloaded once, the others newest first.
+    ScreenInstance<ScreenB>();
+    a.OnUnload = [] { ScreenRegistry::Instance().UnloadAll(); };
+    TakeEvents();
+    EXPECT_TRUE(a.Unload());
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.QueryUnload1", "A.Unload", "B.QueryUnload1", "B.Unload"}));
+    EXPECT_TRUE(ScreenRegistry::Instance().Loaded().empty());
 }
 
 TEST_F(ScreenTest, ShowModalReturnsWhenTheScreenGoesAndReactivatesThePrevious)
@@ -144,6 +170,26 @@ TEST_F(ScreenTest, ShowModalReturnsWhenTheScreenGoesAndReactivatesThePrevious)
     EXPECT_FALSE(IsScreenLoaded<ScreenB>());
     EXPECT_EQ(events.mid(0, 2), (QStringList{"A.Deactivate", "B.Activate"}));
     EXPECT_EQ(events.last(), "A.Activate");
+}
+
+TEST_F(ScreenTest, AStaleActivationOfAWindowBehindAModalScreenChangesNothing)
+{
+    ScreenA& a = ScreenInstance<ScreenA>();
+    a.Show();
+    ScreenB& b = ScreenInstance<ScreenB>();
+    TakeEvents();
+    QTimer::singleShot(0, &b, [&] {
+        // The window system reports the window behind late, as if it were still active.
+        QApplication::setActiveWindow(&a);
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&a, &activate);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(ScreenRegistry::Instance().Active(), &b);
+        b.Hide();
+    });
+    b.ShowModal();
+    EXPECT_EQ(TakeEvents(), (QStringList{"A.Deactivate", "B.Activate", "B.Deactivate", "A.Activate"}));
 }
 
 } // namespace

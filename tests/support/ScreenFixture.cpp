@@ -5,6 +5,8 @@
 #include "core/Navigation.h"
 #include "core/Settings.h"
 #include "platform/Screen.h"
+#include "projects/LoadedProjects.h"
+#include "scheduling/TeamDayStore.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -22,6 +24,8 @@ void ScreenFixture::SetUp()
     ResetSettings();
     ResetStartupState();
     AuxRefusalShown() = false;
+    ResetLoadedProjects();
+    ResetTeamDayState();
     SetProgramEndAction([] {});
     RegisterScreens();
     script_.emplace();
@@ -38,6 +42,8 @@ void ScreenFixture::TearDown()
         script_.reset();
     }
     ResetStartupState();
+    ResetLoadedProjects();
+    ResetTeamDayState();
     ForgetScreens();
     SetProgramEndAction(nullptr);
     ResetSettings();

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 // A program folder plus what a running program holds beyond it: settings at their defaults, a
 // fresh start-up state, scripted message boxes and an end of program that does not quit the
@@ -25,13 +26,15 @@ protected:
 // The events of the recording screens below, in order, as "A.Load", "A.QueryUnload1" and so on.
 QStringList& ScreenEvents();
 
-// A screen that records its events under its one-letter name. Unload can be refused, and a hook
-// runs inside Form_Activate.
+// A screen that records its events under its one-letter name. Unload can be refused, and hooks
+// run inside Form_Activate, Form_Deactivate and Form_Unload.
 template <char Name>
 class RecordingScreen : public Screen {
 public:
     bool RefuseUnload = false;
     std::function<void()> OnActivate;
+    std::function<void()> OnDeactivate;
+    std::function<void()> OnUnload;
 
 protected:
     void Form_Load() override { Note("Load"); }
@@ -41,13 +44,23 @@ protected:
         if (OnActivate)
             OnActivate();
     }
-    void Form_Deactivate() override { Note("Deactivate"); }
+    void Form_Deactivate() override
+    {
+        Note("Deactivate");
+        if (OnDeactivate)
+            OnDeactivate();
+    }
     void Form_QueryUnload(int unloadMode, bool& cancel) override
     {
         Note("QueryUnload" + QString::number(unloadMode));
         cancel = RefuseUnload;
     }
-    void Form_Unload() override { Note("Unload"); }
+    void Form_Unload() override
+    {
+        Note("Unload");
+        if (OnUnload)
+            std::exchange(OnUnload, nullptr)();
+    }
 
 private:
     static void Note(const QString& event) { ScreenEvents().append(QChar(Name) + QStringLiteral(".") + event); }

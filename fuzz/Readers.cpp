@@ -1,0 +1,281 @@
+// Fuzz targets for the readers of every stored file. One binary, entered under one name per
+// file kind ("fuzz-customers", "fuzz-day-file", ...; see Targets below): each input becomes that
+// file in a scratch program folder, and the program's own reader reads it.
+
+#include "accounts/AuxData.h"
+#include "accounts/ContactFiles.h"
+#include "accounts/CustomerRecords.h"
+#include "accounts/CustomerSearch.h"
+#include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
+#include "core/RecordFile.h"
+#include "core/Settings.h"
+#include "core/SharedState.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RegionalFormat.h"
+#include "projects/LoadedProjects.h"
+#include "scheduling/BlockedDays.h"
+#include "scheduling/DayPurge.h"
+#include "scheduling/EventRecords.h"
+#include "scheduling/ProjectCounter.h"
+#include "scheduling/ProjectFile.h"
+#include "scheduling/ScheduleViews.h"
+#include "scheduling/TeamDayStore.h"
+#include "scheduling/TeamList.h"
+#include "telephony/PhoneSettings.h"
+#include "telephony/SpeedDials.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+namespace {
+
+const QDate Today(2026, 3, 7);
+
+void OneTeam()
+{
+    Shared().TeamNames = QStringList{QStringLiteral("populated"), QStringLiteral("Framing Crew")};
+    Shared().CurrentYear = QString::number(Today.year());
+    TeamDay().CurrentTeam = TeamText(1);
+}
+
+void ReadCustomers()
+{
+    const int count = CustomerCount();
+    for (int n = 1; n <= count + 1; ++n)
+        ReadCustomer(n);
+    ReadAccountLists();
+    IsDuplicateAccount(QStringLiteral("1001"), 1);
+    SearchCustomerRecords(0, QStringLiteral("a"));
+}
+
+void ReadContracts()
+{
+    const int count = GetFileRecordCount(ContractInfoPath, ContractRecord::Length);
+    for (int n = 1; n <= count + 1; ++n) {
+        LoadContractRecord(n);
+        // The record form's dates, as any reader of them converts them.
+        DateTimeFromSerial(ContractRec().ContractField06);
+        DateTimeFromSerial(ContractRec().ContractField07);
+        AmountFromCurrency(ContractRec().ContractField03);
+    }
+    PrepareBillingRecordsFor(count + 1);
+}
+
+void ReadCycles()
+{
+    const int count = GetFileRecordCount(CycleInfoPath, CycleRecord::Length);
+    for (int n = 1; n <= count + 1; ++n) {
+        LoadCycleRecord(n);
+        AmountFromCurrency(CycleRec().CycleField2);
+    }
+    PrepareBillingRecordsFor(count + 1);
+}
+
+void ReadContacts()
+{
+    const int count = ContactFileCount();
+    for (int n = 1; n <= count + 1; ++n)
+        ReadContact(n);
+    SearchContactRecords(ContactByName, QStringLiteral("a"));
+    LoadSubContractorNames();
+}
+
+void ReadMeetings()
+{
+    ReadEventRecords(MeetingsPath);
+    PurgeMeetings();
+}
+
+void ReadDayFile()
+{
+    OneTeam();
+    LoadTeamDay(Today, TeamText(1));
+    ReadDaySlots();
+    CheckDayTaken(Today);
+    QDate day = Today;
+    bool taken = false;
+    FindOpenDay(day, 3, taken);
+    CountBookedLines(AppPath(TeamDayFilePath(Shared().CurrentYear, 1, Today.dayOfYear())));
+    FindBlockedDays(Today, Today);
+    CheckJulian(Today, TeamText(1), BlockReasons.first());
+}
+
+QByteArray ProjectBytes(const ProjectData& project)
+{
+    QByteArray bytes = FormatProjectHeader(project.Header);
+    for (const MilestoneRecord& milestone : project.Milestones)
+        bytes += FormatMilestoneRecord(milestone);
+    return bytes;
+}
+
+void ReadProject()
+{
+    OneTeam();
+    // A project read is written back whole when it changes: what was read must come back.
+    if (const std::optional<ProjectData> project = ReadProjectFile(ProjectFilePath(QStringLiteral("Pj66-1")))) {
+        const QString copy = ProjectFilePath(QStringLiteral("Pj66-2"));
+        const std::optional<ProjectData> again = WriteProjectFile(copy, *project) ? ReadProjectFile(copy) : std::nullopt;
+        if (!again || ProjectBytes(*again) != ProjectBytes(*project)) {
+            std::fprintf(stderr, "A project file read and written back reads differently\n");
+            std::abort();
+        }
+        QFile::remove(AppPath(copy));
+    }
+    LoadProjects();
+    PastDueMilestones();
+    TakeUnreportedDamagedFiles();
+    OpenMilestonesOfTeam(1);
+}
+
+void ReadCounter()
+{
+    ReadProjectCounter();
+    NextProjectNumber();
+}
+
+void ReadPurgedDate()
+{
+    OneTeam();
+    PurgeOldDays();
+}
+
+struct Target {
+    const char* name;
+    QString path;
+    void (*read)();
+    // Whether reading may rewrite the file (the counter is written back, the purges drop what
+    // is past); every other reader leaves it exactly as it was.
+    bool rewrites = false;
+};
+
+const Target Targets[] = {
+    {"customers", CustomerDataPath, ReadCustomers},
+    {"contract", ContractInfoPath, ReadContracts},
+    {"cycle", CycleInfoPath, ReadCycles},
+    {"contacts", VendorDataPath, ReadContacts},
+    {"project-records", ProjectRecordsPath, [] { ReadEventRecords(ProjectRecordsPath); }},
+    {"slips", SlipsPath, [] { ReadEventRecords(SlipsPath); }},
+    {"meetings", MeetingsPath, ReadMeetings, true},
+    {"scheduler-settings", ConstructionSettingsPath(), LoadConstructionSettings},
+    {"prompts", PromptsPath, LoadPrompts},
+    {"print-colors", PrintColorsPath, LoadPrintColors},
+    {"business-data", BusinessDataPath, LoadBusinessData},
+    {"assignto", AssignmentsPath, [] { ReadAssignments(); }},
+    {"characteristics", CharacteristicsPath, LoadCharacteristics},
+    {"logo-settings", LogoSettingsPath, LoadLogoSettings},
+    {"company-logo", CompanyLogoPath, LoadLogo},
+    {"day-file", TeamDayFilePath(QString::number(Today.year()), 1, Today.dayOfYear()), ReadDayFile},
+    {"project-file", ProjectFilePath(QStringLiteral("Pj66-1")), ReadProject},
+    {"project-counter", PjCounterPath, ReadCounter, true},
+    {"purged-date", PurgedDatePath, ReadPurgedDate, true},
+    {"aux-headings", AuxHeadingsPath, [] { ReadAuxHeadings(); }},
+    {"aux-box", AuxDataPath(QStringLiteral("1001"), 1), [] { ReadAuxBox(QStringLiteral("1001"), 1); }},
+    {"states-list", QStringLiteral("/StatesList.txt"), [] { ReadStatesList(); }},
+    {"call-id", CallIdPath, ReadCallIDSetting},
+    {"speed-numbers", SpeedNumbersPath, [] { ReadSpeedDials(); }},
+};
+
+const Target* Chosen = nullptr;
+QTemporaryDir* Folder = nullptr;
+
+void ResetProgramState()
+{
+    ResetSharedState();
+    ResetSettings();
+    ResetCustomerBuffers();
+    ResetLoadedProjects();
+    ResetProjectCounter();
+    ResetTeamDayState();
+    ResetSlipRec();
+    // Not the whole phone state: its reset closes the modem's port.
+    PhoneSettings() = PhoneSettingsValues{};
+    ModemState() = ModemStateValues{};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    const char* called = std::strrchr((*argv)[0], '/');
+    called = called ? called + 1 : (*argv)[0];
+    const char* prefix = "fuzz-";
+    if (std::strncmp(called, prefix, std::strlen(prefix)) == 0)
+        called += std::strlen(prefix);
+    for (const Target& target : Targets)
+        if (std::strcmp(target.name, called) == 0)
+            Chosen = &target;
+    if (!Chosen) {
+        std::fprintf(stderr, "Run this binary as fuzz-<file kind>, one of:\n");
+        for (const Target& target : Targets)
+            std::fprintf(stderr, "  fuzz-%s\n", target.name);
+        std::exit(2);
+    }
+
+    // Qt's file and image plug-ins want an application object.
+    static int qtArgc = 1;
+    static char* qtArgv[] = {(*argv)[0], nullptr};
+    static QCoreApplication app(qtArgc, qtArgv);
+    Q_UNUSED(argc);
+
+    // In memory where the system has it: the readers' folder work costs more on a disk.
+    const QString shared = QStringLiteral("/dev/shm");
+    Folder = QFileInfo(shared).isDir() && QFileInfo(shared).isWritable()
+                 ? new QTemporaryDir(shared + QStringLiteral("/scheduler-fuzz-XXXXXX"))
+                 : new QTemporaryDir;
+    if (!Folder->isValid()) {
+        std::fprintf(stderr, "No scratch program folder\n");
+        std::exit(2);
+    }
+    SetProgramFolder(Folder->path());
+    Clock::Fix(QDateTime(Today, QTime(10, 0)));
+    SetRegionalLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    std::atexit([] { delete Folder; });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    // Every input meets the same empty folder and fresh state.
+    QDir folder(Folder->path());
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            folder.remove(entry.fileName());
+    }
+    ResetProgramState();
+
+    const QString path = AppPath(Chosen->path);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+        std::abort();
+    file.close();
+
+    // Boxes a reader shows are answered with their first button.
+    MessageScript script;
+    Chosen->read();
+
+    if (!Chosen->rewrites) {
+        QFile after(path);
+        const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+        if (!after.open(QIODevice::ReadOnly) || after.readAll() != input) {
+            std::fprintf(stderr, "Reading %s changed the file\n", qPrintable(Chosen->path));
+            std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# The crash test for whole-file rewrites: a child process rewrites each kind of whole file and
+# is killed at random moments; every kill must leave the old or the new content and nothing a
+# reader would take for data.
+#   scripts/killtest.sh [kills per kind, default 80] [random seed]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/build.sh
+cmake --build build --parallel "${JOBS:-$(nproc)}" --target scheduler_killtest
+exec build/tests/scheduler_killtest "$@"

@@ -1,0 +1,192 @@
+#include "projects/frmProjectControl.h"
+
+#include "core/GridWheel.h"
+#include "core/Links.h"
+#include "core/Navigation.h"
+#include "core/Shutdown.h"
+#include "core/Utilities.h"
+#include "platform/Clock.h"
+#include "platform/Controls.h"
+#include "platform/FlexGrid.h"
+#include "platform/MessageBox.h"
+#include "projects/LoadedProjects.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmProjectControl::frmProjectControl()
+{
+    setWindowTitle(QStringLiteral("Construction Project Control"));
+    resize(900, 620);
+    auto* layout = new QVBoxLayout(this);
+    auto* menuBar = new QMenuBar(this);
+    layout->setMenuBar(menuBar);
+    QMenu* routines = menuBar->addMenu(QStringLiteral("Routines"));
+    mnuPastDue = routines->addAction(QStringLiteral("View Past Due Milestones"));
+    mnuPrintAll = routines->addAction(QStringLiteral("Print All Projects"));
+    mnuClearAll = routines->addAction(QStringLiteral("Delete All Projects"));
+    mnuHelp = menuBar->addAction(QStringLiteral("Help"));
+
+    mnuMilestones = new QMenu(QStringLiteral("Milestones"), this);
+    mnuDetails = mnuMilestones->addAction(QStringLiteral("View Milestone Details"));
+    mnuRescheduleMilestone = mnuMilestones->addAction(QStringLiteral("Reschedule Milestone"));
+    mnuComplete = mnuMilestones->addAction(QStringLiteral("Complete Milestone"));
+    mnuProjects = new QMenu(QStringLiteral("Projects"), this);
+    mnuProjectSummary = mnuProjects->addAction(QStringLiteral("View Project Details"));
+    mnuCompleteProject = mnuProjects->addAction(QStringLiteral("Complete Project"));
+    mnuPrint = mnuProjects->addAction(QStringLiteral("Print Project Summary"));
+    mnuDeleteProject = mnuProjects->addAction(QStringLiteral("Delete Project"));
+
+    layout->addWidget(BuildCalendarPanel(), 1);
+    layout->addWidget(BuildProjectsPanel(), 1);
+    layout->addWidget(BuildPastDuePanel(), 1);
+    layout->addWidget(BuildSummaryPanel(), 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    cmdMenu = new QPushButton(QStringLiteral("&Menu"), this);
+    cmdMenu->setToolTip(QStringLiteral("Return to the Menu"));
+    bottom->addWidget(cmdMenu);
+    layout->addLayout(bottom);
+
+    connect(mnuPastDue, &QAction::triggered, this, [this] { mnuPastDue_Click(); });
+    connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(mnuDetails, &QAction::triggered, this, [this] { mnuDetails_Click(); });
+    connect(mnuRescheduleMilestone, &QAction::triggered, this, [this] { mnuRescheduleMilestone_Click(); });
+    connect(mnuProjectSummary, &QAction::triggered, this, [this] { mnuProjectSummary_Click(); });
+    connect(cmdMenu, &QPushButton::clicked, this, [this] { cmdMenu_Click(); });
+    ConnectLists();
+    ConnectSummary();
+    ConnectCalendar();
+    ConnectCompleting();
+    HidePanels();
+}
+
+void frmProjectControl::Form_Load()
+{
+    HookFlexGrid(this, fgProjects);
+    LoadProjects();
+    if (!LoadedProjects().ProjectsLoaded)
+        DisableMenuProjectRoutines();
+    FillHourTimes();
+    // The dial icon follows the phone settings, which are read after the board has loaded.
+    imgDialer->hide();
+}
+
+void frmProjectControl::Form_Activate()
+{
+    ActivateBoard();
+}
+
+void frmProjectControl::ActivateBoard()
+{
+    if (!LoadedProjects().ProjectsLoaded)
+        LoadProjects();
+    else
+        FillProjectLists();
+    HidePanels();
+    MSCal->setSelectedDate(Clock::Today());
+    ShowPanel(fgCompleted->Rows() >= 3 ? 3 : 2);
+}
+
+void frmProjectControl::DisableMenuProjectRoutines()
+{
+    if (Screen* menu = FindScreen(QStringLiteral("frmStartup")))
+        QMetaObject::invokeMethod(menu, "DisableProjectRoutines");
+}
+
+void frmProjectControl::Form_Deactivate()
+{
+    UnhookFlexGrid();
+}
+
+void frmProjectControl::Form_QueryUnload(int unloadMode, bool& cancel)
+{
+    Q_UNUSED(cancel);
+    UnhookFlexGrid();
+    if (LoadedProjects().ProjectsLoaded)
+        SaveAndReport();
+    if (unloadMode == UserClosed)
+        EndProgram();
+}
+
+void frmProjectControl::Form_Unload()
+{
+    // The window's size is not kept between visits.
+}
+
+void frmProjectControl::SaveAndReport()
+{
+    const QStringList failed = SaveProjects();
+    if (!failed.isEmpty())
+        ShowWriteFailure(QStringLiteral("These Project Files could not be written:\n") + failed.join(QLatin1Char('\n')));
+}
+
+void frmProjectControl::ShowPanel(int n)
+{
+    HidePanels();
+    switch (n) {
+    case 1:
+        fraMSCal->show();
+        break;
+    case 2:
+        fraProjects->show();
+        HookFlexGrid(this, fgProjects);
+        break;
+    case 3:
+        fraCompleteMS->show();
+        break;
+    case 4:
+        fraProjectSummary->show();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmProjectControl::HidePanels()
+{
+    for (QGroupBox* panel : {fraMSCal, fraProjects, fraCompleteMS, fraProjectSummary})
+        panel->hide();
+    UnhookFlexGrid();
+}
+
+void frmProjectControl::mnuHelp_Click()
+{
+    OpenWebPage(Links::UserManual);
+}
+
+void frmProjectControl::cmdMenu_Click()
+{
+    SaveAndReport();
+    Unload();
+    ShowMainMenu();
+}
+
+bool frmProjectControl::eventFilter(QObject* watched, QEvent* event)
+{
+    FlexGrid* grid = watched == fgProjects->viewport()     ? fgProjects
+                     : watched == fgMilestones->viewport() ? fgMilestones
+                                                           : nullptr;
+    if (grid && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        // A right-click acts on the row under the pointer.
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+            const int row = grid->rowAt(mouse->position().toPoint().y());
+            if (row >= 0)
+                grid->setCurrentCell(row, std::max(0, grid->currentColumn()));
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            if (grid == fgProjects)
+                fgProjects_MouseUp(mouse->button());
+            else
+                fgMilestones_MouseUp(mouse->button());
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}

@@ -1,0 +1,220 @@
+// Completing and deleting milestones and projects on the control board.
+#include "projects/frmProjectControl.h"
+
+#include "core/FileAccess.h"
+#include "core/Printing.h"
+#include "core/Settings.h"
+#include "core/Utilities.h"
+#include "platform/Clock.h"
+#include "platform/FlexGrid.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ProgramNames.h"
+#include "platform/RegionalFormat.h"
+#include "projects/InvoiceRecord.h"
+#include "projects/ProjectReports.h"
+#include "scheduling/EventRecords.h"
+#include "scheduling/SlipRecord.h"
+#include "scheduling/TeamDayStore.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace {
+
+bool Confirmed(const QString& prompt, const QString& title)
+{
+    return MsgBox(prompt, MsgButtons::YesNo, MsgIcon::Question, title) == MsgAnswer::Yes;
+}
+
+QString ProjectFileOf(int project)
+{
+    return ProjectsFolder + QLatin1Char('/') + LoadedProjects().Projects.at(project).FileName;
+}
+
+} // namespace
+
+void frmProjectControl::ConnectCompleting()
+{
+    connect(mnuComplete, &QAction::triggered, this, [this] { mnuComplete_Click(); });
+    connect(mnuCompleteProject, &QAction::triggered, this, [this] { mnuCompleteProject_Click(); });
+    connect(mnuDeleteProject, &QAction::triggered, this, [this] { mnuDeleteProject_Click(); });
+    connect(mnuClearAll, &QAction::triggered, this, [this] { mnuClearAll_Click(); });
+    connect(cmdCompleteAll, &QPushButton::clicked, this, [this] { cmdCompleteAll_Click(); });
+    connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(mnuPrintAll, &QAction::triggered, this, [this] { mnuPrintAll_Click(); });
+    connect(cmdPrintPastCompletion, &QPushButton::clicked, this, [this] { cmdPrintPastCompletion_Click(); });
+}
+
+void frmProjectControl::mnuComplete_Click()
+{
+    fraMSDetails->hide();
+    SetupCalendarPanel(QStringLiteral("Complete"));
+}
+
+void frmProjectControl::CompleteDateClick(const QDate& date)
+{
+    const QDate today = Clock::Today();
+    if (date > today) {
+        if (Settings().AlarmsOn)
+            Beep();
+        MSCal->setSelectedDate(today);
+        return;
+    }
+    CompleteMilestone(SelectedProject, SelectedMilestone);
+}
+
+void frmProjectControl::CompleteMilestone(int project, int milestone)
+{
+    const QDate day = MSCal->selectedDate();
+    if (IsTechnical(LoadedMilestone(project, milestone)))
+        ClearjDayEvents(project, milestone);
+    if (milestoneGridProject_ == project && milestone < fgMilestones->Rows()) {
+        fgMilestones->SetTextMatrix(milestone, 4, ShortDateText(day));
+        fgMilestones->SetTextMatrix(milestone, 2, StatusCompleted);
+    }
+    MarkCompleted(project, milestone, day, false);
+}
+
+void frmProjectControl::cmdCompleteAll_Click()
+{
+    if (!Confirmed(QStringLiteral("This will mark all milestones as Completed"), QStringLiteral("Complete All Milestones")))
+        return;
+    const QDate today = Clock::Today();
+    bool written = true;
+    for (const MilestoneRef& ref : PastDueMilestones()) {
+        // A milestone of several days begun before today still holds the days from today on.
+        FreedSlots freed;
+        written = FreeMilestoneDays(ref.Project, ref.Milestone, freed) && written;
+        MarkCompleted(ref.Project, ref.Milestone, today, true);
+    }
+    if (!written)
+        ShowWriteFailure(QStringLiteral("Some team days of the completed milestones could not be written."));
+    SaveAndReport();
+    ActivateBoard();
+}
+
+void frmProjectControl::WriteOtherChangedProjects(int except)
+{
+    LoadedProjectsState& state = LoadedProjects();
+    QStringList failed;
+    for (int k = 1; k <= state.ProjectCount; ++k) {
+        LoadedProject& project = state.Projects[k];
+        if (k == except || !project.ProjectChanged)
+            continue;
+        if (WriteProjectFile(ProjectsFolder + QLatin1Char('/') + project.FileName, ProjectData{project.Header, project.Milestones}))
+            project.ProjectChanged = false;
+        else
+            failed.append(project.FileName);
+    }
+    if (!failed.isEmpty())
+        ShowWriteFailure(QStringLiteral("These Project Files could not be written:\n") + failed.join(QLatin1Char('\n')));
+}
+
+void frmProjectControl::mnuCompleteProject_Click()
+{
+    if (!ProjectRowSelected())
+        return;
+    const int i = fgProjects->currentRow() + 1;
+    SelectedProject = i;
+    if (!Confirmed(QStringLiteral("Click YES to complete all Project Milestones\nClick  NO to exit Project Completion"),
+                   QStringLiteral("Project Completion")))
+        return;
+    // Completed today; milestones completed before keep their dates.
+    MSCal->setSelectedDate(Clock::Today());
+    const int count = int(LoadedProjects().Projects.at(i).Milestones.size());
+    for (int j = 1; j <= count; ++j)
+        if (LoadedMilestone(i, j).Status != StatusCompleted)
+            CompleteMilestone(i, j);
+
+    if (Confirmed(QStringLiteral("Would you like to Print a Project Summary?"), QStringLiteral("Project Summary")) &&
+        !RunPrintJob(QStringLiteral("The Report will not be Printed"), [i] { PrintProject(i); }))
+        return;
+
+    if (QFileInfo::exists(AppPath(InvoicerProgramPath)) &&
+        Confirmed(QStringLiteral("Would you like to Create an Invoice Record?"), QStringLiteral("Invoice Record"))) {
+        const InvoiceRecordResult result = CreateInvoiceRecord(LoadedProjects().Projects.at(i).Header);
+        if (result.outcome == InvoiceRecordResult::RecordNotWritten) {
+            MsgBox(QStringLiteral("The Partial Invoice Record could not be created\nThe Project remains in the Project List"),
+                   MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Invoice Record"));
+            return;
+        }
+        const QString number = QString::number(result.InvoiceNo);
+        MsgBox(QStringLiteral("A Partial Invoice Record has been created with\nan Invoice Number of ") + number +
+                   QStringLiteral("\nFollow the Partial Invoice Routine of Tamsel Invoicer\nto Complete the Invoice"),
+               MsgButtons::OkOnly, MsgIcon::Information);
+        if (result.outcome == InvoiceRecordResult::NumberNotWritten)
+            ShowWriteFailure(QStringLiteral("The next invoice number could not be written to ") + InvoiceNumberPath +
+                             QStringLiteral("."));
+    }
+
+    WriteOtherChangedProjects(i);
+    if (FileExists(ProjectFileOf(i)) && !DeleteFile(ProjectFileOf(i)))
+        ShowWriteFailure(QStringLiteral("The completed Project's file could not be removed: ") + ProjectFileOf(i));
+    LoadedProjects().ProjectsLoaded = false;
+    ActivateBoard();
+}
+
+void frmProjectControl::mnuDeleteProject_Click()
+{
+    if (!ProjectRowSelected())
+        return;
+    const int i = fgProjects->currentRow() + 1;
+    SelectedProject = i;
+    const QString projectNo = fgProjects->TextMatrix(i, 0);
+    if (!Confirmed(QStringLiteral("Click YES to Delete Project ") + projectNo + QStringLiteral("\nClick  NO to exit Project Deletion"),
+                   QStringLiteral("Project Deletion")))
+        return;
+    WriteOtherChangedProjects(i);
+    DeleteProject(i, projectNo);
+    LoadProjects();
+    ActivateBoard();
+}
+
+void frmProjectControl::DeleteProject(int project, const QString& projectNo)
+{
+    bool written = true;
+    const int count = int(LoadedProjects().Projects.at(project).Milestones.size());
+    for (int j = 1; j <= count; ++j) {
+        FreedSlots freed;
+        written = FreeMilestoneDays(project, j, freed) && written;
+    }
+    if (!written)
+        ShowWriteFailure(QStringLiteral("Some team days of Project ") + projectNo + QStringLiteral(" could not be written."));
+    if (!DeleteFile(ProjectFileOf(project)))
+        ShowWriteFailure(QStringLiteral("The Project's file could not be removed: ") + ProjectFileOf(project));
+
+    if (!FileExists(ProjectRecordsPath))
+        return;
+    const QString key = projectNo.trimmed();
+    // The event key is the record's second field, after the ten-byte tag.
+    const bool compacted = CompactRecordFile(ProjectRecordsPath, SlipRecord::Length, [&key](const QByteArray& record, qint64) {
+        return ReadTextField(record, 10, 10).trimmed() != key;
+    });
+    if (!compacted) {
+        ShowWriteFailure(QStringLiteral("The event records of Project ") + projectNo + QStringLiteral(" could not be removed."));
+        return;
+    }
+    if (GetFileRecordCount(ProjectRecordsPath, SlipRecord::Length) == 0)
+        DeleteWithBackup(ProjectRecordsPath);
+}
+
+void frmProjectControl::mnuClearAll_Click()
+{
+    if (!Confirmed(QStringLiteral("This Routine Deletes all Projects\nClick Yes to Continue"), QStringLiteral("Delete All Projects")))
+        return;
+    if (!Confirmed(QStringLiteral("Are you Sure?\nClick Yes to Continue"), QStringLiteral("Verify Delete")))
+        return;
+    const int count = LoadedProjects().ProjectCount;
+    for (int r = 1; r <= count && r < fgProjects->Rows(); ++r)
+        DeleteProject(r, fgProjects->TextMatrix(r, 0));
+    ClearProjectGrid();
+    LoadedProjects().ProjectsLoaded = false;
+    ActivateBoard();
+    DisableMenuProjectRoutines();
+    cmdMenu_Click();
+}
