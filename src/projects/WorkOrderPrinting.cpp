@@ -8,8 +8,6 @@
 #include "platform/RegionalFormat.h"
 #include "projects/NarrativeTemplate.h"
 
-#include <functional>
-
 namespace {
 
 constexpr int NarrativeBottom = 14040; // 9.75 inches
@@ -54,18 +52,6 @@ void PrintRow(const QString& name, const QString& price, const WorkOrderDocument
     printer.CurrentX = PriceRight - printer.TextWidth(price);
     printer.Print(price);
     PrintRowRule();
-}
-
-// Each document after a printer dialog of its own, as long as the one before went out. True
-// when the first did.
-bool RunEachPrintJob(const QString& notPrintedLine, int count, const std::function<void(int)>& drawDocument)
-{
-    if (!RunPrintJob(notPrintedLine, [&] { drawDocument(0); }))
-        return false;
-    for (int document = 1; document < count; ++document)
-        if (!RunPrintJob(notPrintedLine, [&] { drawDocument(document); }))
-            break;
-    return true;
 }
 
 } // namespace
@@ -249,5 +235,6 @@ bool PrintWorkOrderDocuments(const WorkOrderDocument& d, bool summary)
         else
             PrintSummaryReport(d);
     };
-    return RunEachPrintJob(WorkOrderNotPrinted, summary ? 2 : 1, draw);
+    // One printer dialog for both: into a PDF file the summary's page follows the work order's.
+    return RunPrintJob(WorkOrderNotPrinted, summary ? 2 : 1, draw);
 }

@@ -39,6 +39,6 @@ void PrintInvoiceHeaderLine();
 void PrintPartsAndServices(const WorkOrderDocument& document);
 void PrintRowRule();
 
-// The print run after the printer dialog: the work order, then the summary when wanted. True
-// when the work order went to the printer; a failure has been shown to the user.
+// The print run after one printer dialog: the work order, then the summary when wanted. True
+// when both went to the printer; a failure has been shown to the user.
 bool PrintWorkOrderDocuments(const WorkOrderDocument& document, bool summary);
