@@ -13,6 +13,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
 #include "projects/LoadedProjects.h"
+#include "projects/frmCustomerSelection.h"
 #include "projects/frmProjectControl.h"
 #include "scheduling/ProjectFile.h"
 #include "scheduling/SlipRecord.h"
@@ -120,7 +121,9 @@ TEST_F(ScenarioTest, FirstDayFromAnEmptyFolderToTheFirstCustomers)
 
     // A new project for the roofing supplier, picked from the customer list: the permit, two
     // hours of framing and three days of roofing.
+    Script().Queue(MsgAnswer::Ok); // no proposals yet
     ScreenInstance<frmStartup>().cmdStart_Click();
+    ScreenInstance<frmCustomerSelection>().cmdStartup[0]->click();
     frmCustomer& list = ScreenInstance<frmCustomer>(); // the screen unloaded when it was left
     ASSERT_TRUE(list.isVisible());
     list.Command1_Click(1);

@@ -3,6 +3,7 @@
 
 #include "accounts/CustomerHandOver.h"
 #include "accounts/CustomerRecords.h"
+#include "accounts/WorkOrderCustomer.h"
 #include "core/Navigation.h"
 #include "core/SharedState.h"
 #include "platform/TextBox.h"
@@ -42,9 +43,9 @@ void frmCustomer::cmdSchedule_Click()
     boxes.AccountNo = txtCustomer[0]->text();
     CustomerHandOver() = BuildHandOverBlock(boxes, USAStyle() == -1);
     Hide();
-    // A work order is the other screen's; without it the customer stays here.
+    // Without the work-order screen the customer stays here.
     if (Shared().ProgramRoutine == 2) {
-        if (!ShowScreen(QStringLiteral("frmWorkOrder")))
+        if (!HandOverForWorkOrder(*this))
             Show();
         return;
     }

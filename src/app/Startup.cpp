@@ -18,7 +18,9 @@
 #include "platform/ProgramNames.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
+#include "projects/frmCustomerSelection.h"
 #include "projects/frmProjectControl.h"
+#include "projects/frmWorkOrder.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
@@ -181,11 +183,8 @@ void RegisterScreenClass(const char* name)
 
 void RegisterRoutineScreens()
 {
-    // A new project starts from a proposal, or from a customer until proposals can be chosen.
-    RegisterRoutine(1, [] {
-        if (!ShowScreen(QStringLiteral("frmCustomerSelection")))
-            ScreenInstance<frmCustomer>().Show();
-    });
+    RegisterRoutine(1, [] { ScreenInstance<frmCustomerSelection>().Show(); });
+    RegisterRoutine(2, [] { ScreenInstance<frmCustomer>().Show(); });
     RegisterRoutine(3, [] { ScreenInstance<frmMain>().Show(); });
     RegisterRoutine(4, [] { ScreenInstance<frmAdmin>().Show(); });
     RegisterRoutine(5, [] { ScreenInstance<frmCallID>().Show(); });
@@ -210,6 +209,8 @@ void RegisterScreens()
     RegisterScreenClass<frmCallID>("frmCallID");
     RegisterScreenClass<frmCallBack>("frmCallBack");
     RegisterScreenClass<frmSlip>("frmSlip");
+    RegisterScreenClass<frmWorkOrder>("frmWorkOrder");
+    RegisterScreenClass<frmCustomerSelection>("frmCustomerSelection");
     SetMainMenu([] { ScreenInstance<frmStartup>().Show(); });
     SetTeamListChangedAction(&FillTeamLists);
     SetNoProjectsAction([] { ScreenInstance<frmStartup>().DisableProjectRoutines(); });

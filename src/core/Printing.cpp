@@ -40,6 +40,26 @@ void SetPrintFont(int size, bool bold, bool italic)
     printer.FontItalic = italic;
 }
 
+QString NextWrappedLine(QString& rest, int width)
+{
+    const Printer& printer = ThePrinter();
+    qsizetype previousBlank = -1;
+    for (qsizetype p = rest.indexOf(QLatin1Char(' ')); p >= 0; p = rest.indexOf(QLatin1Char(' '), p + 1)) {
+        if (printer.TextWidth(rest.left(p + 1)) > width - 20) {
+            const QString line = previousBlank >= 0 ? rest.left(previousBlank + 1) : QString();
+            if (previousBlank >= 0)
+                rest = rest.mid(previousBlank + 1);
+            while (rest.startsWith(QLatin1Char(' ')))
+                rest.remove(0, 1);
+            return line;
+        }
+        previousBlank = p;
+    }
+    QString line = rest;
+    rest.clear();
+    return line;
+}
+
 void PrintWrapped(int left, int top, int width, int height, const QString& text)
 {
     Printer& printer = ThePrinter();
@@ -47,25 +67,7 @@ void PrintWrapped(int left, int top, int width, int height, const QString& text)
     const double bottom = double(top) + height;
     QString rest = text;
     for (;;) {
-        QString line;
-        qsizetype previousBlank = -1;
-        bool tooWide = false;
-        for (qsizetype p = rest.indexOf(QLatin1Char(' ')); p >= 0; p = rest.indexOf(QLatin1Char(' '), p + 1)) {
-            if (printer.TextWidth(rest.left(p + 1)) > width - 20) {
-                tooWide = true;
-                break;
-            }
-            previousBlank = p;
-        }
-        if (tooWide) {
-            line = previousBlank >= 0 ? rest.left(previousBlank + 1) : QString();
-            rest = previousBlank >= 0 ? rest.mid(previousBlank + 1) : rest;
-            while (rest.startsWith(QLatin1Char(' ')))
-                rest.remove(0, 1);
-        } else {
-            line = rest;
-            rest.clear();
-        }
+        const QString line = NextWrappedLine(rest, width);
         printer.CurrentX = left;
         printer.Print(line);
         if (printer.CurrentY >= bottom || rest.isEmpty())

@@ -11,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RegionalFormat.h"
 #include "platform/TextBox.h"
+#include "projects/ProposalHandOver.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/ProjectWizard.h"
 #include "scheduling/TeamDayStore.h"
@@ -33,6 +34,21 @@ const QString NoSlotSelected = QStringLiteral("No Slot Selected");
 
 void frmMain::TakeHandOver()
 {
+    // The proposal selection's customer, with the proposal's number when it came from one.
+    ProposalHandOverValues& proposal = ProposalHandOver();
+    if (proposal.Pending) {
+        proposal.Pending = false;
+        for (int i = 1; i <= 7; ++i) {
+            lblCustomerInfo[size_t(i)]->setText(proposal.Items[size_t(i)]);
+            txtCustomerInfo[size_t(i)]->setText(proposal.Items[size_t(i)]);
+        }
+        lblAccount->setText(proposal.AccountNo);
+        lblPropNo[0]->setText(proposal.FromProposal ? FromProposalCaption : NoProposalCaption);
+        lblPropNo[1]->setText(proposal.ProposalNo);
+        lblPropNo[0]->setVisible(proposal.FromProposal);
+        lblPropNo[1]->setVisible(proposal.FromProposal);
+        return;
+    }
     CustomerHandOverValues& handOver = CustomerHandOver();
     if (!handOver.Pending)
         return;
