@@ -149,7 +149,11 @@ void frmMain::Form_Activate()
             ShowMainMenu();
             return;
         }
-        OpenWizard();
+        if (!OpenWizard()) {
+            Hide();
+            ShowMainMenu();
+            return;
+        }
         ClearSiteBoxes();
         if (optSelect[0]->isChecked())
             SetHoursMode();

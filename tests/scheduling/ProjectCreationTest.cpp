@@ -263,6 +263,24 @@ TEST_F(ProjectCreationTest, SavingMakesTheProjectFileRecordsAndNextNumber)
     EXPECT_EQ(LoadedProjects().Projects[0].Milestones.size(), 4);
 }
 
+TEST_F(ProjectCreationTest, NoNumberLeftForTodayStartsNoProject)
+{
+    WriteFile("/PjCounter.txt", "\"66\",32767\r\n");
+    WriteFile("/ConstructionProjects/Pj66-32767.txt", "an older project\r\n");
+    Script().Queue(MsgAnswer::Ok);
+    frmMain& screen = ScreenInstance<frmMain>();
+    screen.Show();
+    ASSERT_FALSE(Script().Shown().isEmpty());
+    EXPECT_EQ(Script().Shown().last().Title, NoProjectNumberTitle);
+    EXPECT_EQ(Script().Shown().last().Prompt, NoProjectNumberMessage);
+    EXPECT_FALSE(screen.isVisible());
+    // A Continue that still reached the page books nothing under an empty number.
+    screen.cmdContinue_Click();
+    EXPECT_EQ(screen.WizardStep, 0);
+    EXPECT_FALSE(Exists("/ProjectTempFile.txt"));
+    EXPECT_EQ(ReadFile("/ConstructionProjects/Pj66-32767.txt"), "an older project\r\n");
+}
+
 TEST_F(ProjectCreationTest, EveryWayOutLeavesTheTeamFilesAsTheyWere)
 {
     BookWorkingDay(QDate(2026, 3, 20), 2, "Pj1-1-Siding");
