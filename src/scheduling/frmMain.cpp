@@ -483,10 +483,8 @@ void frmMain::Form_Deactivate()
 void frmMain::Form_QueryUnload(int unloadMode, bool& cancel)
 {
     Q_UNUSED(cancel);
-    if (ProjectInProgress) {
-        RestoreTeamFiles();
-        ProjectInProgress = false;
-    }
+    if (ProjectInProgress)
+        AbandonProject(true);
     Shared().ProgramRoutine = 0;
     if (unloadMode == UserClosed)
         EndProgram();
