@@ -249,6 +249,8 @@ void frmCustomer::Form_Load()
 void frmCustomer::Form_Activate()
 {
     SetDialerPicture();
+    if (dialling_)
+        return;
     HookFlexGrid(this, fgCustomersFound);
     ResetBillingRecords();
     LoadAuxHeadings();

@@ -182,4 +182,6 @@ private:
     QWidget* individualBoxes_ = nullptr;
     QWidget* nameList_ = nullptr;
     bool suppressCompletion_ = false;
+    // A return from the modal dialer is no new start: the customer shown stays as typed.
+    bool dialling_ = false;
 };

@@ -43,5 +43,7 @@ QString DialChoice(const QString& telephone, const QString& cell)
 void frmCustomer::imgDialer_Click()
 {
     DialRequest() = {DisplayName, DialChoice(txtCustomer[6]->text().trimmed(), txtCustomer[11]->text().trimmed())};
+    dialling_ = true;
     ShowScreenModal(QStringLiteral("frmDialer"));
+    dialling_ = false;
 }

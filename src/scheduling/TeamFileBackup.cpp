@@ -50,6 +50,10 @@ bool MirrorFolder(const QString& source, const QString& target)
     // A copy that was never made (a team added since) is no reason to empty the days it has.
     if (!QDir(AppPath(source)).exists() && source.startsWith(QLatin1String("/Backup")))
         return true;
+    // A folder that is there but cannot be listed would look empty and empty the target.
+    const QFileInfo sourceInfo(AppPath(source));
+    if (sourceInfo.exists() && !(sourceInfo.isDir() && sourceInfo.isReadable()))
+        return false;
     if (!targetDir.exists() && !QDir().mkpath(targetDir.path()))
         return false;
     const QStringList names = QDir(AppPath(source)).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);

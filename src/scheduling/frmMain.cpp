@@ -149,7 +149,11 @@ void frmMain::Form_Activate()
             ShowMainMenu();
             return;
         }
-        OpenWizard();
+        if (!OpenWizard()) {
+            Hide();
+            ShowMainMenu();
+            return;
+        }
         ClearSiteBoxes();
         if (optSelect[0]->isChecked())
             SetHoursMode();
@@ -479,10 +483,8 @@ void frmMain::Form_Deactivate()
 void frmMain::Form_QueryUnload(int unloadMode, bool& cancel)
 {
     Q_UNUSED(cancel);
-    if (ProjectInProgress) {
-        RestoreTeamFiles();
-        ProjectInProgress = false;
-    }
+    if (ProjectInProgress)
+        AbandonProject(true);
     Shared().ProgramRoutine = 0;
     if (unloadMode == UserClosed)
         EndProgram();

@@ -96,7 +96,8 @@ public:
     void ShowDaySlots();
 
     // The project-creation wizard.
-    void OpenWizard();
+    // False when no project number is left for today: no project can be made.
+    bool OpenWizard();
     void cmdContinue_Click();
     void BeginMilestoneScheduling();
     void BuildMilestoneArrays();

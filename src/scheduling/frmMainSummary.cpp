@@ -152,9 +152,7 @@ void frmMain::cmdKillProj_Click()
         != MsgAnswer::Yes)
         return;
     DeleteWithBackup(ProjectTempFilePath);
-    if (ProjectInProgress) {
-        RestoreTeamFiles();
-        AbandonProject(false);
-    }
+    if (ProjectInProgress)
+        AbandonProject(true);
     Form_Activate();
 }

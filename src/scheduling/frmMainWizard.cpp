@@ -64,7 +64,7 @@ void frmMain::TakeHandOver()
     lblPropNo[1]->hide();
 }
 
-void frmMain::OpenWizard()
+bool frmMain::OpenWizard()
 {
     ProjectInProgress = false;
     WizardStep = 0;
@@ -76,10 +76,18 @@ void frmMain::OpenWizard()
         lstMilestoneSelection->addItem(s.TplName.at(c));
     lstMilestoneSelection->selectAll();
     lstMilestoneSelection->scrollToTop();
-    if (!ReadProjectCounter())
-        ShowWriteFailure(QStringLiteral("The project number counter, PjCounter.txt, could not be written."));
+    const bool counterSaved = ReadProjectCounter();
     lblProjectNo->setText(ProjectCounter().NewProjectNo);
+    // Without a number the bookings would name no project and the project could never be saved.
+    if (ProjectCounter().NoNumberLeft || ProjectCounter().NewProjectNo.isEmpty()) {
+        MsgBox(NoProjectNumberMessage, MsgButtons::OkOnly, MsgIcon::Exclamation, NoProjectNumberTitle);
+        cmdContinue->setEnabled(false);
+        return false;
+    }
+    if (!counterSaved)
+        ShowWriteFailure(QStringLiteral("The project number counter, PjCounter.txt, could not be written."));
     cmdContinue->setEnabled(true);
+    return true;
 }
 
 ProjectHeader frmMain::DraftHeader() const
@@ -111,6 +119,8 @@ void frmMain::cmdContinue_Click()
     if (IsScheduleView())
         return;
     if (WizardStep == 0) {
+        if (lblProjectNo->text().isEmpty())
+            return;
         mnuWindows->setEnabled(true);
         fraTime->setEnabled(true);
         fraLocation->setEnabled(true);

@@ -35,6 +35,7 @@ void LoadPhoneSettings()
         phone.PhoneOn = false;
     } else {
         TextInput input = OpenForInput(PhonePath);
+        phone.PhoneFileUnreadable = !input.IsOpen();
         // An item that cannot be read leaves the phone off and the probed port.
         phone.PhoneOn = input.ReadLineItems().value(0).Boolean().value_or(false);
         const std::optional<qint64> port =
@@ -51,6 +52,7 @@ void ReadCallIDSetting()
     PhoneSettingsValues& phone = PhoneSettings();
     if (FileExists(CallIdPath)) {
         TextInput input = OpenForInput(CallIdPath);
+        phone.CallIdFileUnreadable = !input.IsOpen();
         if (const std::optional<bool> on = input.ReadLineItems().value(0).Boolean())
             phone.CallerIdOn = *on;
     }
@@ -77,11 +79,11 @@ bool WriteSettingsFile(const QString& path, std::initializer_list<WriteItem> lin
 bool SavePhoneSettings()
 {
     const PhoneSettingsValues& phone = PhoneSettings();
-    const bool phoneSaved = WriteSettingsFile(PhonePath, {phone.PhoneOn, phone.ModemPort});
+    const bool phoneSaved = !phone.PhoneFileUnreadable && WriteSettingsFile(PhonePath, {phone.PhoneOn, phone.ModemPort});
     return SaveCallIDSetting() && phoneSaved;
 }
 
 bool SaveCallIDSetting()
 {
-    return WriteSettingsFile(CallIdPath, {PhoneSettings().CallerIdOn});
+    return !PhoneSettings().CallIdFileUnreadable && WriteSettingsFile(CallIdPath, {PhoneSettings().CallerIdOn});
 }

@@ -10,6 +10,9 @@ struct PhoneSettingsValues {
     int ModemPort = 0;
     // The modem accepted the caller-ID command.
     bool CallerIdOn = false;
+    // Phone.txt or CallID.txt is there but could not be read: it is never written over.
+    bool PhoneFileUnreadable = false;
+    bool CallIdFileUnreadable = false;
 };
 
 PhoneSettingsValues& PhoneSettings();
@@ -45,6 +48,7 @@ inline const QString CallIdPath = QStringLiteral("/CallID.txt");
 void LoadPhoneSettings();
 // CallerIdOn from CallID.txt; a missing file or an unreadable item keeps it.
 void ReadCallIDSetting();
-// Writes Phone.txt (PhoneOn, ModemPort), then CallID.txt; false when either failed.
+// Writes Phone.txt (PhoneOn, ModemPort), then CallID.txt; false when either failed. A file
+// that was there but could not be read is left as it is, and counts as failed.
 bool SavePhoneSettings();
 bool SaveCallIDSetting();

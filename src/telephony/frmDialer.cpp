@@ -177,7 +177,15 @@ void frmDialer::cmdNewDial_Click()
     port.ClearInput();
     Reply.clear();
     Dialling = true;
-    port.Output(DialCommand(lblNumber->text()));
+    if (!port.Output(DialCommand(lblNumber->text()))) {
+        // Nothing was dialled, so there is no answer to wait for: the port is as good as gone.
+        Dialling = false;
+        port.SetPortOpen(false);
+        cmdNewDial->show();
+        cmdNewDial->setEnabled(false);
+        lblStatus->setText(NoModemText);
+        return;
+    }
     // An answer may have come in while the command was written.
     ModemOutput();
 }

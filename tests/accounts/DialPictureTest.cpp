@@ -115,6 +115,9 @@ TEST_F(DialPictureTest, TheCustomerHandsOverTheTelephoneOrTheCellAsChosen)
         EXPECT_TRUE(handed.shown);
         EXPECT_EQ(handed.name, "Smith Builders");
         EXPECT_EQ(handed.number, c.dialled);
+        // Coming back from the call keeps what the user typed.
+        EXPECT_EQ(customer.txtCustomer[6]->text(), QString(c.telephone));
+        EXPECT_EQ(customer.txtCustomer[11]->text(), QString(c.cell));
         ASSERT_EQ(Script().Shown().size(), boxes + (c.answer ? 1 : 0));
         if (c.answer) {
             EXPECT_EQ(Script().Shown().last().Title, "Select Phone or Cell");

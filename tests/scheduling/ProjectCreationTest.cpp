@@ -11,6 +11,7 @@
 #include "scheduling/SlipRecord.h"
 #include "scheduling/TeamDayStore.h"
 #include "scheduling/frmMain.h"
+#include "support/FileFlags.h"
 #include "support/ScreenFixture.h"
 
 #include <QCalendarWidget>
@@ -261,6 +262,52 @@ TEST_F(ProjectCreationTest, SavingMakesTheProjectFileRecordsAndNextNumber)
     EXPECT_EQ(after.left(SlipRecord::Length), records);
     EXPECT_FALSE(LoadedProjects().ProjectsLoaded);
     EXPECT_EQ(LoadedProjects().Projects[0].Milestones.size(), 4);
+}
+
+TEST_F(ProjectCreationTest, NoNumberLeftForTodayStartsNoProject)
+{
+    WriteFile("/PjCounter.txt", "\"66\",32767\r\n");
+    WriteFile("/ConstructionProjects/Pj66-32767.txt", "an older project\r\n");
+    Script().Queue(MsgAnswer::Ok);
+    frmMain& screen = ScreenInstance<frmMain>();
+    screen.Show();
+    ASSERT_FALSE(Script().Shown().isEmpty());
+    EXPECT_EQ(Script().Shown().last().Title, NoProjectNumberTitle);
+    EXPECT_EQ(Script().Shown().last().Prompt, NoProjectNumberMessage);
+    EXPECT_FALSE(screen.isVisible());
+    // A Continue that still reached the page books nothing under an empty number.
+    screen.cmdContinue_Click();
+    EXPECT_EQ(screen.WizardStep, 0);
+    EXPECT_FALSE(Exists("/ProjectTempFile.txt"));
+    EXPECT_EQ(ReadFile("/ConstructionProjects/Pj66-32767.txt"), "an older project\r\n");
+}
+
+TEST_F(ProjectCreationTest, ACopyThatCannotComeBackIsToldByKillAndTheCloseBox)
+{
+    for (const bool kill : {true, false}) {
+        SCOPED_TRACE(kill ? "Kill Project" : "close box");
+        frmMain& screen = Open({2, 3});
+        const QString number = screen.lblProjectNo->text();
+        Unit(screen, "Days", 2);
+        screen.cmdContinue_Click();
+        ASSERT_GT(Bookings(number), 0);
+        // A day file made since the copy, which the restore cannot remove.
+        const QString stray = TeamDayFilePath("2026", 2, kill ? 200 : 201);
+        WriteFile(stray, "\"Holiday\"\r\n");
+        if (!SetImmutable(FullPath(stray), true))
+            GTEST_SKIP() << "files cannot be made undeletable here";
+        if (kill)
+            Script().Queue(MsgAnswer::Yes);
+        Script().Queue(MsgAnswer::Ok);
+        if (kill)
+            screen.cmdKillProj_Click();
+        else
+            screen.close();
+        SetImmutable(FullPath(stray), false);
+        ASSERT_FALSE(Script().Shown().isEmpty());
+        EXPECT_TRUE(Script().Shown().last().Prompt.startsWith("Some of the new project's booked days could not be given back."));
+        EXPECT_EQ(Bookings(number), 0);
+    }
 }
 
 TEST_F(ProjectCreationTest, EveryWayOutLeavesTheTeamFilesAsTheyWere)

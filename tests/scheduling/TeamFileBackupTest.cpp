@@ -8,6 +8,7 @@
 #include "support/ProgramFolderFixture.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMap>
 
 namespace {
@@ -101,6 +102,29 @@ TEST_F(TeamFileBackupTest, ARestoreAfterBookingPutsBackExactlyTheSnapshot)
     Book(QDate(2026, 4, 2), 4, "Pj3-1-Glazing");
     ASSERT_TRUE(RestoreTeamFiles());
     EXPECT_TRUE(Exists("/2026/Team# 4/92.txt"));
+}
+
+TEST_F(TeamFileBackupTest, AFolderThatCannotBeListedEmptiesNoOtherFolder)
+{
+    Book(QDate(2026, 3, 9), 1, "Pj1-1-Framing");
+    ASSERT_TRUE(BackupTeamFiles());
+    const QMap<QString, QByteArray> live = TeamFiles(true), backup = TeamFiles(false);
+    // Folders the user running may enter and write but not list.
+    const QFile::Permissions noList = QFile::WriteOwner | QFile::ExeOwner;
+    const QFile::Permissions all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    for (const bool restore : {true, false}) {
+        SCOPED_TRACE(restore ? "restore" : "backup");
+        const QString source = FullPath(restore ? "/Backup/2026/Team# 1" : "/2026/Team# 1");
+        QFile::setPermissions(source, noList);
+        if (!QDir(source).entryList(QDir::Files).isEmpty() || QFileInfo(source).isReadable()) {
+            QFile::setPermissions(source, all);
+            GTEST_SKIP() << "this user lists every folder";
+        }
+        EXPECT_FALSE(restore ? RestoreTeamFiles() : BackupTeamFiles());
+        QFile::setPermissions(source, all);
+        EXPECT_EQ(TeamFiles(true), live);
+        EXPECT_EQ(TeamFiles(false), backup);
+    }
 }
 
 TEST_F(TeamFileBackupTest, ClearingEmptiesTheFoldersAndKeepsThem)

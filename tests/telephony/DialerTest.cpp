@@ -145,6 +145,27 @@ TEST_F(DialerTest, WithoutAUsablePortDialIsRefusedButSpeedDialsAndDisconnectWork
     }
 }
 
+TEST_F(DialerTest, ADialThatCannotBeSentSaysTheModemIsGone)
+{
+    std::optional<FakeModem> modems;
+    modems.emplace();
+    modems->Add(3);
+    modems->Install();
+    ModemState().ModemPortText = "3";
+    frmDialer& dialer = ShowDialer();
+    ASSERT_TRUE(dialer.cmdNewDial->isEnabled());
+    ASSERT_TRUE(FakeModem::WaitUntil([&] { return modems->IsOpen(3); }));
+    // The device goes away while the dialer waits for the user.
+    modems.reset();
+    dialer.cmdNewDial->click();
+    EXPECT_EQ(dialer.lblStatus->text().toStdString(), "Modem Not Detected Or In Use.");
+    EXPECT_FALSE(dialer.cmdNewDial->isHidden());
+    EXPECT_FALSE(dialer.cmdNewDial->isEnabled());
+    EXPECT_FALSE(MSComm1().PortOpen());
+    dialer.cmdHangup->click();
+    EXPECT_FALSE(IsScreenLoaded<frmDialer>());
+}
+
 TEST_F(DialerTest, TheProbedPortIsUsedUntilAHangUpThenThePortBoxNamesTheNext)
 {
     FakeModem modems;

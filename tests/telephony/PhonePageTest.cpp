@@ -8,6 +8,7 @@
 #include "telephony/PhoneSettings.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -109,6 +110,33 @@ TEST_F(PhonePageTest, SavingWritesTheBoxAndTheStoredPortNotTheTypedOne)
     setup.cmdQuit->click();
     ASSERT_GE(Script().Shown().size(), 3);
     EXPECT_TRUE(Script().Shown()[1].Prompt.startsWith("Some settings could not be saved."));
+}
+
+TEST_F(PhonePageTest, PhoneFilesThatCannotBeReadAreNeverWrittenOver)
+{
+    FakeModem modems;
+    modems.Install();
+    // Files that may be written but not read (the user running has no read right on them).
+    WriteFile("/Phone.txt", "#TRUE#\r\n5\r\n");
+    WriteFile("/CallID.txt", "#TRUE#\r\n");
+    for (const char* file : {"/Phone.txt", "/CallID.txt"})
+        QFile::setPermissions(FullPath(file), QFile::WriteOwner);
+    if (QFile(FullPath("/Phone.txt")).open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "this user reads every file";
+    frmSetup& setup = ScreenInstance<frmSetup>();
+    setup.Show();
+    setup.ckPhone->setChecked(false);
+    for (int i = 0; i < 3; ++i)
+        Script().Queue(MsgAnswer::Ok);
+    setup.cmdQuit->click();
+    for (const char* file : {"/Phone.txt", "/CallID.txt"})
+        QFile::setPermissions(FullPath(file), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(ReadFile("/Phone.txt"), "#TRUE#\r\n5\r\n");
+    EXPECT_EQ(ReadFile("/CallID.txt"), "#TRUE#\r\n");
+    bool told = false;
+    for (const ShownMessage& box : Script().Shown())
+        told = told || box.Prompt.startsWith("Some settings could not be saved.");
+    EXPECT_TRUE(told);
 }
 
 } // namespace
