@@ -56,6 +56,8 @@ QWidget* frmProjectControl::BuildCalendarPanel()
     left->addWidget(lblMilestone);
     MSCal = new QCalendarWidget(fraMSCal);
     MSCal->setGridVisible(true);
+    // All six weeks stay in view when the summary panel below takes its share of the window.
+    MSCal->setMinimumHeight(MSCal->sizeHint().height() + 2 * MSCal->fontMetrics().height());
     left->addWidget(MSCal);
     fraReschedule = new QGroupBox(fraMSCal);
     auto* reschedule = new QVBoxLayout(fraReschedule);
