@@ -1,4 +1,5 @@
 #include "core/DataUpkeep.h"
+#include "RawRead.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/Clock.h"
@@ -47,8 +48,7 @@ struct BlockedTeams {
 
     static qint64 ReadRaw(int team, const QDate& day)
     {
-        QFile file(AppPath(TeamDayFilePath(QString::number(day.year()), team, day.dayOfYear())));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().size() : 0;
+        return ReadFileRaw(AppPath(TeamDayFilePath(QString::number(day.year()), team, day.dayOfYear())));
     }
 };
 

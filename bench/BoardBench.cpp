@@ -1,4 +1,5 @@
 #include "core/DataUpkeep.h"
+#include "RawRead.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/Clock.h"
@@ -115,15 +116,8 @@ void BM_BoardReadBytes2000(benchmark::State& state)
 {
     BoardFolder& folder = Board();
     const QDir projects(QDir(folder.folder.path()).filePath(QStringLiteral("ConstructionProjects")));
-    for (auto _ : state) {
-        qint64 total = 0;
-        for (const QString& name : projects.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-            QFile file(projects.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                total += file.readAll().size();
-        }
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadFolderRaw(projects, {QStringLiteral("*.txt")}));
 }
 BENCHMARK(BM_BoardReadBytes2000)->Unit(benchmark::kMillisecond);
 
@@ -188,16 +182,8 @@ void BM_ReadChainDays(benchmark::State& state)
 {
     ChainTeam& team = Chain();
     const QString teamFolder = QDir(team.folder.path()).filePath(QStringLiteral("2027/Team# 1"));
-    for (auto _ : state) {
-        qint64 total = 0;
-        const QDir days(teamFolder);
-        for (const QString& name : days.entryList(QDir::Files)) {
-            QFile file(days.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                total += file.readAll().size();
-        }
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadFolderRaw(QDir(teamFolder)));
 }
 BENCHMARK(BM_ReadChainDays)->Unit(benchmark::kMillisecond);
 

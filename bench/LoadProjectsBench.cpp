@@ -1,4 +1,5 @@
 #include "core/FileAccess.h"
+#include "RawRead.h"
 #include "platform/ProgramFolder.h"
 #include "projects/LoadedProjects.h"
 #include "scheduling/AdminTasks.h"
@@ -75,15 +76,8 @@ void BM_ReadProjectBytes2000(benchmark::State& state)
 {
     Folder();
     const QDir projects(AppPath(ProjectsFolder));
-    for (auto _ : state) {
-        qint64 total = 0;
-        for (const QString& name : projects.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-            QFile file(projects.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                total += file.readAll().size();
-        }
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadFolderRaw(projects, {QStringLiteral("*.txt")}));
 }
 BENCHMARK(BM_ReadProjectBytes2000)->Unit(benchmark::kMillisecond);
 
