@@ -64,6 +64,7 @@ frmProjectControl::frmProjectControl()
     ConnectSummary();
     ConnectCalendar();
     ConnectCompleting();
+    ConnectDialling();
     HidePanels();
 }
 
@@ -80,6 +81,9 @@ void frmProjectControl::Form_Load()
 
 void frmProjectControl::Form_Activate()
 {
+    SetDialerIcon();
+    if (dialling_)
+        return;
     ActivateBoard();
 }
 
@@ -172,6 +176,9 @@ bool frmProjectControl::eventFilter(QObject* watched, QEvent* event)
     FlexGrid* grid = watched == fgProjects->viewport()     ? fgProjects
                      : watched == fgMilestones->viewport() ? fgMilestones
                                                            : nullptr;
+    for (int i = 0; i < int(lblCustomer.size()); ++i)
+        if (watched == lblCustomer[size_t(i)] && event->type() == QEvent::MouseButtonRelease)
+            lblCustomer_MouseUp(i, static_cast<QMouseEvent*>(event)->button());
     if (grid && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         // A right-click acts on the row under the pointer.

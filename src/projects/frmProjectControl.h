@@ -152,6 +152,11 @@ public:
     std::array<QLabel*, 8> lblMSInfo{};
     QPushButton* cmdMSDetailsHide = nullptr;
 
+    // Dialling: the current project's customer, or the summary's.
+    void imgDialer_Click();
+    void lblCustomer_MouseUp(int Index, Qt::MouseButton button);
+    void SetDialerIcon();
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -189,6 +194,10 @@ private:
     int milestoneGridProject_ = 0;
 
     void ConnectCompleting();
+    void ConnectDialling();
+    void Dial(const QString& name, const QString& number);
+    // Set while the dialer is up, so its return does not rebuild the panels.
+    bool dialling_ = false;
     // A date click while completing: today or earlier completes the milestone.
     void CompleteDateClick(const QDate& date);
     // Writes every changed project but one, so a reload of the tables loses none of them.

@@ -6,6 +6,7 @@
 #include "core/Navigation.h"
 #include "platform/Controls.h"
 #include "platform/TextBox.h"
+#include "projects/BoardFixture.h"
 #include "support/CustomerFiles.h"
 #include "support/FakeModem.h"
 #include "support/ScreenFixture.h"
@@ -13,6 +14,7 @@
 #include "telephony/PhoneSettings.h"
 #include "telephony/frmDialer.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -26,7 +28,7 @@ struct Handed {
 };
 
 // Clicks a dial picture and reads what the dialer shows, then hangs it up.
-Handed Dial(QWidget* picture)
+Handed Dial(QWidget* picture, Qt::MouseButton button = Qt::LeftButton)
 {
     Handed handed;
     QTimer::singleShot(0, [&] {
@@ -38,7 +40,7 @@ Handed Dial(QWidget* picture)
         handed = {true, dialer->lblName->text(), dialer->lblNumber->text()};
         dialer->cmdHangup->click();
     });
-    QTest::mouseClick(picture, Qt::LeftButton);
+    QTest::mouseClick(picture, button);
     QCoreApplication::processEvents();
     return handed;
 }
@@ -162,6 +164,38 @@ TEST_F(DialPictureTest, TheContactPictureFollowsThePhoneBoxAndSavesBeforeDiallin
     contacts.Hide();
     contacts.Show();
     EXPECT_FALSE(contacts.imgPhone->isEnabled());
+}
+
+class BoardDialTest : public board::BoardTest {};
+
+TEST_F(BoardDialTest, TheBoardDialsTheChosenProjectsCustomerFromTheListOrTheSummary)
+{
+    WriteProject(QStringLiteral("Pj60-1"), {board::Milestone(QStringLiteral("Permit"), 1, board::Day(12))});
+    frmProjectControl& control = ScreenInstance<frmProjectControl>();
+    control.Show();
+    EXPECT_FALSE(control.imgDialer->isVisible());
+    PhoneSettings().PhoneOn = true;
+    control.Hide();
+    control.Show();
+    ASSERT_TRUE(control.imgDialer->isVisible());
+
+    // Nothing to call before a project is chosen.
+    control.fgProjects->setCurrentCell(-1, 0);
+    EXPECT_FALSE(Dial(control.imgDialer).shown);
+    control.fgProjects->setCurrentCell(0, 0);
+    Handed handed = Dial(control.imgDialer);
+    EXPECT_TRUE(handed.shown);
+    EXPECT_EQ(handed.name, "John Smith");
+    EXPECT_EQ(handed.number, "217-555-0100");
+
+    // From the summary, a right-click on the customer; the call leaves the summary open.
+    control.fgProjects_DblClick();
+    ASSERT_TRUE(control.fraProjectSummary->isVisible());
+    EXPECT_FALSE(Dial(control.lblCustomer[1]).shown);
+    handed = Dial(control.lblCustomer[1], Qt::RightButton);
+    EXPECT_TRUE(handed.shown);
+    EXPECT_EQ(handed.number, "217-555-0100");
+    EXPECT_TRUE(control.fraProjectSummary->isVisible());
 }
 
 } // namespace
