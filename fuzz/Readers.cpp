@@ -15,7 +15,12 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
+#include "platform/SerialPort.h"
+#include "projects/InvoiceRecord.h"
 #include "projects/LoadedProjects.h"
+#include "projects/NarrativeTemplate.h"
+#include "projects/PickLists.h"
+#include "projects/ProposalFiles.h"
 #include "scheduling/BlockedDays.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/EventRecords.h"
@@ -24,8 +29,10 @@
 #include "scheduling/ScheduleViews.h"
 #include "scheduling/TeamDayStore.h"
 #include "scheduling/TeamList.h"
+#include "telephony/CallLog.h"
 #include "telephony/PhoneSettings.h"
 #include "telephony/SpeedDials.h"
+#include "telephony/UpcomingSlips.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -152,6 +159,42 @@ void ReadPurgedDate()
     PurgeOldDays();
 }
 
+void ReadCallBackList()
+{
+    OneTeam();
+    QStringList labels{QString()};
+    for (int slot = 1; slot <= 12; ++slot)
+        labels << QStringLiteral("%1:00").arg(slot + 6);
+    // Every date the slips can hold, so every readable one is listed.
+    UpcomingSlipRows(ReadEventRecords(SlipsPath), QDate(1, 1, 1), QDate(9999, 12, 31), Shared().TeamNames, labels);
+}
+
+void ReadCalls()
+{
+    CallLogExists();
+    ReadCallLog();
+}
+
+const QString ProposalPath = ProposalsFolder + QStringLiteral("/P-100.txt");
+
+void ReadProposalList()
+{
+    for (const ProposalRecord& proposal : ReadProposals().Proposals) {
+        proposal.CreatedOnText();
+        proposal.AmountText();
+        proposal.CustomerBlock();
+    }
+}
+
+const QString PaymentPath = ProposalPaymentsFolder + QStringLiteral("/P-17.txt");
+
+void ReadProposalPayment()
+{
+    ProjectHeader header;
+    header.ProposalNo = QStringLiteral("P-17");
+    ProposalPayment(header);
+}
+
 struct Target {
     const char* name;
     QString path;
@@ -186,6 +229,18 @@ const Target Targets[] = {
     {"states-list", QStringLiteral("/StatesList.txt"), [] { ReadStatesList(); }},
     {"call-id", CallIdPath, ReadCallIDSetting},
     {"speed-numbers", SpeedNumbersPath, [] { ReadSpeedDials(); }},
+    {"call-back", SlipsPath, ReadCallBackList},
+    {"call-log", TelCallPath, ReadCalls},
+    // The phone settings come after the modem probe, which finds no ports here.
+    {"phone", PhonePath, LoadPhoneSettings},
+    {"invoice-number", InvoiceNumberPath, [] { GetInvoiceNumber(); }},
+    {"proposal-payment", PaymentPath, ReadProposalPayment},
+    {"proposal", ProposalPath, ReadProposalList},
+    {"inventory", InventoryPath, [] { ReadInventory(); }},
+    {"services", ServicesPath, [] { ReadServices(); }},
+    {"custom-items", CustomItemsPath, [] { ReadCustomItems(); }},
+    {"narrative-template", NarrativeTemplatePath, [] { LoadNarrativeTemplate(); }},
+    {"narrative-temp", NarrativeTempPath, [] { ReadNarrativeTemp(); }},
 };
 
 const Target* Chosen = nullptr;
@@ -240,6 +295,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
         std::exit(2);
     }
     SetProgramFolder(Folder->path());
+    // No serial device is ever opened: the modem probe finds every port missing.
+    SetPortTable(QStringList());
     Clock::Fix(QDateTime(Today, QTime(10, 0)));
     SetRegionalLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     std::atexit([] { delete Folder; });
