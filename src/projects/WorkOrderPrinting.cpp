@@ -104,7 +104,9 @@ void PrintNarrative(const WorkOrderDocument& d)
             }
             if (printer.CurrentY + printer.TextHeight(wrapped) > NarrativeBottom)
                 NewNarrativePage(d);
-            PrintWrapped(NarrativeLeft, int(printer.CurrentY), NarrativeWidth, 7200, wrapped);
+            // Already wrapped: printed as it stands, as wrapping it again would drop a word too wide.
+            printer.CurrentX = NarrativeLeft;
+            printer.Print(wrapped);
         } while (!rest.isEmpty());
     }
 }

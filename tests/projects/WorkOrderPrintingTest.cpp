@@ -90,6 +90,9 @@ TEST_F(WorkOrderPrintingTest, ALongNarrativeGoesOnOverFullPages)
     QStringList lines;
     for (int i = 1; i <= 30; ++i)
         lines << QStringLiteral("Step %1").arg(i);
+    // A word wider than the box, with more after it, prints whole and keeps its place.
+    const QString wide(200, QLatin1Char('W'));
+    lines << wide + QStringLiteral(" tail");
     QStringList words;
     for (int i = 1; i <= 900; ++i)
         words << QStringLiteral("w%1").arg(i);
@@ -114,7 +117,8 @@ TEST_F(WorkOrderPrintingTest, ALongNarrativeGoesOnOverFullPages)
             }
     }
     EXPECT_EQ(printed.mid(0, 30), lines.mid(0, 30));
-    EXPECT_EQ(printed.mid(30).join(' ').split(' '), words);
+    EXPECT_EQ(printed.mid(30, 2), QStringList({wide, "tail"}));
+    EXPECT_EQ(printed.mid(32).join(' ').split(' '), words);
 }
 
 TEST_F(WorkOrderPrintingTest, PartsPagesFollowOnlyWhenSomethingWasChosen)
