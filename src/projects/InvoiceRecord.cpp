@@ -95,6 +95,10 @@ bool SaveInvoiceNumber(qint32 invoiceNo)
 
 InvoiceRecordResult CreateInvoiceRecord(const ProjectHeader& header)
 {
+    // A number file that is there but cannot be read would restart the year's numbers over the
+    // invoicer's own; no record is made then.
+    if (FileExists(InvoiceNumberPath) && !OpenForInput(InvoiceNumberPath).IsOpen())
+        return {InvoiceRecordResult::RecordNotWritten, 0};
     qint32 invoiceNo = GetInvoiceNumber();
     // A record of that number left by an earlier run or by the invoicer is never replaced.
     while (QFileInfo::exists(AppPath(InvoiceRecordPath(invoiceNo))) && invoiceNo < std::numeric_limits<qint32>::max())

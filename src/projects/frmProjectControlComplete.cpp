@@ -6,6 +6,7 @@
 #include "core/Settings.h"
 #include "core/Utilities.h"
 #include "platform/Clock.h"
+#include "platform/FileRemoval.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
@@ -124,6 +125,14 @@ void frmProjectControl::mnuCompleteProject_Click()
     if (!Confirmed(QStringLiteral("Click YES to complete all Project Milestones\nClick  NO to exit Project Completion"),
                    QStringLiteral("Project Completion")))
         return;
+    // A file that will not go would bring the project back at the next load, its days freed and
+    // its invoice record written a second time; nothing starts then.
+    if (FileExists(ProjectFileOf(i)) && !CanRemoveTree(AppPath(ProjectFileOf(i)))) {
+        ShowWriteFailure(QStringLiteral("The Project's file cannot be removed: ") + ProjectFileOf(i) +
+                             QStringLiteral("\nThe Project was not completed."),
+                         QStringLiteral("Project Completion"));
+        return;
+    }
     // Completed today; milestones completed before keep their dates.
     MSCal->setSelectedDate(Clock::Today());
     const int count = int(LoadedProjects().Projects.at(i).Milestones.size());
@@ -177,6 +186,14 @@ void frmProjectControl::mnuDeleteProject_Click()
 
 void frmProjectControl::DeleteProject(int project, const QString& projectNo)
 {
+    // The file goes first: a project whose file stays must keep its days and records, or it
+    // would come back from the next load with its bookings gone.
+    if (!DeleteFile(ProjectFileOf(project))) {
+        ShowWriteFailure(QStringLiteral("The Project's file could not be removed: ") + ProjectFileOf(project) +
+                             QStringLiteral("\nThe Project was not deleted."),
+                         QStringLiteral("Project Deletion"));
+        return;
+    }
     bool written = true;
     const int count = int(LoadedProjects().Projects.at(project).Milestones.size());
     for (int j = 1; j <= count; ++j) {
@@ -185,8 +202,6 @@ void frmProjectControl::DeleteProject(int project, const QString& projectNo)
     }
     if (!written)
         ShowWriteFailure(QStringLiteral("Some team days of Project ") + projectNo + QStringLiteral(" could not be written."));
-    if (!DeleteFile(ProjectFileOf(project)))
-        ShowWriteFailure(QStringLiteral("The Project's file could not be removed: ") + ProjectFileOf(project));
 
     if (!FileExists(ProjectRecordsPath))
         return;

@@ -4,6 +4,9 @@
 
 #include <QDir>
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
 class InvoiceRecordTest : public ProgramFolderTest {
@@ -115,6 +118,14 @@ TEST_F(InvoiceRecordTest, ARecordThatCannotBeWrittenAdvancesNothing)
     const InvoiceRecordResult result = CreateInvoiceRecord(Project("P-17"));
     EXPECT_EQ(result.outcome, InvoiceRecordResult::RecordNotWritten);
     EXPECT_EQ(ReadFile(InvoiceNumberPath), "20260042\r\n");
+
+    // Nor is one made, or the number file written over, when the number cannot be read.
+    QFile::remove(FullPath("/TamselInvoicer"));
+    if (!MakeUnreadableFile(InvoiceNumberPath))
+        return;
+    EXPECT_EQ(CreateInvoiceRecord(Project("P-17")).outcome, InvoiceRecordResult::RecordNotWritten);
+    EXPECT_TRUE(QFileInfo(FullPath(InvoiceNumberPath)).isSymLink());
+    EXPECT_FALSE(Exists(IncompleteInvoicesFolder + "/20260001.txt"));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "projects/BoardFixture.h"
 #include "projects/InvoiceRecord.h"
 #include "scheduling/EventRecords.h"
+#include "support/FileFlags.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>
@@ -248,4 +249,31 @@ TEST_F(ProjectCompletionTest, DeletedProjectsGiveBackTheirDaysAndDropTheirRecord
     EXPECT_FALSE(menu.optProgramRoutine[3]->isEnabled());
 }
 
+TEST_F(ProjectCompletionTest, AProjectWhoseFileCannotGoKeepsItsDaysAndRecords)
+{
+    WriteProject("Pj8-1", {Milestone("Framing", 2, Day(16), "Days", 2, 3)});
+    TeamDay().CurrentTeam = TeamText(1);
+    ASSERT_TRUE(ScheduleDays(Day(16), 2, "Pj8-1-Framing"));
+    WriteFile(ProjectRecordsPath, EventRecord("Pj8-1", "a"));
+    if (!SetImmutable(FullPath(ProjectFilePath("Pj8-1")), true))
+        GTEST_SKIP() << "files cannot be made undeletable here";
+    frmProjectControl& board = OpenBoard();
+
+    // Neither a delete nor a completion frees what the file, staying, would still name.
+    for (const bool complete : {false, true}) {
+        SCOPED_TRACE(complete ? "complete" : "delete");
+        board.fgProjects->setCurrentCell(0, 0);
+        Script().Queue(MsgAnswer::Yes);
+        Script().Queue(MsgAnswer::Ok);
+        complete ? board.mnuCompleteProject_Click() : board.mnuDeleteProject_Click();
+        EXPECT_EQ(Script().Shown().last().Title, complete ? "Project Completion" : "Project Deletion");
+        EXPECT_EQ(SlotsOf(Day(16), "Pj8-1-Framing").size(), 8);
+        EXPECT_EQ(RecordTexts(), QStringList{"Pj8-1:a"});
+        EXPECT_EQ(board.fgProjects->TextMatrix(1, 0), "Pj8-1");
+        EXPECT_EQ(Loaded(1, 1).Status, StatusScheduled);
+    }
+    SetImmutable(FullPath(ProjectFilePath("Pj8-1")), false);
+}
+
 } // namespace
+
