@@ -46,9 +46,11 @@ QString NextWrappedLine(QString& rest, int width)
     qsizetype previousBlank = -1;
     for (qsizetype p = rest.indexOf(QLatin1Char(' ')); p >= 0; p = rest.indexOf(QLatin1Char(' '), p + 1)) {
         if (printer.TextWidth(rest.left(p + 1)) > width - 20) {
-            const QString line = previousBlank >= 0 ? rest.left(previousBlank + 1) : QString();
-            if (previousBlank >= 0)
-                rest = rest.mid(previousBlank + 1);
+            // A first word wider than the box goes out whole on a line of its own: the box
+            // overflows rather than the text being lost.
+            const qsizetype end = previousBlank >= 0 ? previousBlank : p;
+            const QString line = rest.left(end + 1);
+            rest = rest.mid(end + 1);
             while (rest.startsWith(QLatin1Char(' ')))
                 rest.remove(0, 1);
             return line;

@@ -13,7 +13,7 @@ void SetPrintPosition(double x, double y);
 void SetPrintFont(int size, bool bold, bool italic);
 void PrintWrapped(int left, int top, int width, int height, const QString& text);
 // The next line PrintWrapped would print of `rest` in a box of that width (in the printer's
-// font), taken off the front of `rest`. Empty, with `rest` kept, when its first word is too wide.
+// font), taken off the front of `rest`. A first word too wide for the box is a line of its own.
 QString NextWrappedLine(QString& rest, int width);
 // true: the data colour (text in blue when colour printing is on); false: the border colour.
 void SetPrintColour(bool which);

@@ -95,13 +95,7 @@ void PrintNarrative(const WorkOrderDocument& d)
     for (const QString& line : *lines) {
         QString rest = line;
         do {
-            QString wrapped = NextWrappedLine(rest, NarrativeWidth);
-            if (wrapped.isEmpty() && !rest.isEmpty()) {
-                // A word wider than the box prints whole rather than as endless empty lines.
-                const qsizetype blank = rest.indexOf(QLatin1Char(' '));
-                wrapped = blank < 0 ? rest : rest.left(blank + 1);
-                rest = blank < 0 ? QString() : rest.mid(blank + 1).trimmed();
-            }
+            const QString wrapped = NextWrappedLine(rest, NarrativeWidth);
             if (printer.CurrentY + printer.TextHeight(wrapped) > NarrativeBottom)
                 NewNarrativePage(d);
             // Already wrapped: printed as it stands, as wrapping it again would drop a word too wide.

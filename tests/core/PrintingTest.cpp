@@ -87,11 +87,12 @@ TEST_F(PrintingTest, WrappedTextBreaksAtBlanksInsideTheBox)
     PrintWrapped(0, 0, int(printer.TextWidth("Frame and sheath ")) + 10, 5000, "Frame and sheath the east wall");
     EXPECT_EQ(Printed(), (QStringList{"Frame and ", "sheath the east wall"}));
 
-    // A first word wider than the box gives empty lines down to the bottom; alone it prints whole.
+    // A first word wider than the box prints whole on its own line, and the rest goes on.
     printer.Reset();
     PrintWrapped(360, 2000, 600, int(3.5 * h), "Incomprehensibilities everywhere");
-    EXPECT_TRUE(Printed().isEmpty());
-    EXPECT_DOUBLE_EQ(printer.CurrentY, 2000 + 4 * h);
+    EXPECT_EQ(Printed(), (QStringList{"Incomprehensibilities ", "everywhere"}));
+    EXPECT_DOUBLE_EQ(printer.CurrentY, 2000 + 2 * h);
+    printer.Reset();
     PrintWrapped(360, 2000, 600, int(3.5 * h), "Incomprehensibilities");
     EXPECT_EQ(Printed(), QStringList{"Incomprehensibilities"});
 }
