@@ -77,6 +77,20 @@ void PrintWrapped(int left, int top, int width, int height, const QString& text)
     }
 }
 
+void PrintRow(std::initializer_list<std::pair<double, QString>> items)
+{
+    Printer& printer = ThePrinter();
+    const double y = printer.CurrentY;
+    double next = y;
+    for (const auto& [xInches, text] : items) {
+        printer.CurrentY = y;
+        printer.CurrentX = xInches * 1440.0;
+        printer.Print(text);
+        next = printer.CurrentY;
+    }
+    printer.CurrentY = next;
+}
+
 void SetPrintColour(bool which)
 {
     Printer& printer = ThePrinter();

@@ -3,6 +3,8 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 // The printing steps every report and form goes through: page set-up, positions in inches,
 // font size and style, word-wrapped text in a box, and the print colours, all drawn from the
@@ -15,6 +17,8 @@ void PrintWrapped(int left, int top, int width, int height, const QString& text)
 // The next line PrintWrapped would print of `rest` in a box of that width (in the printer's
 // font), taken off the front of `rest`. A first word too wide for the box is a line of its own.
 QString NextWrappedLine(QString& rest, int width);
+// Texts side by side on the current line, each at its x position in inches, then the next line.
+void PrintRow(std::initializer_list<std::pair<double, QString>> items);
 // true: the data colour (text in blue when colour printing is on); false: the border colour.
 void SetPrintColour(bool which);
 

@@ -9,6 +9,7 @@
 #include "platform/RegionalFormat.h"
 #include "projects/LoadedProjects.h"
 #include "projects/MilestoneScheduling.h"
+#include "scheduling/TeamDayStore.h"
 
 #include <utility>
 
@@ -17,28 +18,11 @@ namespace {
 constexpr quint32 Red = 255;
 constexpr double LandscapeWidth = 15840;
 
-// Texts side by side on the current line, then the next line.
-void PrintRow(std::initializer_list<std::pair<double, QString>> items)
-{
-    Printer& printer = ThePrinter();
-    const double y = printer.CurrentY;
-    double next = y;
-    for (const auto& [xInches, text] : items) {
-        printer.CurrentY = y;
-        printer.CurrentX = xInches * 1440.0;
-        printer.Print(text);
-        next = printer.CurrentY;
-    }
-    printer.CurrentY = next;
-}
-
 QString AssignedTo(const MilestoneRecord& m)
 {
     if (!IsTechnical(m))
         return QStringLiteral("Administrative");
-    bool ok = false;
-    const int team = m.Team.trimmed().toInt(&ok);
-    return ok && team >= 1 && team <= Shared().TeamCount() ? Shared().TeamNames.at(team) : QString();
+    return TeamName(m.Team);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/SharedState.h"
 #include "platform/RegionalFormat.h"
 #include "projects/MilestoneScheduling.h"
+#include "scheduling/TeamDayStore.h"
 
 int ProjectDayTotal(const LoadedProject& project)
 {
@@ -37,10 +38,7 @@ std::array<QString, 8> MilestoneDetailTexts(const LoadedProject& project, int mi
     if (!IsTechnical(m)) {
         texts[1] = QStringLiteral("Administrative Staff");
     } else {
-        bool ok = false;
-        const int team = m.Team.trimmed().toInt(&ok);
-        if (ok && team >= 1 && team <= shared.TeamCount())
-            texts[1] = shared.TeamNames.at(team);
+        texts[1] = TeamName(m.Team);
     }
     texts[2] = m.Phase >= 1 && m.Phase <= 3 ? Phases[m.Phase] : QString();
     texts[3] = ShortDateText(m.ScheduledDate);

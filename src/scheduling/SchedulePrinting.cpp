@@ -19,20 +19,6 @@ void PrintAt(double xInches, const QString& text)
     ThePrinter().Print(text);
 }
 
-// Texts side by side on the current line, then the next line.
-void PrintLineAt(std::initializer_list<std::pair<double, QString>> items)
-{
-    Printer& printer = ThePrinter();
-    const double y = printer.CurrentY;
-    double next = y;
-    for (const auto& [xInches, text] : items) {
-        printer.CurrentY = y;
-        PrintAt(xInches, text);
-        next = printer.CurrentY;
-    }
-    printer.CurrentY = next;
-}
-
 bool IsFree(const QString& text)
 {
     return text.isEmpty() || text == NoEventScheduled;
@@ -69,7 +55,7 @@ void PrintScheduleHeader(const SchedulePage& page, bool completionReport)
     SetPrintPosition(0.75, 1.1);
     SetPrintFont(10, true, false);
     if (completionReport) {
-        PrintLineAt({{0.75, QStringLiteral("Account Information")}, {3.25, QStringLiteral("Problem")},
+        PrintRow({{0.75, QStringLiteral("Account Information")}, {3.25, QStringLiteral("Problem")},
                      {4.85, QStringLiteral("Times")}, {6.1, QStringLiteral("Total Time")}});
         SetPrintFont(14, true, false);
         SetPrintPosition(8.0, 0.3);
@@ -78,7 +64,7 @@ void PrintScheduleHeader(const SchedulePage& page, bool completionReport)
         PrintAt(8.0, QStringLiteral("Date: ") + date);
         PrintAt(8.0, page.TeamName);
     } else {
-        PrintLineAt({{0.75, QStringLiteral("Time")}, {2.5, QStringLiteral("Account Info")},
+        PrintRow({{0.75, QStringLiteral("Time")}, {2.5, QStringLiteral("Account Info")},
                      {4.5, QStringLiteral("Project Event/Reason")}});
     }
 }
@@ -96,10 +82,10 @@ void PrintDaySlots(const SchedulePage& page, bool completionReport)
         const bool booked = !IsFree(s.HourText);
         if (completionReport) {
             if (!details) {
-                PrintLineAt({{0.75, s.TimeLabel}, {3.0, booked ? s.HourText : QString()}});
+                PrintRow({{0.75, s.TimeLabel}, {3.0, booked ? s.HourText : QString()}});
                 continue;
             }
-            PrintLineAt({{0.75, s.TimeLabel}, {3.0, s.HourText}, {4.5, QStringLiteral("Start")}});
+            PrintRow({{0.75, s.TimeLabel}, {3.0, s.HourText}, {4.5, QStringLiteral("Start")}});
             PrintAt(0.75, info[1]);
             const double y = ThePrinter().CurrentY;
             PrintAddressLine(0.75, info[2]);
@@ -112,10 +98,10 @@ void PrintDaySlots(const SchedulePage& page, bool completionReport)
             continue;
         }
         if (!details) {
-            PrintLineAt({{0.75, s.TimeLabel}, {4.5, booked ? s.HourText : QString()}});
+            PrintRow({{0.75, s.TimeLabel}, {4.5, booked ? s.HourText : QString()}});
             continue;
         }
-        PrintLineAt({{0.75, s.TimeLabel}, {4.5, s.HourText}, {2.5, info[0]}});
+        PrintRow({{0.75, s.TimeLabel}, {4.5, s.HourText}, {2.5, info[0]}});
         PrintAt(2.5, info[1]);
         PrintAddressLine(2.5, info[2]);
         PrintAt(2.5, info[3]);
@@ -155,9 +141,9 @@ void PrintCompletionData(const SchedulePage& page, int slot, double x, double y)
 {
     const std::array<QString, 7>& info = page.Slots[size_t(slot - 1)].AccountInfo;
     SetPrintPosition(0, y);
-    PrintLineAt({{x, info[1]}, {x + 1.9, QStringLiteral("___Collected")}});
-    PrintLineAt({{x, info[4]}, {x + 1.9, QStringLiteral("___Invoiced")}});
-    PrintLineAt({{x, QStringLiteral("AMOUNT    _______________")}, {x + 1.9, QStringLiteral("___from Office")}});
+    PrintRow({{x, info[1]}, {x + 1.9, QStringLiteral("___Collected")}});
+    PrintRow({{x, info[4]}, {x + 1.9, QStringLiteral("___Invoiced")}});
+    PrintRow({{x, QStringLiteral("AMOUNT    _______________")}, {x + 1.9, QStringLiteral("___from Office")}});
 }
 
 void PrintSchedule(const SchedulePage& page, bool completionReport)

@@ -65,8 +65,8 @@ DayFileRead SlotsOfFile(const QString& fullPath, std::array<QString, 12>& slotTe
 
 QString TeamNameOf(const QString& team)
 {
-    const int number = TeamNumberOf(team);
-    return number > 0 ? Shared().TeamNames.value(number) : team.trimmed();
+    const QString name = TeamName(team);
+    return name.isEmpty() ? team.trimmed() : name;
 }
 
 void ShowUnreadableDay(const QDate& day, const QString& team)
@@ -149,6 +149,12 @@ int TeamNumberOf(const QString& team)
     bool ok = false;
     const int number = team.trimmed().toInt(&ok);
     return ok && number >= 1 && number <= Shared().TeamCount() ? number : 0;
+}
+
+QString TeamName(const QString& team)
+{
+    const int number = TeamNumberOf(team);
+    return number > 0 ? Shared().TeamNames.at(number) : QString();
 }
 
 QString TeamText(int teamNumber)

@@ -44,6 +44,9 @@ signals:
 // The team number a team text stands for (" 3" gives 3), or 0 when it names no team of the
 // team list. Days of such a team are never written.
 int TeamNumberOf(const QString& team);
+// The name of the team a team text or stored team number stands for; empty when it names no
+// team of the team list.
+QString TeamName(const QString& team);
 // The team text for a team number, with its leading blank.
 QString TeamText(int teamNumber);
 

@@ -19,11 +19,6 @@ namespace {
 
 const QString CantBlockTitle = QStringLiteral("Can't Block or UnBlock This Time");
 
-QString TeamNameOf(const QString& team)
-{
-    return Shared().TeamNames.value(TeamNumberOf(team));
-}
-
 } // namespace
 
 void frmBlock::cmdAccept_Click()
@@ -95,10 +90,10 @@ void frmBlock::ShowRequestStop(const QString& team, const BlockRequestResult& re
                  dayText + QStringLiteral("\nUse the Reschedule Routine to\nDelete or Rechedule this Attention");
         break;
     case BlockRequestResult::Unreadable:
-        prompt = QStringLiteral("The day file of %1 for %2 cannot be read.").arg(TeamNameOf(team), dayText);
+        prompt = QStringLiteral("The day file of %1 for %2 cannot be read.").arg(TeamName(team), dayText);
         break;
     default:
-        prompt = QStringLiteral("The day file of %1 for %2 could not be written.").arg(TeamNameOf(team), dayText);
+        prompt = QStringLiteral("The day file of %1 for %2 could not be written.").arg(TeamName(team), dayText);
         break;
     }
     MsgBox(prompt + QStringLiteral("\nThis Request will be aborted."), MsgButtons::OkOnly, MsgIcon::Critical,

@@ -59,10 +59,7 @@ void frmMain::ShowProjectSummary()
         fgSummary->SetTextMatrix(j, 0, m.MilestoneName);
         fgSummary->SetTextMatrix(j, 1, PhaseName(m.Phase));
         fgSummary->SetTextMatrix(j, 2, ShortDateText(m.ScheduledDate));
-        const int team = m.Team.trimmed().toInt();
-        fgSummary->SetTextMatrix(j, 3, m.PersonnelType != 2 ? QStringLiteral("Administrative")
-                                       : team >= 1 && team <= Shared().TeamCount() ? Shared().TeamNames.at(team)
-                                                                                   : QString());
+        fgSummary->SetTextMatrix(j, 3, m.PersonnelType != 2 ? QStringLiteral("Administrative") : TeamName(m.Team));
     }
     const SummaryFigures figures = SummaryDays(project->Milestones);
     txtPreDays->setText(QString::number(figures.PreConstructionDays));
