@@ -1,5 +1,6 @@
 #include "core/DataUpkeep.h"
 #include "RawRead.h"
+#include "SampleProjects.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/Clock.h"
@@ -38,16 +39,8 @@ void EnsureApplication()
 ProjectData SampleProject(int p, int milestones, const QDate& first)
 {
     ProjectData project;
+    project.Header = SampleProjectHeader(p);
     ProjectHeader& h = project.Header;
-    h.ProjectNo = QStringLiteral("Pj%1-%2").arg(p % 366 + 1).arg(p / 366 + 1);
-    h.ProjectName = QStringLiteral("Addition and kitchen remodel");
-    h.AccountNo = QStringLiteral("ACCT%1").arg(p);
-    h.CustomerName = h.SiteName = QStringLiteral("Customer %1").arg(p);
-    h.Address1 = h.SiteAddress1 = QStringLiteral("%1 Main Street").arg(p);
-    h.City = h.SiteCity = QStringLiteral("Springfield");
-    h.State = h.SiteState = QStringLiteral("IL");
-    h.Zip = h.SiteZip = QStringLiteral("62701");
-    h.Telephone = h.SiteTelephone = QStringLiteral("(217)555-0100");
     h.MilestoneCount = qint16(milestones);
     for (int j = 1; j <= milestones; ++j) {
         MilestoneRecord m;
