@@ -6,17 +6,6 @@ namespace {
 
 class ProjectWizardTest : public ProgramFolderTest {
 protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        ResetSettings();
-    }
-    void TearDown() override
-    {
-        ResetSettings();
-        ProgramFolderTest::TearDown();
-    }
-
     struct Entry {
         const char* name;
         int dependency;

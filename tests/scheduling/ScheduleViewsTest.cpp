@@ -6,19 +6,7 @@
 
 namespace {
 
-class ScheduleViewsTest : public ProgramFolderTest {
-protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        ResetSettings();
-    }
-    void TearDown() override
-    {
-        ResetSettings();
-        ProgramFolderTest::TearDown();
-    }
-};
+class ScheduleViewsTest : public ProgramFolderTest {};
 
 // Today is Saturday 2026-03-07; March 2026 starts on a Sunday, August 2026 on a Saturday.
 TEST_F(ScheduleViewsTest, MonthCellsPlaceTheDaysAndShowBookedHoursFromTodayOn)

@@ -17,19 +17,10 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ResetSettings();
-        ResetTeamDayState();
         Shared().TeamNames = {QStringLiteral("populated"), QStringLiteral("Framers"), QStringLiteral("Roofers")};
         Shared().CurrentYear = QStringLiteral("2026");
         MakeFolders(QStringLiteral("/2026"));
         TeamDay().CurrentTeam = TeamText(1);
-    }
-
-    void TearDown() override
-    {
-        ResetTeamDayState();
-        ResetSettings();
-        ProgramFolderTest::TearDown();
     }
 
     static QString DayFile(const QDate& day, int team = 1)

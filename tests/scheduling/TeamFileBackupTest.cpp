@@ -18,8 +18,6 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ResetSettings();
-        ResetTeamDayState();
         Shared().TeamNames = {QStringLiteral("populated"), QStringLiteral("Framers"), QStringLiteral("Roofers")};
         Shared().CurrentYear = QStringLiteral("2026");
         for (int year = 2026; year <= 2028; ++year)
@@ -27,13 +25,6 @@ protected:
                 MakeFolders(TeamFolderPath(QString::number(year), team));
                 MakeFolders(QStringLiteral("/Backup") + TeamFolderPath(QString::number(year), team));
             }
-    }
-
-    void TearDown() override
-    {
-        ResetTeamDayState();
-        ResetSettings();
-        ProgramFolderTest::TearDown();
     }
 
     // Every file of the live (or backup) team folders with its bytes, by path below the year.

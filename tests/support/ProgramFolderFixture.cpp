@@ -1,9 +1,12 @@
 #include "support/ProgramFolderFixture.h"
 
+#include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
+#include "projects/LoadedProjects.h"
+#include "scheduling/TeamDayStore.h"
 #include "platform/SerialPort.h"
 #include "telephony/PhoneSettings.h"
 
@@ -17,7 +20,7 @@ void ProgramFolderTest::SetUp()
     SetProgramFolder(folder_.path());
     SetToday(QDate(2026, 3, 7));
     SetRegionalLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    ResetSharedState();
+    ResetProgramState();
     // No test reaches a real serial device; tests that want modems install fake ones.
     SetPortTable(QStringList());
     ResetPhoneSettings();
@@ -27,10 +30,18 @@ void ProgramFolderTest::TearDown()
 {
     ResetPhoneSettings();
     SetPortTable(QStringList());
-    ResetSharedState();
+    ResetProgramState();
     ResetRegionalLocale();
     Clock::Release();
     SetProgramFolder(QString());
+}
+
+void ProgramFolderTest::ResetProgramState()
+{
+    ResetSharedState();
+    ResetSettings();
+    ResetLoadedProjects();
+    ResetTeamDayState();
 }
 
 void ProgramFolderTest::SetToday(const QDate& date, const QTime& time)

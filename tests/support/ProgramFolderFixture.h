@@ -14,6 +14,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The shared state, settings, loaded projects and loaded team day back at their defaults.
+    static void ResetProgramState();
     // Fixes today (and the time of day) for the code under test.
     static void SetToday(const QDate& date, const QTime& time = QTime(10, 0));
 

@@ -21,11 +21,8 @@ void ScreenFixture::SetUp()
 {
     ScreenEvents().clear();
     ProgramFolderTest::SetUp();
-    ResetSettings();
     ResetStartupState();
     AuxRefusalShown() = false;
-    ResetLoadedProjects();
-    ResetTeamDayState();
     SetProgramEndAction([] {});
     RegisterScreens();
     script_.emplace();
@@ -42,10 +39,7 @@ void ScreenFixture::TearDown()
         script_.reset();
     }
     ResetStartupState();
-    ResetLoadedProjects();
-    ResetTeamDayState();
     ForgetScreens();
     SetProgramEndAction(nullptr);
-    ResetSettings();
     ProgramFolderTest::TearDown();
 }
