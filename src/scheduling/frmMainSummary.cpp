@@ -127,13 +127,22 @@ bool frmMain::AbandonProject(bool restore)
     return ok;
 }
 
+namespace {
+
+bool ConfirmCancelProject()
+{
+    return MsgBox(QStringLiteral("This will DELETE the Entire Project"), MsgButtons::YesNo, MsgIcon::Question,
+                  QStringLiteral("Cancel Project Creation"))
+        == MsgAnswer::Yes;
+}
+
+} // namespace
+
 void frmMain::cmdStartOver_Click()
 {
     if (IsScheduleView())
         return;
-    if (MsgBox(QStringLiteral("This will DELETE the Entire Project"), MsgButtons::YesNo, MsgIcon::Question,
-               QStringLiteral("Cancel Project Creation"))
-        != MsgAnswer::Yes)
+    if (!ConfirmCancelProject())
         return;
     if (ProjectInProgress)
         AbandonProject(false);
@@ -144,9 +153,7 @@ void frmMain::cmdKillProj_Click()
 {
     if (IsScheduleView())
         return;
-    if (MsgBox(QStringLiteral("This will DELETE the Entire Project"), MsgButtons::YesNo, MsgIcon::Question,
-               QStringLiteral("Cancel Project Creation"))
-        != MsgAnswer::Yes)
+    if (!ConfirmCancelProject())
         return;
     DeleteWithBackup(ProjectTempFilePath);
     if (ProjectInProgress)
