@@ -1,8 +1,8 @@
 #include "telephony/PhoneSettings.h"
 
+#include "core/DialService.h"
 #include "core/FileAccess.h"
 #include "platform/SerialPort.h"
-#include "telephony/DialRequest.h"
 #include "telephony/Modem.h"
 
 PhoneSettingsValues& PhoneSettings()

@@ -1,4 +1,4 @@
-#include "telephony/DialRequest.h"
+#include "core/DialService.h"
 
 DialRequestValues& DialRequest()
 {
