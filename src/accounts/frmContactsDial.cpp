@@ -5,7 +5,6 @@
 #include "core/Navigation.h"
 #include "platform/Controls.h"
 #include "platform/TextBox.h"
-#include "telephony/PhoneSettings.h"
 
 PictureBox* frmContacts::BuildPhonePicture(QWidget* parent)
 {

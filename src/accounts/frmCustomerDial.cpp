@@ -6,7 +6,6 @@
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
-#include "telephony/PhoneSettings.h"
 
 PictureBox* frmCustomer::BuildDialPicture()
 {

@@ -4,7 +4,6 @@
 #include "core/Navigation.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
-#include "telephony/PhoneSettings.h"
 
 #include <QLabel>
 

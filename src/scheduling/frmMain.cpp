@@ -17,7 +17,6 @@
 #include "platform/TextBox.h"
 #include "scheduling/TeamDayStore.h"
 #include "scheduling/TeamFileBackup.h"
-#include "telephony/PhoneSettings.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -5,18 +5,6 @@
 #include "platform/SerialPort.h"
 #include "telephony/Modem.h"
 
-PhoneSettingsValues& PhoneSettings()
-{
-    static PhoneSettingsValues values;
-    return values;
-}
-
-ModemStateValues& ModemState()
-{
-    static ModemStateValues values;
-    return values;
-}
-
 void ResetPhoneSettings()
 {
     PhoneSettings() = PhoneSettingsValues{};
