@@ -5,7 +5,7 @@
 #include "core/SharedState.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "projects/MilestoneScheduling.h"
 #include "projects/frmProjectControl.h"
 #include "scheduling/ProjectFile.h"

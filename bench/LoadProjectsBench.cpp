@@ -2,7 +2,7 @@
 #include "RawRead.h"
 #include "SampleProjects.h"
 #include "platform/ProgramFolder.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/AdminTasks.h"
 #include "scheduling/ProjectFile.h"
 

@@ -1,11 +1,10 @@
 // Dialling a contact through the dialer.
 #include "accounts/frmContacts.h"
 
+#include "core/DialService.h"
 #include "core/Navigation.h"
 #include "platform/Controls.h"
 #include "platform/TextBox.h"
-#include "telephony/DialRequest.h"
-#include "telephony/PhoneSettings.h"
 
 PictureBox* frmContacts::BuildPhonePicture(QWidget* parent)
 {

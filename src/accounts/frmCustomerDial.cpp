@@ -1,12 +1,11 @@
 // Dialling the customer shown through the dialer.
 #include "accounts/frmCustomer.h"
 
+#include "core/DialService.h"
 #include "core/Navigation.h"
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
-#include "telephony/DialRequest.h"
-#include "telephony/PhoneSettings.h"
 
 PictureBox* frmCustomer::BuildDialPicture()
 {

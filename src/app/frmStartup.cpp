@@ -12,7 +12,7 @@
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/ProjectFile.h"
 #include "telephony/PhoneSettings.h"
 

@@ -7,8 +7,8 @@
 #include "platform/Clock.h"
 #include "platform/Printer.h"
 #include "platform/RegionalFormat.h"
-#include "projects/LoadedProjects.h"
 #include "projects/MilestoneScheduling.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/TeamDayStore.h"
 
 #include <utility>

@@ -5,7 +5,7 @@
 #include "core/Shutdown.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
-#include "projects/ProposalHandOver.h"
+#include "scheduling/ProposalHandOver.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -9,7 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>

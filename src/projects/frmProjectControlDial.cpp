@@ -1,10 +1,9 @@
 #include "projects/frmProjectControl.h"
 
+#include "core/DialService.h"
 #include "core/Navigation.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
-#include "telephony/DialRequest.h"
-#include "telephony/PhoneSettings.h"
 
 #include <QLabel>
 

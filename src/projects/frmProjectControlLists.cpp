@@ -8,7 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RegionalFormat.h"
 #include "projects/BoardControls.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 
 #include <QAction>
 #include <QGroupBox>

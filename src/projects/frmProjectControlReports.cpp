@@ -4,8 +4,8 @@
 #include "core/Printing.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
-#include "projects/LoadedProjects.h"
 #include "projects/ProjectReports.h"
+#include "scheduling/LoadedProjects.h"
 
 void frmProjectControl::mnuPrint_Click()
 {

@@ -5,8 +5,8 @@
 #include "platform/FlexGrid.h"
 #include "platform/RegionalFormat.h"
 #include "projects/BoardControls.h"
-#include "projects/LoadedProjects.h"
 #include "projects/ProjectSummary.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/TeamDayStore.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 
 #include <QDate>
 #include <QList>

@@ -3,7 +3,7 @@
 #include "core/FileAccess.h"
 #include "core/SharedState.h"
 #include "platform/RegionalFormat.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 
 SlipRecord& SlipRec()
 {

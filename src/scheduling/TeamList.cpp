@@ -6,8 +6,8 @@
 #include "core/SharedState.h"
 #include "platform/FileRemoval.h"
 #include "platform/ProgramFolder.h"
-#include "projects/LoadedProjects.h"
 #include "scheduling/EventRecords.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/ProjectFile.h"
 
 #include <QDir>

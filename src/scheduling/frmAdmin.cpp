@@ -12,8 +12,8 @@
 #include "platform/MessageBox.h"
 #include "platform/RegionalFormat.h"
 #include "platform/WaitCursor.h"
-#include "projects/LoadedProjects.h"
 #include "scheduling/AdminTasks.h"
+#include "scheduling/LoadedProjects.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,5 +1,6 @@
 #include "scheduling/frmMain.h"
 
+#include "core/DialService.h"
 #include "core/GridWheel.h"
 #include "core/Navigation.h"
 #include "core/Settings.h"
@@ -16,8 +17,6 @@
 #include "platform/TextBox.h"
 #include "scheduling/TeamDayStore.h"
 #include "scheduling/TeamFileBackup.h"
-#include "telephony/DialRequest.h"
-#include "telephony/PhoneSettings.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

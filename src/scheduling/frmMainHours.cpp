@@ -9,7 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
 #include "core/Navigation.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/EventRecords.h"
 #include "scheduling/TeamDayStore.h"

@@ -11,9 +11,9 @@
 #include "platform/MessageBox.h"
 #include "platform/RegionalFormat.h"
 #include "platform/TextBox.h"
-#include "projects/ProposalHandOver.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/ProjectWizard.h"
+#include "scheduling/ProposalHandOver.h"
 #include "scheduling/TeamDayStore.h"
 #include "scheduling/TeamFileBackup.h"
 

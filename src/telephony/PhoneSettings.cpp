@@ -1,21 +1,9 @@
 #include "telephony/PhoneSettings.h"
 
+#include "core/DialService.h"
 #include "core/FileAccess.h"
 #include "platform/SerialPort.h"
-#include "telephony/DialRequest.h"
 #include "telephony/Modem.h"
-
-PhoneSettingsValues& PhoneSettings()
-{
-    static PhoneSettingsValues values;
-    return values;
-}
-
-ModemStateValues& ModemState()
-{
-    static ModemStateValues values;
-    return values;
-}
 
 void ResetPhoneSettings()
 {

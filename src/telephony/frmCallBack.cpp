@@ -1,5 +1,6 @@
 #include "telephony/frmCallBack.h"
 
+#include "core/DialService.h"
 #include "core/FileAccess.h"
 #include "core/GridWheel.h"
 #include "core/Navigation.h"
@@ -11,7 +12,6 @@
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "scheduling/EventRecords.h"
-#include "telephony/DialRequest.h"
 #include "telephony/UpcomingSlips.h"
 
 #include <QGridLayout>

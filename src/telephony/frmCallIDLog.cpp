@@ -1,6 +1,7 @@
 // The call log on the monitor: the grid, browsing, logging a call, dialling back, clearing.
 #include "telephony/frmCallID.h"
 
+#include "core/DialService.h"
 #include "core/Navigation.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
@@ -8,7 +9,6 @@
 #include "platform/MessageBox.h"
 #include "platform/TickTimer.h"
 #include "telephony/CallLog.h"
-#include "telephony/DialRequest.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 #include "telephony/frmDialer.h"
 
+#include "core/DialService.h"
 #include "core/Shutdown.h"
 #include "platform/Controls.h"
 #include "platform/SerialPort.h"
-#include "telephony/DialRequest.h"
 #include "telephony/Modem.h"
 #include "telephony/PhoneSettings.h"
 

@@ -1,12 +1,12 @@
 #include "telephony/frmSlip.h"
 
+#include "core/DialService.h"
 #include "core/Navigation.h"
 #include "core/SharedState.h"
 #include "core/Shutdown.h"
 #include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "scheduling/EventRecords.h"
-#include "telephony/DialRequest.h"
 #include "telephony/PhoneSettings.h"
 #include "telephony/SlipLookup.h"
 

@@ -9,7 +9,7 @@
 #include "core/FileAccess.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/ProjectFile.h"

@@ -7,8 +7,8 @@
 #include "core/SharedState.h"
 #include "platform/FlexGrid.h"
 #include "projects/ProposalFiles.h"
-#include "projects/ProposalHandOver.h"
 #include "scheduling/frmMain.h"
+#include "scheduling/ProposalHandOver.h"
 #include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
 

@@ -6,7 +6,7 @@
 #include "core/SharedState.h"
 #include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/SlipRecord.h"
 #include "scheduling/TeamDayStore.h"

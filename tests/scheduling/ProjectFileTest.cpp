@@ -1,7 +1,7 @@
 #include "core/FileAccess.h"
 #include "core/SharedState.h"
-#include "projects/LoadedProjects.h"
 #include "scheduling/EventRecords.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/ProjectFile.h"
 #include "support/FileFlags.h"

@@ -10,7 +10,7 @@
 #include "scheduling/frmMain.h"
 #include "core/QtPrinters.h"
 #include "support/ScreenFixture.h"
-#include "telephony/DialRequest.h"
+#include "core/DialService.h"
 #include "telephony/PhoneSettings.h"
 
 #include <QCalendarWidget>

@@ -2,7 +2,7 @@
 #include "app/frmSetup.h"
 #include "core/QtPrinters.h"
 #include "core/SharedState.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/DayPurge.h"
 #include "scheduling/EventRecords.h"
 #include "scheduling/ProjectFile.h"

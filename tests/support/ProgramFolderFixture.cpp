@@ -5,7 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/TeamDayStore.h"
 #include "platform/SerialPort.h"
 #include "telephony/PhoneSettings.h"

@@ -5,7 +5,7 @@
 #include "core/Navigation.h"
 #include "core/Settings.h"
 #include "platform/Screen.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/TeamDayStore.h"
 
 #include <QCoreApplication>

@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "app/frmStartup.h"
+#include "core/DialService.h"
 #include "core/Navigation.h"
 #include "core/Routines.h"
 #include "core/SharedState.h"
@@ -12,7 +13,6 @@
 #include "scheduling/EventRecords.h"
 #include "support/FakeModem.h"
 #include "support/ScreenFixture.h"
-#include "telephony/DialRequest.h"
 #include "telephony/PhoneSettings.h"
 #include "telephony/UpcomingSlips.h"
 #include "telephony/frmDialer.h"

@@ -2,6 +2,7 @@
 
 #include "accounts/CustomerRecords.h"
 #include "app/frmStartup.h"
+#include "core/DialService.h"
 #include "core/Navigation.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
@@ -10,7 +11,6 @@
 #include "support/FakeModem.h"
 #include "support/ScreenFixture.h"
 #include "telephony/CallLog.h"
-#include "telephony/DialRequest.h"
 #include "telephony/Modem.h"
 #include "telephony/PhoneSettings.h"
 #include "telephony/frmDialer.h"

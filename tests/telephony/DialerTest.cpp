@@ -1,10 +1,10 @@
 #include "telephony/frmDialer.h"
 
+#include "core/DialService.h"
 #include "platform/SerialPort.h"
 #include "platform/TextBox.h"
 #include "support/FakeModem.h"
 #include "support/ScreenFixture.h"
-#include "telephony/DialRequest.h"
 #include "telephony/Modem.h"
 #include "telephony/PhoneSettings.h"
 #include "telephony/SpeedDials.h"

@@ -1,5 +1,5 @@
 #include "core/FileAccess.h"
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 #include "support/ProgramFolderFixture.h"
 
 #include <QFile>

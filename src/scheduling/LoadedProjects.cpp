@@ -1,4 +1,4 @@
-#include "projects/LoadedProjects.h"
+#include "scheduling/LoadedProjects.h"
 
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"

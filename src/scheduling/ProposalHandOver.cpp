@@ -1,4 +1,4 @@
-#include "projects/ProposalHandOver.h"
+#include "scheduling/ProposalHandOver.h"
 
 ProposalHandOverValues& ProposalHandOver()
 {

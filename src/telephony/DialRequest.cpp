@@ -1,7 +1,0 @@
-#include "telephony/DialRequest.h"
-
-DialRequestValues& DialRequest()
-{
-    static DialRequestValues request;
-    return request;
-}
