@@ -51,6 +51,10 @@ SerialPort::SerialPort(QObject* parent) : QObject(parent), port_(new QSerialPort
 {
     connect(port_, &QSerialPort::readyRead, this, &SerialPort::DataArrived);
     connect(port_, &QSerialPort::errorOccurred, this, [this] { OnError(); });
+    // Nothing may read the port for a long time (from the probe to the first telephony
+    // screen), and every reader discards what waits before it sends; what comes beyond this
+    // stays with the device.
+    port_->setReadBufferSize(InputLimit);
 }
 
 SerialPort::~SerialPort()

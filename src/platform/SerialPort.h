@@ -47,6 +47,8 @@ public:
     bool WaitForInput(int count, int milliseconds);
 
     static constexpr int WriteTimeoutMs = 1000;
+    // The most input kept waiting.
+    static constexpr int InputLimit = 4096;
 
 signals:
     // Bytes arrived (only while an event loop runs).
