@@ -51,6 +51,10 @@ SerialPort::SerialPort(QObject* parent) : QObject(parent), port_(new QSerialPort
 {
     connect(port_, &QSerialPort::readyRead, this, &SerialPort::DataArrived);
     connect(port_, &QSerialPort::errorOccurred, this, [this] { OnError(); });
+    // Nothing may read the port for a long time (from the probe to the first telephony
+    // screen), and every reader discards what waits before it sends; what comes beyond this
+    // stays with the device.
+    port_->setReadBufferSize(InputLimit);
 }
 
 SerialPort::~SerialPort()
@@ -169,20 +173,28 @@ bool SerialPort::WaitForInput(int count, int milliseconds)
 void SerialPort::OnError()
 {
     const QSerialPort::SerialPortError error = port_->error();
-    // A device that went away or failed to read is as good as closed; it is closed at the
-    // next use, outside the port's own signal.
-    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError
-        || error == QSerialPort::WriteError)
-        failed_ = true;
+    // A device that went away or failed to read is as good as closed. A hung-up line stays
+    // readable with nothing in it, so left open it would be read again and again: it is
+    // closed at once, though outside the port's own signal.
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError
+        && error != QSerialPort::WriteError)
+        return;
+    if (failed_)
+        return;
+    failed_ = true;
+    QMetaObject::invokeMethod(this, [this] { IsUsable(); }, Qt::QueuedConnection);
 }
 
 bool SerialPort::IsUsable()
 {
     if (failed_) {
         failed_ = false;
-        if (port_->isOpen())
+        const bool wasOpen = port_->isOpen();
+        if (wasOpen)
             port_->close();
         port_->clearError();
+        if (wasOpen)
+            emit Lost();
     }
     return port_->isOpen();
 }

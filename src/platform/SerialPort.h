@@ -47,15 +47,19 @@ public:
     bool WaitForInput(int count, int milliseconds);
 
     static constexpr int WriteTimeoutMs = 1000;
+    // The most input kept waiting.
+    static constexpr int InputLimit = 4096;
 
 signals:
     // Bytes arrived (only while an event loop runs).
     void DataArrived();
+    // The device failed or went away, and the port was closed.
+    void Lost();
 
 private:
     void TakeArrived();
     void OnError();
-    // Closes a port whose device failed; true while the port is open.
+    // Closes a port whose device failed (and tells of it); true while the port is open.
     bool IsUsable();
 
     QSerialPort* port_ = nullptr;

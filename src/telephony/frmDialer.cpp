@@ -92,6 +92,7 @@ frmDialer::frmDialer()
     for (int i = 0; i < 5; ++i)
         connect(cmdSpeedDialer[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdSpeedDialer_Click(i); });
     connect(&MSComm1(), &SerialPort::DataArrived, this, [this] { ModemOutput(); });
+    connect(&MSComm1(), &SerialPort::Lost, this, [this] { ModemGone(); });
     resize(560, 420);
 }
 
@@ -179,15 +180,22 @@ void frmDialer::cmdNewDial_Click()
     Dialling = true;
     if (!port.Output(DialCommand(lblNumber->text()))) {
         // Nothing was dialled, so there is no answer to wait for: the port is as good as gone.
-        Dialling = false;
         port.SetPortOpen(false);
-        cmdNewDial->show();
-        cmdNewDial->setEnabled(false);
-        lblStatus->setText(NoModemText);
+        ModemGone();
         return;
     }
     // An answer may have come in while the command was written.
     ModemOutput();
+}
+
+void frmDialer::ModemGone()
+{
+    // No "OK" can come any more; the next activation opens the port again.
+    Dialling = false;
+    cmdNewDial->show();
+    cmdNewDial->setEnabled(false);
+    cmdCancel->hide();
+    lblStatus->setText(NoModemText);
 }
 
 void frmDialer::ModemOutput()

@@ -77,4 +77,6 @@ private:
     // port, Dial is refused and the status says so.
     bool OpenModemPort();
     void ModemOutput();
+    // The port closed under the dialer: the modem is gone.
+    void ModemGone();
 };

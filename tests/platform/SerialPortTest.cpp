@@ -40,4 +40,33 @@ TEST(SerialPortTest, ThePortNumberChangesOnlyWhileClosedAndAVanishedDeviceCloses
     EXPECT_TRUE(port.SetCommPort(3));
 }
 
+TEST(SerialPortTest, AChatteringDeviceKeepsOnlyAFewKilobytesWaitingAndItsPortStillWorks)
+{
+    FakeModem modems;
+    modems.Add(2);
+    modems.Install();
+    SerialPort port;
+    ASSERT_TRUE(port.SetCommPort(2));
+    ASSERT_TRUE(port.SetPortOpen(true));
+    int arrivals = 0;
+    QObject::connect(&port, &SerialPort::DataArrived, [&] { ++arrivals; });
+
+    // Nobody reads for a while, as between the probe and the first telephony screen.
+    modems.Chatter(2, true);
+    FakeModem::WaitUntil([&] { return modems.Chattered(2) >= 1024 * 1024; }, 1500);
+    EXPECT_GT(port.InBufferCount(), 0);
+    EXPECT_LE(port.InBufferCount(), SerialPort::InputLimit);
+    modems.Chatter(2, false);
+
+    // A reader discards what waits before it sends, and the answer is announced as ever.
+    port.ClearInput();
+    arrivals = 0;
+    ASSERT_TRUE(port.Output("AT\r"));
+    QByteArray answer;
+    ASSERT_TRUE(FakeModem::WaitUntil([&] {
+        answer += port.Input();
+        return arrivals > 0 && answer.endsWith("\r\nOK\r\n");
+    }));
+}
+
 } // namespace

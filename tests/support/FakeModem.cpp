@@ -42,6 +42,8 @@ struct Port {
     int openNow = 0;
     std::vector<PendingWrite> pending;
     std::unique_ptr<QSerialPort> holder;
+    bool chatter = false;
+    qint64 chattered = 0;
 };
 
 } // namespace
@@ -59,6 +61,7 @@ struct FakeModem::Impl {
     void Answer(Port& port, const QByteArray& command);
     void ReadNotifications();
     int SendDue();
+    void Wake();
 };
 
 FakeModem::FakeModem() : impl_(std::make_unique<Impl>())
@@ -261,6 +264,17 @@ int FakeModem::Impl::SendDue()
             [[maybe_unused]] const ssize_t written = ::write(port.master, bytes.constData(), size_t(bytes.size()));
             port.pending.erase(port.pending.begin());
         }
+        if (port.chatter && port.master >= 0) {
+            static const QByteArray line = QByteArrayLiteral("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n");
+            // The line takes what it can; a full line is tried again a moment later.
+            for (int i = 0; i < 64; ++i) {
+                const ssize_t written = ::write(port.master, line.constData(), size_t(line.size()));
+                if (written <= 0)
+                    break;
+                port.chattered += written;
+            }
+            timeout = std::min(timeout, 2);
+        }
         if (!port.pending.empty()) {
             const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(port.pending.front().due - now);
             timeout = std::min<int>(timeout, std::max<int>(1, int(wait.count())));
@@ -269,14 +283,50 @@ int FakeModem::Impl::SendDue()
     return timeout;
 }
 
+void FakeModem::Impl::Wake()
+{
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t written = ::write(wake[1], &byte, 1);
+}
+
 void FakeModem::Send(int com, const QByteArray& bytes)
 {
     std::lock_guard lock(impl_->mutex);
     auto found = impl_->ports.find(com);
     if (found != impl_->ports.end())
         found->second.pending.push_back({Clock::now(), bytes});
-    const char byte = 0;
-    [[maybe_unused]] const ssize_t written = ::write(impl_->wake[1], &byte, 1);
+    impl_->Wake();
+}
+
+void FakeModem::HangUp(int com)
+{
+    std::lock_guard lock(impl_->mutex);
+    auto found = impl_->ports.find(com);
+    if (found == impl_->ports.end() || found->second.master < 0)
+        return;
+    Port& port = found->second;
+    impl_->Drain(port);
+    ::close(port.master);
+    port.master = -1;
+    port.pending.clear();
+    port.chatter = false;
+    impl_->Wake();
+}
+
+void FakeModem::Chatter(int com, bool on)
+{
+    std::lock_guard lock(impl_->mutex);
+    auto found = impl_->ports.find(com);
+    if (found != impl_->ports.end())
+        found->second.chatter = on;
+    impl_->Wake();
+}
+
+qint64 FakeModem::Chattered(int com) const
+{
+    std::lock_guard lock(impl_->mutex);
+    auto found = impl_->ports.find(com);
+    return found == impl_->ports.end() ? 0 : found->second.chattered;
 }
 
 QByteArray FakeModem::CallerIdReport(const QString& date, const QString& time, const QString& number,

@@ -43,6 +43,13 @@ public:
 
     // Bytes the modem sends by itself (a caller-ID report, a late reply).
     void Send(int com, const QByteArray& bytes);
+    // The device goes away under the program (a modem unplugged): the far side of its line
+    // closes, and its device name with it once the program lets go.
+    void HangUp(int com);
+    // The device sends a line of its own over and over, as fast as the line takes it, until
+    // stopped (a GPS or a UPS on the port); Chattered() counts the bytes it got out.
+    void Chatter(int com, bool on);
+    qint64 Chattered(int com) const;
     // The lines a caller-ID modem sends for one incoming call.
     static QByteArray CallerIdReport(const QString& date, const QString& time, const QString& number,
                                      const QString& name);

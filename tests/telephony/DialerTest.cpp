@@ -11,13 +11,18 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <optional>
+
+#include <time.h>
 
 namespace {
 
@@ -39,6 +44,35 @@ protected:
     }
 
     static bool Connected(const frmDialer& dialer) { return dialer.lblStatus->text() == Pickup; }
+
+    static frmDialer& ShowOnScreen()
+    {
+        frmDialer& dialer = ShowDialer();
+        dialer.resize(1280, 1024);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialer));
+        return dialer;
+    }
+
+    // A click where the window system would deliver it: to the widget under the pointer.
+    static void ClickOn(QWidget* window, QWidget* target)
+    {
+        const QPoint at = target->mapTo(window, target->rect().center());
+        QWidget* under = window->childAt(at);
+        ASSERT_NE(under, nullptr);
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(window, at));
+    }
+
+    // The processor time this process used while its event loop ran for a second.
+    static double CpuSecondsOverOneSecond()
+    {
+        timespec before{}, after{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &before);
+        QEventLoop loop;
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        loop.exec();
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &after);
+        return double(after.tv_sec - before.tv_sec) + double(after.tv_nsec - before.tv_nsec) / 1e9;
+    }
 };
 
 TEST_F(DialerTest, TheDialConnectsOnlyOnAnOkThatArrivesAfterTheDial)
@@ -164,6 +198,59 @@ TEST_F(DialerTest, ADialThatCannotBeSentSaysTheModemIsGone)
     EXPECT_FALSE(MSComm1().PortOpen());
     dialer.cmdHangup->click();
     EXPECT_FALSE(IsScreenLoaded<frmDialer>());
+}
+
+TEST_F(DialerTest, AModemThatGoesAwayClosesThePortAtOnceAndADialInProgressSaysSo)
+{
+    enum class State { AtRest, IdleDialer, Dialling };
+    for (const State state : {State::AtRest, State::IdleDialer, State::Dialling}) {
+        SCOPED_TRACE(int(state));
+        std::optional<FakeModem> modems;
+        modems.emplace();
+        modems->Add(3);
+        modems->SetReply(3, "ATDT", {""}); // a dial never answered
+        modems->Install();
+        CheckModem();
+        ASSERT_TRUE(MSComm1().PortOpen());
+        frmDialer* dialer = nullptr;
+        if (state != State::AtRest)
+            dialer = &ShowOnScreen();
+        if (state == State::Dialling) {
+            ClickOn(dialer, dialer->cmdNewDial);
+            ASSERT_TRUE(modems->WaitForCommands(3, 3));
+            ASSERT_EQ(dialer->lblStatus->text().toStdString(), "Dialing..... 555-123-4567");
+        }
+
+        modems->HangUp(3);
+        // The read that finds the line hung up sets no error of its own; the program has just
+        // looked for a file that is not there, as it often has.
+        EXPECT_FALSE(QFileInfo::exists(FullPath("/NoSuchFile.txt")));
+        // A port left spinning on its dead line would take about a whole second here.
+        EXPECT_LT(CpuSecondsOverOneSecond(), 0.3);
+        EXPECT_FALSE(MSComm1().PortOpen());
+        if (dialer) {
+            EXPECT_EQ(dialer->lblStatus->text().toStdString(), "Modem Not Detected Or In Use.");
+            EXPECT_FALSE(dialer->Dialling);
+            EXPECT_FALSE(dialer->cmdNewDial->isHidden());
+            EXPECT_FALSE(dialer->cmdNewDial->isEnabled());
+            ClickOn(dialer, dialer->cmdHangup);
+            EXPECT_FALSE(IsScreenLoaded<frmDialer>());
+        }
+
+        // The next use opens the port again on a modem that is back.
+        modems.reset();
+        modems.emplace();
+        modems->Add(3);
+        modems->Install();
+        dialer = &ShowOnScreen();
+        EXPECT_TRUE(dialer->cmdNewDial->isEnabled());
+        ClickOn(dialer, dialer->cmdNewDial);
+        ASSERT_TRUE(FakeModem::WaitUntil([&] { return Connected(*dialer); }));
+        ClickOn(dialer, dialer->cmdHangup);
+        modems.reset();
+        ResetPhoneSettings();
+        DialRequest() = {"Smith Builders", "555-123-4567"};
+    }
 }
 
 TEST_F(DialerTest, TheProbedPortIsUsedUntilAHangUpThenThePortBoxNamesTheNext)
