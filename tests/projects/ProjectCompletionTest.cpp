@@ -74,8 +74,8 @@ TEST_F(ProjectCompletionTest, CompletedMilestonesGiveBackTheirDaysFromTodayOn)
     EXPECT_TRUE(SlotsOf(Day(16), "Pj5-1-Framing").isEmpty());
     EXPECT_TRUE(SlotsOf(Day(17), "Pj5-1-Framing").isEmpty());
     // Dated last week: its day stays as the record of the work.
-    board.fgMilestones->setCurrentCell(1, 0);
-    board.fgMilestones_Click();
+    Select(board, 1, 2);
+    board.mnuComplete_Click();
     board.MSCal_DateClick(Day(4));
     EXPECT_EQ(Loaded(1, 2).Status, StatusCompleted);
     EXPECT_EQ(SlotsOf(Day(2), "Pj5-1-Permit").size(), 8);
