@@ -66,8 +66,9 @@ public:
     void cmdCompleteAll_Click();
     void mnuCompleteProject_Click();
     void mnuDeleteProject_Click();
-    // Frees the project's team days from today on, deletes its file and its event records.
-    void DeleteProject(int project, const QString& projectNo);
+    // Frees the project's team days from today on, deletes its file and its event records;
+    // false, and nothing changed, when the file could not be removed.
+    bool DeleteProject(int project, const QString& projectNo);
     void mnuClearAll_Click();
 
     // Reports.

@@ -159,6 +159,7 @@ protected:
     // Clicks the day of the month the calendar shows.
     static void ClickDate(QCalendarWidget* calendar, const QDate& date)
     {
+        QApplication::processEvents();
         ASSERT_EQ(calendar->monthShown(), date.month());
         auto* view = calendar->findChild<QTableView*>();
         ASSERT_TRUE(view);

@@ -275,5 +275,38 @@ TEST_F(ProjectCompletionTest, AProjectWhoseFileCannotGoKeepsItsDaysAndRecords)
     SetImmutable(FullPath(ProjectFilePath("Pj8-1")), false);
 }
 
+TEST_F(ProjectCompletionTest, ARefusedDeleteKeepsTheProjectsOwnMove)
+{
+    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
+    WriteProject("Pj8-1", {Milestone("Framing", 2, Day(16), "Days", 2, 3)});
+    TeamDay().CurrentTeam = TeamText(1);
+    ASSERT_TRUE(ScheduleDays(Day(16), 2, "Pj8-1-Framing"));
+    WriteFile(ProjectRecordsPath, EventRecord("Pj8-1", "Framing"));
+    frmProjectControl& board = OpenBoard();
+    board.resize(1280, 1024);
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    ClickDate(board.MSCal, Day(18));
+    ASSERT_EQ(SlotsOf(Day(19), "Pj8-1-Framing").size(), 8);
+    if (!SetImmutable(FullPath(ProjectFilePath("Pj8-1")), true))
+        GTEST_SKIP() << "files cannot be made undeletable here";
+
+    ClickButton(board.cmdPJSHide);
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    ChooseFromRowMenu(board.fgProjects, 1, "Delete Project");
+    SetImmutable(FullPath(ProjectFilePath("Pj8-1")), false);
+    EXPECT_EQ(Script().Shown().last().Title, "Project Deletion");
+    EXPECT_EQ(Loaded(1, 1).ScheduledDate, Day(18));
+    // Leaving the board writes the move its days already hold.
+    ClickButton(board.cmdMenu);
+    const std::optional<ProjectData> saved = ReadProjectFile(ProjectFilePath("Pj8-1"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->Milestones[0].ScheduledDate, Day(18));
+    EXPECT_TRUE(SlotsOf(Day(16), "Pj8-1-Framing").isEmpty());
+    EXPECT_EQ(SlotsOf(Day(18), "Pj8-1-Framing").size(), 8);
+    EXPECT_EQ(RecordTexts(), QStringList{"Pj8-1:Framing"});
+}
+
 } // namespace
 
