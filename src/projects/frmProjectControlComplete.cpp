@@ -207,10 +207,11 @@ bool frmProjectControl::DeleteProject(int project, const QString& projectNo)
 
     if (!FileExists(ProjectRecordsPath))
         return true;
-    const QString key = projectNo.trimmed();
-    // The event key is the record's second field, after the ten-byte tag.
-    const bool compacted = CompactRecordFile(ProjectRecordsPath, SlipRecord::Length, [&key](const QByteArray& record, qint64) {
-        return ReadTextField(record, 10, 10).trimmed() != key;
+    const LoadedProject& loaded = LoadedProjects().Projects.at(project);
+    ProjectData data{loaded.Header, loaded.Milestones};
+    data.Header.ProjectNo = projectNo;
+    const bool compacted = CompactRecordFile(ProjectRecordsPath, SlipRecord::Length, [&data](const QByteArray& record, qint64) {
+        return !IsRecordOfProject(SlipRecord::FromBytes(record), data);
     });
     if (!compacted) {
         ShowWriteFailure(QStringLiteral("The event records of Project ") + projectNo + QStringLiteral(" could not be removed."));

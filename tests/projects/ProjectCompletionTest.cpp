@@ -23,6 +23,7 @@ protected:
         SlipRecord record;
         record.EventKey = projectNo;
         record.EventText = text;
+        record.AccountNo = "SMITH01";
         return record.ToBytes();
     }
 
@@ -247,6 +248,28 @@ TEST_F(ProjectCompletionTest, DeletedProjectsGiveBackTheirDaysAndDropTheirRecord
     EXPECT_TRUE(menu.isVisible());
     EXPECT_FALSE(menu.optProgramRoutine[9]->isEnabled());
     EXPECT_FALSE(menu.optProgramRoutine[3]->isEnabled());
+}
+
+TEST_F(ProjectCompletionTest, ADeleteDropsOnlyRecordsOfItsOwnWholeNumber)
+{
+    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
+    // The key field holds ten bytes: the longer number is stored cut to the shorter one.
+    WriteProject("Pj366-1000", {Milestone("Framing", 2, Day(16), "Days", 1, 3)});
+    WriteProject("Pj366-10000", {Milestone("Permit", 1, Day(12)), Milestone("Roofing", 2, Day(18), "Days", 1, 3)});
+    WriteProject("Pj36-1000", {Milestone("Framing", 2, Day(19), "Days", 1, 3)});
+    WriteFile(ProjectRecordsPath, EventRecord("Pj366-10000", "Roofing") + EventRecord("Pj366-1000", "Framing") +
+                                      EventRecord("Pj36-1000", "Framing"));
+    frmProjectControl& board = OpenBoard();
+    board.resize(1280, 1024);
+    const auto deleteProject = [&](const QString& projectNo) {
+        Script().Queue(MsgAnswer::Yes);
+        ChooseFromRowMenu(board.fgProjects, ProjectRow(board, projectNo), "Delete Project");
+        ASSERT_FALSE(Exists(ProjectFilePath(projectNo)));
+    };
+    deleteProject("Pj366-1000");
+    EXPECT_EQ(RecordTexts(), (QStringList{"Pj366-1000:Roofing", "Pj36-1000:Framing"}));
+    deleteProject("Pj366-10000");
+    EXPECT_EQ(RecordTexts(), QStringList{"Pj36-1000:Framing"});
 }
 
 TEST_F(ProjectCompletionTest, AProjectWhoseFileCannotGoKeepsItsDaysAndRecords)
