@@ -74,6 +74,8 @@ MsgAnswer MsgBox(const QString& prompt, MsgButtons buttons, MsgIcon icon, const 
     if (MessageScript* script = InstalledScript()) {
         const ShownMessage shown{caption, prompt, buttons, icon};
         script->shown_.append(shown);
+        if (script->WhileShown)
+            script->WhileShown(shown);
         if (script->answers_.empty()) {
             script->unanswered_.append(shown);
             return FirstAnswer(buttons);

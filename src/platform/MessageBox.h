@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 
 // Message boxes: a prompt, a set of buttons, an icon, a default button and a title (the
 // program's title when none is given); the answer is the button pressed. Tests install a
@@ -36,6 +37,9 @@ public:
     MessageScript& operator=(const MessageScript&) = delete;
 
     void Queue(MsgAnswer answer) { answers_.push_back(answer); }
+    // Runs while each box is up, before it is answered: what else happens on the machine while
+    // the user reads it (another program, a disk taken away).
+    std::function<void(const ShownMessage&)> WhileShown;
 
     const QList<ShownMessage>& Shown() const { return shown_; }
     const QList<ShownMessage>& Unanswered() const { return unanswered_; }

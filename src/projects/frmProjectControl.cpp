@@ -154,6 +154,7 @@ void frmProjectControl::ShowPanel(int n)
 
 void frmProjectControl::HidePanels()
 {
+    CloseCalendarPanel();
     for (QGroupBox* panel : {fraMSCal, fraProjects, fraCompleteMS, fraProjectSummary})
         panel->hide();
     UnhookFlexGrid();

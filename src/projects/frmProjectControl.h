@@ -66,8 +66,9 @@ public:
     void cmdCompleteAll_Click();
     void mnuCompleteProject_Click();
     void mnuDeleteProject_Click();
-    // Frees the project's team days from today on, deletes its file and its event records.
-    void DeleteProject(int project, const QString& projectNo);
+    // Frees the project's team days from today on, deletes its file and its event records;
+    // false, and nothing changed, when the file could not be removed.
+    bool DeleteProject(int project, const QString& projectNo);
     void mnuClearAll_Click();
 
     // Reports.
@@ -184,10 +185,20 @@ private:
     void ShowMovedMilestones(const QList<int>& moved);
     // Tells the user why a booking could not be made, naming the milestone in hand.
     void ReportBooking(const BookingResult& result);
-    // The prepared day of the hour grid, and the first row picked on it (0 none).
+    // The prepared day of the hour grid, the team it was loaded for, and the first row picked on
+    // it (0 none).
     std::array<QString, 13> preparedSlots_;
     QDate hoursDay_;
+    QString hoursTeam_;
     int pickedSlot_ = 0;
+    // The project and milestone the open calendar panel works on; clicks elsewhere on the board
+    // never change them while it is open.
+    int panelProject_ = 0;
+    int panelMilestone_ = 0;
+    // Puts the panel's milestone back into SelectedProject and SelectedMilestone; false when the
+    // panel holds none.
+    bool TakePanelMilestone();
+    void CloseCalendarPanel();
     // What the last ClearjDayEvents gave back, booked again when the move fails.
     FreedSlots lastFreed_;
     // The project whose milestones fgMilestones shows.

@@ -140,9 +140,13 @@ void frmProjectControl::SetupCalendarPanel(const QString& action)
     if (!MilestoneRowSelected())
         return;
     SelectedMilestone = fgMilestones->currentRow() + 1;
+    panelProject_ = SelectedProject;
+    panelMilestone_ = SelectedMilestone;
     const MilestoneRecord& m = LoadedMilestone(SelectedProject, SelectedMilestone);
     TeamDay().CurrentTeam = MilestoneTeam(m);
     fraMSCal->show();
+    // A click on another milestone would leave the panel naming one and moving another.
+    fgMilestones->setEnabled(false);
     fraTime->hide();
     const bool completing = action == QLatin1String("Complete");
     fraReschedule->setVisible(!completing);
@@ -165,7 +169,8 @@ void frmProjectControl::SetupCalendarPanel(const QString& action)
     if (IsTechnical(m) && m.Unit == QLatin1String("Hours")) {
         fraTime->show();
         hoursDay_ = m.ScheduledDate;
-        LoadTeamDay(hoursDay_, TeamDay().CurrentTeam);
+        hoursTeam_ = TeamDay().CurrentTeam;
+        LoadTeamDay(hoursDay_, hoursTeam_);
         LoadHoursGrid();
     }
 }
@@ -173,8 +178,7 @@ void frmProjectControl::SetupCalendarPanel(const QString& action)
 void frmProjectControl::MSCal_DateClick(const QDate& date)
 {
     RescheduleDependants = true;
-    if (SelectedProject < 1 || SelectedProject > LoadedProjects().ProjectCount || SelectedMilestone < 1 ||
-        SelectedMilestone > LoadedProjects().Projects.at(SelectedProject).Milestones.size())
+    if (!TakePanelMilestone())
         return;
     MSCal->setSelectedDate(date);
     if (CalendarMode == 1) {
@@ -209,7 +213,7 @@ void frmProjectControl::MSCal_DateClick(const QDate& date)
                 RescheduleDependants = false;
             } else {
                 RescheduleNextMilestone();
-                fraMSCal->hide();
+                CloseCalendarPanel();
                 return;
             }
         }
@@ -224,9 +228,10 @@ void frmProjectControl::MSCal_DateClick(const QDate& date)
         return;
     }
     hoursDay_ = date;
+    hoursTeam_ = MilestoneTeam(m);
     lblSelectDate->setText(ShortDateText(date));
-    TeamDay().CurrentTeam = MilestoneTeam(m);
-    LoadTeamDay(date, TeamDay().CurrentTeam);
+    TeamDay().CurrentTeam = hoursTeam_;
+    LoadTeamDay(date, hoursTeam_);
     fraTime->show();
     fraProjectSummary->hide();
     UnhookFlexGrid();
@@ -243,7 +248,7 @@ void frmProjectControl::LoadHoursGrid()
 
 void frmProjectControl::fgPJHours_Click(int row)
 {
-    if (row < 1 || row > 12 || !MilestoneRowSelected())
+    if (row < 1 || row > 12 || !TakePanelMilestone())
         return;
     const MilestoneRecord& m = LoadedMilestone(SelectedProject, SelectedMilestone);
     const QString key = MilestoneKey(SelectedProject, SelectedMilestone);
@@ -284,14 +289,15 @@ void frmProjectControl::fgPJHours_Click(int row)
 
 void frmProjectControl::cmdReschedule_Click(int Index)
 {
-    if (Index != 0 || !MilestoneRowSelected() || !hoursDay_.isValid()) {
+    if (Index != 0 || !TakePanelMilestone() || !hoursDay_.isValid()) {
         ShowPanel(2);
         return;
     }
     const int i = SelectedProject;
     const int j = SelectedMilestone;
     MilestoneRecord& m = LoadedMilestone(i, j);
-    const QString team = MilestoneTeam(m);
+    // The prepared grid is that team's day and no other.
+    const QString team = hoursTeam_;
     TeamDay().CurrentTeam = team;
     TeamDay().DaySlots = preparedSlots_;
     if (!SaveTeamDay(hoursDay_, team)) {
@@ -344,7 +350,28 @@ void frmProjectControl::ScheduleMilestone()
     UpdateMilestoneDate();
     if (j < LoadedProjects().Projects.at(i).Milestones.size() && RescheduleDependants)
         RescheduleNextMilestone();
+    CloseCalendarPanel();
+}
+
+bool frmProjectControl::TakePanelMilestone()
+{
+    const LoadedProjectsState& state = LoadedProjects();
+    if (panelProject_ < 1 || panelProject_ > state.ProjectCount || panelMilestone_ < 1 ||
+        panelMilestone_ > state.Projects.at(panelProject_).Milestones.size())
+        return false;
+    SelectedProject = panelProject_;
+    SelectedMilestone = panelMilestone_;
+    return true;
+}
+
+void frmProjectControl::CloseCalendarPanel()
+{
     fraMSCal->hide();
+    fgMilestones->setEnabled(true);
+    panelProject_ = 0;
+    panelMilestone_ = 0;
+    hoursDay_ = QDate();
+    hoursTeam_.clear();
 }
 
 void frmProjectControl::UpdateMilestoneDate()

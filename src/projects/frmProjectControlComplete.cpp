@@ -179,12 +179,14 @@ void frmProjectControl::mnuDeleteProject_Click()
                    QStringLiteral("Project Deletion")))
         return;
     WriteOtherChangedProjects(i);
-    DeleteProject(i, projectNo);
-    LoadProjects();
+    // A project that stays keeps its own changes in the tables, which a reload from its old
+    // file would replace while its changed flag survives.
+    if (DeleteProject(i, projectNo))
+        LoadProjects();
     ActivateBoard();
 }
 
-void frmProjectControl::DeleteProject(int project, const QString& projectNo)
+bool frmProjectControl::DeleteProject(int project, const QString& projectNo)
 {
     // The file goes first: a project whose file stays must keep its days and records, or it
     // would come back from the next load with its bookings gone.
@@ -192,7 +194,7 @@ void frmProjectControl::DeleteProject(int project, const QString& projectNo)
         ShowWriteFailure(QStringLiteral("The Project's file could not be removed: ") + ProjectFileOf(project) +
                              QStringLiteral("\nThe Project was not deleted."),
                          QStringLiteral("Project Deletion"));
-        return;
+        return false;
     }
     bool written = true;
     const int count = int(LoadedProjects().Projects.at(project).Milestones.size());
@@ -204,18 +206,20 @@ void frmProjectControl::DeleteProject(int project, const QString& projectNo)
         ShowWriteFailure(QStringLiteral("Some team days of Project ") + projectNo + QStringLiteral(" could not be written."));
 
     if (!FileExists(ProjectRecordsPath))
-        return;
-    const QString key = projectNo.trimmed();
-    // The event key is the record's second field, after the ten-byte tag.
-    const bool compacted = CompactRecordFile(ProjectRecordsPath, SlipRecord::Length, [&key](const QByteArray& record, qint64) {
-        return ReadTextField(record, 10, 10).trimmed() != key;
+        return true;
+    const LoadedProject& loaded = LoadedProjects().Projects.at(project);
+    ProjectData data{loaded.Header, loaded.Milestones};
+    data.Header.ProjectNo = projectNo;
+    const bool compacted = CompactRecordFile(ProjectRecordsPath, SlipRecord::Length, [&data](const QByteArray& record, qint64) {
+        return !IsRecordOfProject(SlipRecord::FromBytes(record), data);
     });
     if (!compacted) {
         ShowWriteFailure(QStringLiteral("The event records of Project ") + projectNo + QStringLiteral(" could not be removed."));
-        return;
+        return true;
     }
     if (GetFileRecordCount(ProjectRecordsPath, SlipRecord::Length) == 0)
         DeleteWithBackup(ProjectRecordsPath);
+    return true;
 }
 
 void frmProjectControl::mnuClearAll_Click()
@@ -224,6 +228,8 @@ void frmProjectControl::mnuClearAll_Click()
         return;
     if (!Confirmed(QStringLiteral("Are you Sure?\nClick Yes to Continue"), QStringLiteral("Verify Delete")))
         return;
+    // A project whose file will not go is read back afterwards; its changes must be in it.
+    WriteOtherChangedProjects(0);
     const int count = LoadedProjects().ProjectCount;
     for (int r = 1; r <= count && r < fgProjects->Rows(); ++r)
         DeleteProject(r, fgProjects->TextMatrix(r, 0));

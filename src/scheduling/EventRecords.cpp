@@ -58,6 +58,31 @@ bool AppendRecord(const QString& path)
     return file.Write(Shared().SlipRecNext, SlipRec().ToBytes());
 }
 
+bool IsRecordOfProject(const SlipRecord& record, const ProjectData& project)
+{
+    // The project's own fields as a written record holds them, cut to their widths.
+    SlipRecord own;
+    own.EventKey = project.Header.ProjectNo.trimmed();
+    own.AccountNo = project.Header.AccountNo;
+    own = SlipRecord::FromBytes(own.ToBytes());
+    if (own.EventKey.isEmpty() || record.EventKey.trimmed() != own.EventKey.trimmed())
+        return false;
+    constexpr int KeyWidth = 10;
+    if (project.Header.ProjectNo.trimmed().size() < KeyWidth)
+        return true;
+    if (record.AccountNo.trimmed() != own.AccountNo.trimmed())
+        return false;
+    for (const MilestoneRecord& milestone : project.Milestones) {
+        if (milestone.PersonnelType != 2)
+            continue;
+        SlipRecord named;
+        named.EventText = milestone.MilestoneName.trimmed();
+        if (record.EventText.trimmed() == SlipRecord::FromBytes(named.ToBytes()).EventText.trimmed())
+            return true;
+    }
+    return false;
+}
+
 QList<SlipRecord> ReadEventRecords(const QString& path)
 {
     QList<SlipRecord> records;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scheduling/ProjectFile.h"
 #include "scheduling/SlipRecord.h"
 
 #include <QList>
@@ -23,6 +24,12 @@ void ResetSlipRec();
 bool FillProjectRecord(int position);
 // Writes SlipRec as the new last record of the file (created when missing).
 bool AppendRecord(const QString& path);
+
+// Whether a record of "ProjectRecords.txt" is one of the project's: its key is the project
+// number as the ten-byte field holds it. A number of ten characters or more shares that form
+// with others ("Pj366-1000" and "Pj366-10000" both read "Pj366-1000"), so such a record must
+// also carry the project's account and the name of one of its technical milestones.
+bool IsRecordOfProject(const SlipRecord& record, const ProjectData& project);
 
 // Every record of an event file; a missing file contributes none.
 QList<SlipRecord> ReadEventRecords(const QString& path);

@@ -431,7 +431,7 @@ void frmMain::cmdExit_Click()
                 return;
             }
             AbandonProject(true);
-        } else if (ProjectInProgress && CurrentMilestone > 1) {
+        } else if (ProjectInProgress && (CurrentMilestone > 1 || !NotGivenBack.isEmpty())) {
             if (MsgBox(QStringLiteral("Returning to the Menu now\nwill delete the Project"), MsgButtons::YesNo,
                        MsgIcon::Question, QStringLiteral("Delete New Project"))
                 != MsgAnswer::Yes)

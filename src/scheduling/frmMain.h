@@ -127,6 +127,9 @@ public:
     // Set once the wizard leaves its project page, cleared by the save and every way out: while
     // it is set the team files hold the project's bookings and the backup the days before them.
     bool ProjectInProgress = false;
+    // Milestones that could not be added to the project and whose bookings could not be given
+    // back either; abandoning the project frees them.
+    QList<MilestoneRecord> NotGivenBack;
 
     // Project page.
     QGroupBox* fraProjectInfo = nullptr;
@@ -250,7 +253,8 @@ private:
     void TakeHandOver();
     // Frees the bookings made so far and puts the team files back; false when that failed.
     bool AbandonProject(bool restore);
-    // The finished milestone's line; false (its booking freed) when it could not be written.
+    // The finished milestone's line; false (its booking freed, or kept in NotGivenBack) when it
+    // could not be written.
     bool AppendCurrentMilestone();
     void NextMilestoneStep();
     // The milestone steps' answer when a booking cannot be made: the step shown again as it began.

@@ -116,8 +116,9 @@ void frmMain::cmdSave_Click()
 
 bool frmMain::AbandonProject(bool restore)
 {
-    const QList<MilestoneRecord> scheduled = Draft.Milestones.mid(0, std::max(0, CurrentMilestone - 1));
+    const QList<MilestoneRecord> scheduled = Draft.Milestones.mid(0, std::max(0, CurrentMilestone - 1)) + NotGivenBack;
     bool ok = UndoDaysEvents(lblProjectNo->text(), scheduled);
+    NotGivenBack.clear();
     if (restore)
         ok = RestoreTeamFiles() && ok;
     ProjectInProgress = false;

@@ -67,6 +67,7 @@ void frmMain::TakeHandOver()
 bool frmMain::OpenWizard()
 {
     ProjectInProgress = false;
+    NotGivenBack.clear();
     WizardStep = 0;
     CurrentMilestone = 1;
     Draft = ProjectData{};
@@ -239,8 +240,12 @@ bool frmMain::AppendCurrentMilestone()
     const MilestoneRecord& m = Draft.Milestones.at(CurrentMilestone - 1);
     if (AppendMilestoneRecord(m))
         return true;
-    ShowWriteFailure(QStringLiteral("The milestone could not be added to the project; it is not booked."));
-    UndoDaysEvents(lblProjectNo->text(), {m});
+    ShowWriteFailure(QStringLiteral("The milestone could not be added to the project."));
+    if (!UndoDaysEvents(lblProjectNo->text(), {m})) {
+        NotGivenBack.append(m);
+        ShowWriteFailure(QStringLiteral("The days booked for ") + m.MilestoneName +
+                         QStringLiteral(" could not be given back.\nThey are given back when the Project is abandoned."));
+    }
     LoadTeamDay(CalendarDate(), TeamDay().CurrentTeam);
     RepeatMilestoneStep();
     return false;

@@ -8,6 +8,13 @@
 #include "scheduling/TeamDayStore.h"
 #include "support/ScreenFixture.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
 // The control board on a program folder with two teams, a work week of five days and today a
 // Monday, with helpers for project files and team days.
 namespace board {
@@ -109,6 +116,66 @@ protected:
     }
 
     static const MilestoneRecord& Loaded(int p, int j) { return LoadedProjects().Projects.at(p).Milestones.at(j - 1); }
+
+    // A mouse click at a point of a widget, delivered as the window system does: to whatever
+    // widget of its window lies under that point.
+    static void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QApplication::processEvents();
+        QWidget* window = widget->window();
+        const QPoint inWindow = widget->mapTo(window, at);
+        QWidget* target = window->childAt(inWindow);
+        if (!target && window->rect().contains(inWindow))
+            target = window;
+        ASSERT_TRUE(target) << "nothing under the pointer";
+        const QPoint local = target->mapFrom(window, inWindow);
+        QTest::mouseClick(target, button, {}, local);
+    }
+
+    // Data row r (1-based) of a board grid.
+    static void ClickRow(FlexGrid* grid, int r, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QApplication::processEvents();
+        const QRect cell = grid->visualRect(grid->model()->index(r - 1, 1));
+        ClickAt(grid->viewport(), cell.center(), button);
+    }
+
+    static void ClickButton(QWidget* button) { ClickAt(button, button->rect().center()); }
+
+    // Right-clicks the row and picks the entry of the pop-up menu that opens.
+    static void ChooseFromRowMenu(FlexGrid* grid, int r, const QString& entry)
+    {
+        ClickRow(grid, r, Qt::RightButton);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu) << "no pop-up menu";
+        for (QAction* action : menu->actions())
+            if (action->text() == entry) {
+                ClickAt(menu, menu->actionGeometry(action).center());
+                return;
+            }
+        FAIL() << "no menu entry " << entry.toStdString();
+    }
+
+    // Clicks the day of the month the calendar shows.
+    static void ClickDate(QCalendarWidget* calendar, const QDate& date)
+    {
+        QApplication::processEvents();
+        ASSERT_EQ(calendar->monthShown(), date.month());
+        auto* view = calendar->findChild<QTableView*>();
+        ASSERT_TRUE(view);
+        // Days 1 to 14 may also show at the foot for the next month, later ones at the head for
+        // the one before; the first column may hold week numbers.
+        QModelIndex found;
+        const int firstColumn = calendar->verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 0 : 1;
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            for (int col = firstColumn; col < view->model()->columnCount(); ++col) {
+                const QModelIndex index = view->model()->index(row, col);
+                if (index.data().toString() == QString::number(date.day()) && (date.day() > 14 || !found.isValid()))
+                    found = index;
+            }
+        ASSERT_TRUE(found.isValid());
+        ClickAt(view->viewport(), view->visualRect(found).center());
+    }
 };
 
 } // namespace board

@@ -23,6 +23,7 @@ protected:
         SlipRecord record;
         record.EventKey = projectNo;
         record.EventText = text;
+        record.AccountNo = "SMITH01";
         return record.ToBytes();
     }
 
@@ -74,8 +75,8 @@ TEST_F(ProjectCompletionTest, CompletedMilestonesGiveBackTheirDaysFromTodayOn)
     EXPECT_TRUE(SlotsOf(Day(16), "Pj5-1-Framing").isEmpty());
     EXPECT_TRUE(SlotsOf(Day(17), "Pj5-1-Framing").isEmpty());
     // Dated last week: its day stays as the record of the work.
-    board.fgMilestones->setCurrentCell(1, 0);
-    board.fgMilestones_Click();
+    Select(board, 1, 2);
+    board.mnuComplete_Click();
     board.MSCal_DateClick(Day(4));
     EXPECT_EQ(Loaded(1, 2).Status, StatusCompleted);
     EXPECT_EQ(SlotsOf(Day(2), "Pj5-1-Permit").size(), 8);
@@ -249,6 +250,28 @@ TEST_F(ProjectCompletionTest, DeletedProjectsGiveBackTheirDaysAndDropTheirRecord
     EXPECT_FALSE(menu.optProgramRoutine[3]->isEnabled());
 }
 
+TEST_F(ProjectCompletionTest, ADeleteDropsOnlyRecordsOfItsOwnWholeNumber)
+{
+    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
+    // The key field holds ten bytes: the longer number is stored cut to the shorter one.
+    WriteProject("Pj366-1000", {Milestone("Framing", 2, Day(16), "Days", 1, 3)});
+    WriteProject("Pj366-10000", {Milestone("Permit", 1, Day(12)), Milestone("Roofing", 2, Day(18), "Days", 1, 3)});
+    WriteProject("Pj36-1000", {Milestone("Framing", 2, Day(19), "Days", 1, 3)});
+    WriteFile(ProjectRecordsPath, EventRecord("Pj366-10000", "Roofing") + EventRecord("Pj366-1000", "Framing") +
+                                      EventRecord("Pj36-1000", "Framing"));
+    frmProjectControl& board = OpenBoard();
+    board.resize(1280, 1024);
+    const auto deleteProject = [&](const QString& projectNo) {
+        Script().Queue(MsgAnswer::Yes);
+        ChooseFromRowMenu(board.fgProjects, ProjectRow(board, projectNo), "Delete Project");
+        ASSERT_FALSE(Exists(ProjectFilePath(projectNo)));
+    };
+    deleteProject("Pj366-1000");
+    EXPECT_EQ(RecordTexts(), (QStringList{"Pj366-1000:Roofing", "Pj36-1000:Framing"}));
+    deleteProject("Pj366-10000");
+    EXPECT_EQ(RecordTexts(), QStringList{"Pj36-1000:Framing"});
+}
+
 TEST_F(ProjectCompletionTest, AProjectWhoseFileCannotGoKeepsItsDaysAndRecords)
 {
     WriteProject("Pj8-1", {Milestone("Framing", 2, Day(16), "Days", 2, 3)});
@@ -273,6 +296,39 @@ TEST_F(ProjectCompletionTest, AProjectWhoseFileCannotGoKeepsItsDaysAndRecords)
         EXPECT_EQ(Loaded(1, 1).Status, StatusScheduled);
     }
     SetImmutable(FullPath(ProjectFilePath("Pj8-1")), false);
+}
+
+TEST_F(ProjectCompletionTest, ARefusedDeleteKeepsTheProjectsOwnMove)
+{
+    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
+    WriteProject("Pj8-1", {Milestone("Framing", 2, Day(16), "Days", 2, 3)});
+    TeamDay().CurrentTeam = TeamText(1);
+    ASSERT_TRUE(ScheduleDays(Day(16), 2, "Pj8-1-Framing"));
+    WriteFile(ProjectRecordsPath, EventRecord("Pj8-1", "Framing"));
+    frmProjectControl& board = OpenBoard();
+    board.resize(1280, 1024);
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    ClickDate(board.MSCal, Day(18));
+    ASSERT_EQ(SlotsOf(Day(19), "Pj8-1-Framing").size(), 8);
+    if (!SetImmutable(FullPath(ProjectFilePath("Pj8-1")), true))
+        GTEST_SKIP() << "files cannot be made undeletable here";
+
+    ClickButton(board.cmdPJSHide);
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    ChooseFromRowMenu(board.fgProjects, 1, "Delete Project");
+    SetImmutable(FullPath(ProjectFilePath("Pj8-1")), false);
+    EXPECT_EQ(Script().Shown().last().Title, "Project Deletion");
+    EXPECT_EQ(Loaded(1, 1).ScheduledDate, Day(18));
+    // Leaving the board writes the move its days already hold.
+    ClickButton(board.cmdMenu);
+    const std::optional<ProjectData> saved = ReadProjectFile(ProjectFilePath("Pj8-1"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->Milestones[0].ScheduledDate, Day(18));
+    EXPECT_TRUE(SlotsOf(Day(16), "Pj8-1-Framing").isEmpty());
+    EXPECT_EQ(SlotsOf(Day(18), "Pj8-1-Framing").size(), 8);
+    EXPECT_EQ(RecordTexts(), QStringList{"Pj8-1:Framing"});
 }
 
 } // namespace

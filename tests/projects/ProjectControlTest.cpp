@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 #include "app/frmStartup.h"
+#include "core/DataUpkeep.h"
 #include "core/Links.h"
 #include "platform/Shell.h"
 #include "core/Settings.h"
@@ -274,6 +275,96 @@ TEST_F(ProjectControlTest, HoursArePlacedOnTheHourGrid)
     EXPECT_EQ(Loaded(1, 1).ScheduledDate, Day(13));
     EXPECT_TRUE(SlotsOf(Day(11), "Pj45-1-Permit").isEmpty());
     EXPECT_TRUE(SlotsOf(Day(13), "Pj45-1-Permit").isEmpty());
+}
+
+TEST_F(ProjectControlTest, AnOpenCalendarPanelKeepsToItsMilestoneWhateverIsClicked)
+{
+    // In each project milestone 1 is team 1's and milestone 2 team 2's, whose day 10 also holds
+    // a service slip.
+    MakeFolders("/2026/Team# 2");
+    const auto teamTwo = [](MilestoneRecord m) {
+        m.Team = "2";
+        return m;
+    };
+    WriteProject("Pj45-1", {Milestone("Permit", 2, Day(10), "Hours", 2, 1), teamTwo(Milestone("Siding", 2, Day(10), "Hours", 2, 6))});
+    WriteProject("Pj45-2", {Milestone("Framing", 2, Day(11), "Days", 1, 3), teamTwo(Milestone("Roofing", 2, Day(12), "Days", 1, 3))});
+    WriteProject("Pj45-3", {Milestone("Permit", 1, Day(11)), Milestone("Survey", 1, Day(12))});
+    WriteProject("Pj45-4", {Milestone("Wiring", 2, Day(16), "Days", 1, 3), teamTwo(Milestone("Drywall", 2, Day(17), "Days", 1, 3))});
+    Book(Day(10), "Pj45-1-Permit", {1, 2});
+    TeamDay().CurrentTeam = TeamText(1);
+    ASSERT_TRUE(ScheduleDays(Day(11), 1, "Pj45-2-Framing"));
+    ASSERT_TRUE(ScheduleDays(Day(16), 1, "Pj45-4-Wiring"));
+    TeamDay().CurrentTeam = TeamText(2);
+    ASSERT_TRUE(ScheduleDays(Day(12), 1, "Pj45-2-Roofing"));
+    ASSERT_TRUE(ScheduleDays(Day(17), 1, "Pj45-4-Drywall"));
+    LoadTeamDay(Day(10), TeamText(2));
+    TeamDay().DaySlots[3] = "SA 1234 Smith";
+    TeamDay().DaySlots[6] = TeamDay().DaySlots[7] = "Pj45-1-Siding";
+    ASSERT_TRUE(SaveTeamDay(Day(10), TeamText(2)));
+    const QString teamTwoDay10 = TeamDayFilePath("2026", 2, Day(10).dayOfYear());
+    const QByteArray slipDay = ReadFile(teamTwoDay10);
+    frmProjectControl& board = OpenBoard();
+    board.resize(1280, 1024);
+    board.cmdGotoProjects_Click();
+    const auto openProject = [&board](const QString& projectNo) {
+        for (int r = 1; r < board.fgProjects->Rows(); ++r)
+            if (board.fgProjects->TextMatrix(r, 0) == projectNo)
+                ChooseFromRowMenu(board.fgProjects, r, "View Project Details");
+        ASSERT_TRUE(board.fraProjectSummary->isVisible());
+        ASSERT_EQ(board.lblPJSProNo->text(), projectNo);
+    };
+    const auto project = [](const QString& projectNo) {
+        for (int p = 1; p <= LoadedProjects().ProjectCount; ++p)
+            if (LoadedProjects().Projects.at(p).Header.ProjectNo == projectNo)
+                return p;
+        return 0;
+    };
+
+    // Hours: a pick on the hour grid, the other milestone's row, then Reschedule.
+    openProject("Pj45-1");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    ASSERT_TRUE(board.fgPJHours->isVisible());
+    ClickRow(board.fgPJHours, 8);
+    ClickRow(board.fgMilestones, 2);
+    ClickButton(board.cmdReschedule[0]);
+    EXPECT_EQ(ReadFile(teamTwoDay10), slipDay);
+    EXPECT_EQ(SlotsOf(Day(10), "Pj45-1-Permit"), (QList<int>{8, 9}));
+    EXPECT_EQ(Loaded(project("Pj45-1"), 1).StartSlot, "8");
+    EXPECT_EQ(Loaded(project("Pj45-1"), 2).StartSlot, "6");
+
+    // Days: the date click moves the milestone the panel was opened for.
+    openProject("Pj45-2");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    ClickRow(board.fgMilestones, 2);
+    ClickDate(board.MSCal, Day(13));
+    EXPECT_EQ(Loaded(project("Pj45-2"), 1).ScheduledDate, Day(13));
+    EXPECT_EQ(SlotsOf(Day(13), "Pj45-2-Framing").size(), 8);
+    EXPECT_EQ(Loaded(project("Pj45-2"), 2).ScheduledDate, Day(12));
+    EXPECT_EQ(board.fgMilestones->TextMatrix(2, 3), "3/12/2026");
+    LoadTeamDay(Day(12), TeamText(2));
+    EXPECT_EQ(TeamDay().DaySlots[5], "Pj45-2-Roofing");
+
+    // Administrative.
+    ClickButton(board.cmdPJSHide);
+    openProject("Pj45-3");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    ClickRow(board.fgMilestones, 2);
+    Script().Queue(MsgAnswer::No);
+    ClickDate(board.MSCal, Day(16));
+    EXPECT_EQ(Loaded(project("Pj45-3"), 1).ScheduledDate, Day(16));
+    EXPECT_EQ(Loaded(project("Pj45-3"), 2).ScheduledDate, Day(12));
+
+    // Complete.
+    ClickButton(board.cmdPJSHide);
+    openProject("Pj45-4");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Complete Milestone");
+    ClickRow(board.fgMilestones, 2);
+    ClickDate(board.MSCal, Monday);
+    EXPECT_EQ(Loaded(project("Pj45-4"), 1).Status, StatusCompleted);
+    EXPECT_TRUE(SlotsOf(Day(16), "Pj45-4-Wiring").isEmpty());
+    EXPECT_EQ(Loaded(project("Pj45-4"), 2).Status, StatusScheduled);
+    LoadTeamDay(Day(17), TeamText(2));
+    EXPECT_EQ(TeamDay().DaySlots[5], "Pj45-4-Drywall");
 }
 
 TEST_F(ProjectControlTest, AnAdministrativeMoveCarriesItsDependantsAlong)

@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMap>
 #include <QPushButton>
+#include <QTest>
 #include <QRadioButton>
 
 namespace {
@@ -308,6 +309,53 @@ TEST_F(ProjectCreationTest, ACopyThatCannotComeBackIsToldByKillAndTheCloseBox)
         EXPECT_TRUE(Script().Shown().last().Prompt.startsWith("Some of the new project's booked days could not be given back."));
         EXPECT_EQ(Bookings(number), 0);
     }
+}
+
+TEST_F(ProjectCreationTest, AGiveBackThatFailsIsToldAndLeftToTheExit)
+{
+    frmMain& screen = Open({2, 3});
+    screen.resize(1280, 1024);
+    const QString number = screen.lblProjectNo->text();
+    Unit(screen, "Days", 2);
+    if (!SetImmutable(FullPath(ProjectTempFilePath), true))
+        GTEST_SKIP() << "files cannot be made unwritable here";
+    // While the first box is up the team's days become unwritable too.
+    QStringList locked;
+    Script().WhileShown = [&](const ShownMessage&) {
+        if (!locked.isEmpty())
+            return;
+        const QMap<QString, QByteArray> files = TeamFiles();
+        for (auto file = files.begin(); file != files.end(); ++file)
+            if (file.value().contains(number.toLatin1() + '-') && SetImmutable(FullPath(file.key()), true))
+                locked << file.key();
+    };
+    const auto click = [&screen](QPushButton* button) {
+        QApplication::processEvents();
+        const QPoint at = button->mapTo(&screen, button->rect().center());
+        QWidget* target = screen.childAt(at);
+        ASSERT_TRUE(target);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&screen, at));
+    };
+    Script().Queue(MsgAnswer::Ok);
+    Script().Queue(MsgAnswer::Ok);
+    click(screen.cmdContinue);
+    Script().WhileShown = nullptr;
+    for (const QString& file : locked)
+        SetImmutable(FullPath(file), false);
+    SetImmutable(FullPath(ProjectTempFilePath), false);
+    ASSERT_EQ(locked.size(), 2);
+    ASSERT_EQ(Script().Shown().size(), 2);
+    EXPECT_TRUE(Script().Shown()[1].Prompt.startsWith(
+        "The days booked for Framing could not be given back.\nThey are given back when the Project is abandoned."));
+    EXPECT_EQ(screen.CurrentMilestone, 1);
+    ASSERT_EQ(Bookings(number), 16);
+
+    // Still on the first milestone, the way out asks and gives them back.
+    Script().Queue(MsgAnswer::Yes);
+    click(screen.cmdExit);
+    EXPECT_EQ(Script().Shown().last().Title, "Delete New Project");
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(Bookings(number), 0);
 }
 
 TEST_F(ProjectCreationTest, EveryWayOutLeavesTheTeamFilesAsTheyWere)
