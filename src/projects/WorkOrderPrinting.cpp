@@ -66,7 +66,8 @@ void PrintWOPageFrame(const WorkOrderDocument& d, double top)
     printer.Line(360, 14400, 11880, 14400, border);
     printer.Line(360, 5760, 360, 14400, border);
     printer.Line(11880, 5760, 11880, 14400, border);
-    PrintFormTitle(d.Heading, 0.5, 0.5);
+    const FormTitlePlace place = PlaceFormTitle(d.Heading, 0.5, 1.0, top, 12);
+    PrintFormTitle(d.Heading, place.Top, place.Left, place.Size);
     PrintLogo();
     PrintCompanyHeader(1.0, top, 12);
     PrintWOHeader(d.AccountNo);
@@ -181,7 +182,8 @@ void PrintSummaryReport(const WorkOrderDocument& d)
     SetupPrinter(QStringLiteral("Portrait"), ColorPrintingFlag());
     ThePrinter().Width = 12240;
     DrawFormFrame();
-    PrintFormTitle(d.Heading, 0.5, 0.5);
+    const FormTitlePlace place = PlaceFormTitle(d.Heading, 0.5, 1.0, 0.4, 12);
+    PrintFormTitle(d.Heading, place.Top, place.Left, place.Size);
     SetPrintFont(28, true, false);
     SetPrintColour(false);
     PrintAt(5.0, QStringLiteral("Summary Report"));
