@@ -8,6 +8,8 @@
 #include "platform/RegionalFormat.h"
 #include "projects/NarrativeTemplate.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int NarrativeBottom = 14040; // 9.75 inches
@@ -52,6 +54,23 @@ void PrintRow(const QString& name, const QString& price, const WorkOrderDocument
     printer.CurrentX = PriceRight - printer.TextWidth(price);
     printer.Print(price);
     PrintRowRule();
+}
+
+// "Summary Report" on the line below the heading: at 5 inches, or right of a logo that reaches
+// that far, and smaller only where it would pass the frame.
+void PrintSummaryTitle()
+{
+    Printer& printer = ThePrinter();
+    const QString title = QStringLiteral("Summary Report");
+    const LiveSettings& live = Live();
+    double left = 5.0 * 1440;
+    if (!live.AdjustedLogo.isNull())
+        left = std::max(left, (printer.Width + live.LogoWidth) / 2 + 144);
+    const double right = 11880 - 144;
+    int size = 28;
+    for (SetPrintFont(size, true, false); size > 12 && left + printer.TextWidth(title) > right;)
+        SetPrintFont(--size, true, false);
+    PrintAt(std::max(5.0 * 1440, std::min(left, right - printer.TextWidth(title))) / 1440.0, title);
 }
 
 } // namespace
@@ -184,9 +203,8 @@ void PrintSummaryReport(const WorkOrderDocument& d)
     DrawFormFrame();
     const FormTitlePlace place = PlaceFormTitle(d.Heading, 0.5, 1.0, 0.4, 12);
     PrintFormTitle(d.Heading, place.Top, place.Left, place.Size);
-    SetPrintFont(28, true, false);
     SetPrintColour(false);
-    PrintAt(5.0, QStringLiteral("Summary Report"));
+    PrintSummaryTitle();
     SetPrintColour(false);
     SetPrintFont(10, true, false);
     PrintLogo();
