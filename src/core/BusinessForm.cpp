@@ -4,6 +4,8 @@
 #include "core/Settings.h"
 #include "platform/Printer.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr quint32 PureGreen = 0x00FF00;
@@ -42,7 +44,8 @@ void PrintGenericForm(bool variant, const QString& title, double letterheadTop)
     ThePrinter().Width = 12240;
     DrawFormFrame();
     DrawFormLayout(variant);
-    PrintFormTitle(title, 0.5, 5.5);
+    const FormTitlePlace place = PlaceFormTitle(title, 5.5, 1.0, letterheadTop, 14);
+    PrintFormTitle(title, place.Top, place.Left, place.Size);
     PrintCompanyHeader(1.0, letterheadTop, 14);
 }
 
@@ -113,9 +116,9 @@ void DrawFormRules3()
     VerticalRule(4680, 13392, 14400);
 }
 
-void PrintFormTitle(const QString& title, double top, double left)
+void PrintFormTitle(const QString& title, double top, double left, int size)
 {
-    SetPrintFont(28, true, false);
+    SetPrintFont(size, true, false);
     SetPrintColour(false);
     SetPrintPosition(left, top);
     ThePrinter().Print(title);
@@ -123,17 +126,72 @@ void PrintFormTitle(const QString& title, double top, double left)
     SetPrintFont(10, true, false);
 }
 
-void PrintCompanyHeader(double left, double top, int nameSize)
+namespace {
+
+constexpr double TitleGap = 0.1;          // inches kept free around the title
+constexpr double DateBlockTop = 0.9;      // the date, account and page lines of the work order
+constexpr double FrameTopInches = 504 / 1440.0;
+constexpr double FrameRightInches = 11880 / 1440.0;
+constexpr int SmallestTitle = 8;
+
+} // namespace
+
+FormTitlePlace PlaceFormTitle(const QString& title, double left, double letterheadLeft, double letterheadTop,
+                              int nameSize)
+{
+    Printer& printer = ThePrinter();
+    const double size0 = printer.FontSize;
+    const bool bold0 = printer.FontBold;
+    const bool italic0 = printer.FontItalic;
+
+    // The title line lies between the frame's top and the date block.
+    const double bandTop = FrameTopInches + TitleGap / 2;
+    const double bandBottom = DateBlockTop - TitleGap / 2;
+    // What the title must stay right of: the letterhead where it reaches the title line, and the logo.
+    double obstacleRight = 0;
+    const QStringList lines = CompanyHeaderLines();
+    double y = letterheadTop;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        SetPrintFont(i == 0 ? nameSize : 10, i == 0, false);
+        const double height = printer.TextHeight(QStringLiteral("Ag")) / 1440.0;
+        if (!lines.at(i).isEmpty() && y < bandBottom && y + height > bandTop)
+            obstacleRight = std::max(obstacleRight, letterheadLeft + printer.TextWidth(lines.at(i)) / 1440.0);
+        y += height;
+    }
+    const LiveSettings& live = Live();
+    if (!live.AdjustedLogo.isNull())
+        obstacleRight = std::max(obstacleRight, (printer.Width + live.LogoWidth) / 2 / 1440.0);
+    const double leftmost = obstacleRight > 0 ? obstacleRight + TitleGap : 0.0;
+    const double rightmost = FrameRightInches - TitleGap;
+
+    FormTitlePlace place;
+    for (place.Size = 28; place.Size > SmallestTitle; --place.Size) {
+        SetPrintFont(place.Size, true, false);
+        const double width = printer.TextWidth(title) / 1440.0;
+        if (printer.TextHeight(title) / 1440.0 <= bandBottom - bandTop && leftmost + width <= rightmost)
+            break;
+    }
+    SetPrintFont(place.Size, true, false);
+    const double width = printer.TextWidth(title) / 1440.0;
+    // At its own place when that is clear; else moved left just enough to end inside the frame.
+    place.Left = std::max(left, leftmost);
+    if (place.Left + width > rightmost)
+        place.Left = std::max(leftmost, rightmost - width);
+    // Raised within the frame as far as the date block below needs.
+    place.Top = std::max(bandTop, std::min(0.5, bandBottom - printer.TextHeight(title) / 1440.0));
+
+    printer.FontSize = size0;
+    printer.FontBold = bold0;
+    printer.FontItalic = italic0;
+    return place;
+}
+
+QStringList CompanyHeaderLines()
 {
     const SettingsValues& s = Settings();
-    SetPrintColour(true);
-    SetPrintPosition(left, top);
-    SetPrintFont(nameSize, true, false);
-    PrintLine(left, s.BusinessName);
-    SetPrintFont(10, false, false);
-    PrintLine(left, s.BusinessStreet);
+    QStringList lines{s.BusinessName, s.BusinessStreet};
     if (!s.BusinessAddress2.isEmpty())
-        PrintLine(left, s.BusinessAddress2);
+        lines.append(s.BusinessAddress2);
     if (Live().IsUsaStyle()) {
         QString line;
         if (!s.BusinessCity.isEmpty())
@@ -141,19 +199,31 @@ void PrintCompanyHeader(double left, double top, int nameSize)
         if (!s.BusinessState.isEmpty())
             line += s.BusinessState + QStringLiteral(". ") + s.BusinessZip;
         if (!line.isEmpty())
-            PrintLine(left, line);
+            lines.append(line);
     } else {
         if (!s.BusinessCity.isEmpty())
-            PrintLine(left, s.BusinessCity);
+            lines.append(s.BusinessCity);
         if (!s.BusinessState.isEmpty())
-            PrintLine(left, s.BusinessState);
+            lines.append(s.BusinessState);
     }
     if (!s.BusinessPhone.isEmpty())
-        PrintLine(left, QStringLiteral("Telephone: ") + s.BusinessPhone);
+        lines.append(QStringLiteral("Telephone: ") + s.BusinessPhone);
     if (!s.BusinessFax.isEmpty())
-        PrintLine(left, s.BusinessFax);
+        lines.append(s.BusinessFax);
     if (!s.BusinessExtra.isEmpty())
-        PrintLine(left, s.BusinessExtra);
+        lines.append(s.BusinessExtra);
+    return lines;
+}
+
+void PrintCompanyHeader(double left, double top, int nameSize)
+{
+    SetPrintColour(true);
+    SetPrintPosition(left, top);
+    const QStringList lines = CompanyHeaderLines();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        SetPrintFont(i == 0 ? nameSize : 10, i == 0, false);
+        PrintLine(left, lines.at(i));
+    }
 }
 
 void PrintAddressBlock(const QString& name, const QString& street, const QString& secondLine, const QString& city,

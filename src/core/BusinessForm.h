@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The printed business form that work orders are printed on: a ruled letter page with a framed
 // header, the document title, the company letterhead and logo, and a ruled table in one of two
@@ -23,7 +24,20 @@ void DrawFromLabel();
 void DrawFormRules1();
 void DrawFormRules2();
 void DrawFormRules3();
-void PrintFormTitle(const QString& title, double top, double left);
+void PrintFormTitle(const QString& title, double top, double left, int size = 28);
+// Where a form title prints whole and clear of what the header holds: at `left` on the title
+// line, or right of the letterhead (printed from `letterheadLeft`, `letterheadTop` with its name
+// at `nameSize`) and of the logo where they reach the title line; moved left rather than past
+// the frame's right edge; above the date block; smaller than 28 points only when it must be.
+struct FormTitlePlace {
+    double Left = 0; // inches
+    double Top = 0;  // inches
+    int Size = 28;
+};
+FormTitlePlace PlaceFormTitle(const QString& title, double left, double letterheadLeft, double letterheadTop,
+                              int nameSize);
+// The lines of the letterhead, the business name first.
+QStringList CompanyHeaderLines();
 void PrintCompanyHeader(double left, double top, int nameSize);
 void PrintAddressBlock(const QString& name, const QString& street, const QString& secondLine, const QString& city,
                        const QString& state, const QString& postalCode, double top);

@@ -8,6 +8,8 @@
 #include "platform/RegionalFormat.h"
 #include "projects/NarrativeTemplate.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int NarrativeBottom = 14040; // 9.75 inches
@@ -54,6 +56,23 @@ void PrintRow(const QString& name, const QString& price, const WorkOrderDocument
     PrintRowRule();
 }
 
+// "Summary Report" on the line below the heading: at 5 inches, or right of a logo that reaches
+// that far, and smaller only where it would pass the frame.
+void PrintSummaryTitle()
+{
+    Printer& printer = ThePrinter();
+    const QString title = QStringLiteral("Summary Report");
+    const LiveSettings& live = Live();
+    double left = 5.0 * 1440;
+    if (!live.AdjustedLogo.isNull())
+        left = std::max(left, (printer.Width + live.LogoWidth) / 2 + 144);
+    const double right = 11880 - 144;
+    int size = 28;
+    for (SetPrintFont(size, true, false); size > 12 && left + printer.TextWidth(title) > right;)
+        SetPrintFont(--size, true, false);
+    PrintAt(std::max(5.0 * 1440, std::min(left, right - printer.TextWidth(title))) / 1440.0, title);
+}
+
 } // namespace
 
 void PrintWOPageFrame(const WorkOrderDocument& d, double top)
@@ -66,7 +85,8 @@ void PrintWOPageFrame(const WorkOrderDocument& d, double top)
     printer.Line(360, 14400, 11880, 14400, border);
     printer.Line(360, 5760, 360, 14400, border);
     printer.Line(11880, 5760, 11880, 14400, border);
-    PrintFormTitle(d.Heading, 0.5, 0.5);
+    const FormTitlePlace place = PlaceFormTitle(d.Heading, 0.5, 1.0, top, 12);
+    PrintFormTitle(d.Heading, place.Top, place.Left, place.Size);
     PrintLogo();
     PrintCompanyHeader(1.0, top, 12);
     PrintWOHeader(d.AccountNo);
@@ -181,10 +201,10 @@ void PrintSummaryReport(const WorkOrderDocument& d)
     SetupPrinter(QStringLiteral("Portrait"), ColorPrintingFlag());
     ThePrinter().Width = 12240;
     DrawFormFrame();
-    PrintFormTitle(d.Heading, 0.5, 0.5);
-    SetPrintFont(28, true, false);
+    const FormTitlePlace place = PlaceFormTitle(d.Heading, 0.5, 1.0, 0.4, 12);
+    PrintFormTitle(d.Heading, place.Top, place.Left, place.Size);
     SetPrintColour(false);
-    PrintAt(5.0, QStringLiteral("Summary Report"));
+    PrintSummaryTitle();
     SetPrintColour(false);
     SetPrintFont(10, true, false);
     PrintLogo();

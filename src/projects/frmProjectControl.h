@@ -47,6 +47,8 @@ public:
     void ShowProjectSummary();
     void LoadMilestoneGrid();
     int ProjectDays() const;
+    // The Start Date column and "Project Days" of the shown project as the tables now hold them.
+    void RefreshMilestoneFigures(int project);
 
     // Frees the team days a technical milestone holds from today on; false when a day could not
     // be written (told to the user).

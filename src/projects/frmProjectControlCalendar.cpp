@@ -382,12 +382,14 @@ void frmProjectControl::UpdateMilestoneDate()
     fgMilestones->SetTextMatrix(j, 2, StatusScheduled);
     fgMilestones->SetTextMatrix(j, 4, QStringLiteral("Not Completed"));
     DateMilestone(SelectedProject, j, day);
+    RefreshMilestoneFigures(SelectedProject);
 }
 
 void frmProjectControl::RescheduleNextMilestone()
 {
     const BookingResult result = RescheduleFollowing(SelectedProject, SelectedMilestone);
     ShowMovedMilestones(result.Moved);
+    RefreshMilestoneFigures(SelectedProject);
     if (!result.Booked())
         ReportBooking(result);
 }

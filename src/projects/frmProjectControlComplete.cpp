@@ -64,6 +64,9 @@ void frmProjectControl::CompleteDateClick(const QDate& date)
         if (Settings().AlarmsOn)
             Beep();
         MSCal->setSelectedDate(today);
+        // Many machines sound no beep: say why nothing happened.
+        MsgBox(QStringLiteral("A Milestone can not be Completed on a future Date\nClick Today or an earlier Date"),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Completion Date"));
         return;
     }
     CompleteMilestone(SelectedProject, SelectedMilestone);
@@ -79,6 +82,7 @@ void frmProjectControl::CompleteMilestone(int project, int milestone)
         fgMilestones->SetTextMatrix(milestone, 2, StatusCompleted);
     }
     MarkCompleted(project, milestone, day, false);
+    RefreshMilestoneFigures(project);
 }
 
 void frmProjectControl::cmdCompleteAll_Click()

@@ -166,6 +166,17 @@ int frmProjectControl::ProjectDays() const
     return ProjectDayTotal(LoadedProjects().Projects.at(SelectedProject));
 }
 
+void frmProjectControl::RefreshMilestoneFigures(int project)
+{
+    if (project != milestoneGridProject_ || project < 1 || project > LoadedProjects().ProjectCount)
+        return;
+    const QList<MilestoneRecord>& milestones = LoadedProjects().Projects.at(project).Milestones;
+    for (int j = 1; j <= milestones.size() && j < fgMilestones->Rows(); ++j)
+        fgMilestones->SetTextMatrix(j, 3, ShortDateText(milestones.at(j - 1).ScheduledDate));
+    if (project == SelectedProject)
+        lblProDays->setText(QString::number(ProjectDays()));
+}
+
 bool frmProjectControl::MilestoneRowSelected() const
 {
     if (SelectedProject < 1 || SelectedProject > LoadedProjects().ProjectCount)

@@ -4,6 +4,8 @@
 #include "platform/Printer.h"
 #include "platform/RegionalFormat.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Administrative = 1;
@@ -77,7 +79,7 @@ void PrintAdminHeader(const QDate& first, const QDate& last)
     SetPrintPosition(1.0, 0.3);
     printer.Print(QStringLiteral("Administrative Tasks"));
     SetPrintPosition(1.0, 0);
-    printer.Print(QStringLiteral("Date Range: ") + ShortDateText(first) + QStringLiteral("to ") + ShortDateText(last));
+    printer.Print(QStringLiteral("Date Range: ") + ShortDateText(first) + QStringLiteral(" to ") + ShortDateText(last));
     SetPrintFont(10, true, false);
     SetPrintPosition(0.75, 1.1);
     PrintLine({{0.75, QStringLiteral("Project No.")},
@@ -93,6 +95,12 @@ void PrintAdminRows(const QDate& first, const QDate& last, const QList<QStringLi
 {
     Printer& printer = ThePrinter();
     printer.Print(QString());
+    // A date is never cut: in a font wider than the layout's the milestone column moves right,
+    // the same for every row, to start after the widest date.
+    double widestDate = 0;
+    for (const QStringList& row : rows)
+        widestDate = std::max(widestDate, printer.TextWidth(row.value(2)));
+    const double milestoneX = std::max(3.75, 3.0 + (widestDate + ColumnGapTwips) / 1440.0);
     int group = 0;
     for (const QStringList& row : rows) {
         if (printer.Height() < printer.CurrentY + printer.TextHeight(QStringLiteral("ABC"))) {
@@ -103,7 +111,7 @@ void PrintAdminRows(const QDate& first, const QDate& last, const QList<QStringLi
         PrintLine({{0.75, row.value(0)},
                    {1.75, row.value(1)},
                    {3.0, row.value(2)},
-                   {3.75, row.value(3)},
+                   {milestoneX, row.value(3)},
                    {5.0, row.value(4)},
                    {7.5, row.value(5)},
                    {9.0, HandBlank(9.0)}});

@@ -123,6 +123,15 @@ bool HoldsBooking(const QString& slotText, const QString& projectNo, const QStri
     return cut.size() < 30 ? slotText == booking : slotText.startsWith(booking);
 }
 
+// A slip or meeting from the other program leaves a slot text holding its key. A slot freed
+// since (the day cleared) no longer holds it, and the record is not the day's any more.
+bool HoldsOutsideEvent(const QString& slotText, const QString& key)
+{
+    if (slotText.trimmed().isEmpty() || slotText.contains(QLatin1String("No Event")))
+        return false;
+    return key.isEmpty() || slotText.contains(key);
+}
+
 struct Details {
     QString Name, Address1, City, State, Zip, Telephone, EventText, EventKey, EventDate;
 };
@@ -177,7 +186,9 @@ std::array<DayWindowBox, 12> BuildDayWindow(const DayWindowInput& input)
             const int slot = record.StartSlot.trimmed().toInt(&ok);
             if (!ok || slot < 1 || slot > 12)
                 continue;
-            if (kind == 2 && !HoldsBooking(input.Slots[size_t(slot - 1)], record.EventKey, record.EventText.trimmed()))
+            const QString& slotText = input.Slots[size_t(slot - 1)];
+            if (kind == 2 ? !HoldsBooking(slotText, record.EventKey, record.EventText.trimmed())
+                          : !HoldsOutsideEvent(slotText, record.EventKey.trimmed()))
                 continue;
             const Details details{record.CustomerName.trimmed(), record.Address1.trimmed(), record.City.trimmed(),
                                   record.State.trimmed(), record.Zip.trimmed(), record.Telephone.trimmed(),

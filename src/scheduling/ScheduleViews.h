@@ -61,8 +61,9 @@ struct DayWindowInput {
 
 inline const QString FreeBoxText = QStringLiteral("\r\n\r\n         No Event Scheduled");
 
-// The twelve boxes of the day window. A project event fills boxes only while its start slot
-// still holds its booking, so an outdated record never sends a crew to a freed day.
+// The twelve boxes of the day window. An event fills boxes only while its start slot still
+// holds it (a project event its booking, a slip or meeting its key), so an outdated record
+// never sends a crew to a freed day.
 std::array<DayWindowBox, 12> BuildDayWindow(const DayWindowInput& input);
 
 // True when the date lies on one of the workdays a "Days" booking of `days` days starting at

@@ -146,7 +146,9 @@ void frmAdmin::LoadAdminTasks()
     }
     ClearAdminGrid();
     fgAdminSchedule->SetRows(2);
-    const QList<AdminTaskRow> tasks = ListAdminTasks(LoadedProjects(), DTStart->Value(), DTEnd->Value());
+    LoadedFirst = DTStart->Value();
+    LoadedLast = DTEnd->Value();
+    const QList<AdminTaskRow> tasks = ListAdminTasks(LoadedProjects(), LoadedFirst, LoadedLast);
     fgAdminSchedule->SetRows(int(tasks.size()) + 1 + (tasks.isEmpty() ? 1 : 0));
     for (int r = 0; r < tasks.size(); ++r) {
         const AdminTaskRow& task = tasks.at(r);
@@ -210,9 +212,9 @@ void frmAdmin::PrintAdminReport()
     const QList<QStringList> rows = ListedRows();
     if (rows.isEmpty())
         return;
-    const QDate first = DTStart->Value();
-    const QDate last = DTEnd->Value();
-    RunPrintJob(QStringLiteral("The Report will not be Printed"), [&] { ::PrintAdminReport(first, last, rows); });
+    // The range the rows were loaded for, not the pickers as they may have been changed since.
+    RunPrintJob(QStringLiteral("The Report will not be Printed"),
+                [&] { ::PrintAdminReport(LoadedFirst, LoadedLast, rows); });
 }
 
 void frmAdmin::DTEnd_Click()

@@ -2,6 +2,7 @@
 
 #include "platform/Screen.h"
 
+#include <QDate>
 #include <QList>
 #include <QStringList>
 
@@ -35,6 +36,9 @@ public:
     std::array<QPushButton*, 8> cmdWeekly{};
     // 0 "&Menu", 1 "&Print".
     std::array<QPushButton*, 2> cmdAdmin{};
+    // The range the grid was last loaded for; the report names it above the rows.
+    QDate LoadedFirst;
+    QDate LoadedLast;
 
 protected:
     void Form_Load() override;

@@ -401,6 +401,9 @@ void frmMain::cmdClear_Click()
         ShowWriteFailure(QStringLiteral("The day could not be cleared."));
     LoadTeamDay(day, TeamDay().CurrentTeam);
     BuildTeamCalendar();
+    // A shown day window follows: the freed hours read free.
+    if (fraDay->isVisible())
+        FillDayWindow();
 }
 
 void frmMain::cmdDelete_Click()

@@ -197,6 +197,8 @@ public:
 
     // Printing (filled by the schedule printing), help.
     QGroupBox* fraPrint = nullptr;
+    // What the print frame is about to print: the document, the team (or all teams) and the day.
+    QLabel* lblPrintWhat = nullptr;
     QGroupBox* fra8or12HourSchedule = nullptr;
     QLabel* lblPrintSchedule = nullptr;
     // 0 "Daily Work Schedule", 1 "Completion Report".

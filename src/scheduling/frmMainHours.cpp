@@ -121,6 +121,8 @@ void frmMain::ClearSelectedSlot()
             TeamDay().DaySlots[size_t(row)] = NoEventScheduled;
     ShowDaySlots();
     SelectedSlotText = QStringLiteral("No Slot Selected");
+    // The hour is given up: the step asks for one again instead of "Click Continue".
+    lblDateTime->setText(QStringLiteral("Click a Starting Hour"));
 }
 
 void frmMain::fgHours_Click(int row)

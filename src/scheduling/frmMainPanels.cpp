@@ -223,7 +223,8 @@ QWidget* frmMain::BuildSidePanel()
     optWorkSchedule[0] = new QRadioButton(QStringLiteral("Daily Work Schedule"), fra8or12HourSchedule);
     optWorkSchedule[1] = new QRadioButton(QStringLiteral("Completion Report"), fra8or12HourSchedule);
     optWorkSchedule[0]->setChecked(true);
-    cmdPrint = new QPushButton(QStringLiteral("Print"), fra8or12HourSchedule);
+    // Its own caption: the print frame it opens has the "&Print" that prints.
+    cmdPrint = new QPushButton(QStringLiteral("Prepare to Print"), fra8or12HourSchedule);
     for (QWidget* control : {static_cast<QWidget*>(optWorkSchedule[0]), static_cast<QWidget*>(optWorkSchedule[1]),
                              static_cast<QWidget*>(cmdPrint)})
         schedules->addWidget(control);
@@ -232,6 +233,8 @@ QWidget* frmMain::BuildSidePanel()
 
     fraPrint = new QGroupBox(QStringLiteral("Perforated Response Paper"), panel);
     auto* print = new QVBoxLayout(fraPrint);
+    lblPrintWhat = new QLabel(fraPrint);
+    print->addWidget(lblPrintWhat);
     cmdInvoiceContinue = new QPushButton(QStringLiteral("&Print"), fraPrint);
     cmdInvoiceContinue->setToolTip(QStringLiteral("Proceed to Printing"));
     print->addWidget(cmdInvoiceContinue);

@@ -5,12 +5,15 @@
 #include "core/Printing.h"
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "platform/FlexGrid.h"
+#include "platform/RegionalFormat.h"
 #include "scheduling/SchedulePrinting.h"
 #include "scheduling/TeamDayStore.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -27,8 +30,14 @@ void frmMain::cmdPrint_Click()
 {
     for (QGroupBox* frame : {fraDay, fraCalendar, fraHours, fraTeamCal})
         frame->hide();
-    fraPrint->setTitle(CompletionReportChosen(optWorkSchedule) ? QStringLiteral("Insert Response Paper")
-                                                               : QStringLiteral("Insert Plain Paper"));
+    const bool completion = CompletionReportChosen(optWorkSchedule);
+    fraPrint->setTitle(completion ? QStringLiteral("Insert Response Paper") : QStringLiteral("Insert Plain Paper"));
+    // The frame hides the calendar and the team list: it names what is about to print.
+    const QString team = lstTeam->currentRow() >= Shared().TeamCount() ? QStringLiteral("All Teams") : txtCurrentTeam->text();
+    lblPrintWhat->setText((completion ? QStringLiteral("Completion Report") : QStringLiteral("Daily Work Schedule"))
+                          + QStringLiteral("\nfor ") + team + QStringLiteral("\n")
+                          + QLocale(QLocale::English).toString(CalendarDate(), QStringLiteral("dddd")) + QLatin1Char(' ')
+                          + ShortDateText(CalendarDate()));
     fraPrint->show();
 }
 
@@ -43,7 +52,8 @@ void frmMain::cmdInvoiceContinue_Click()
         page.Date = date;
         page.UsaStyle = Live().IsUsaStyle();
         for (size_t i = 0; i < 12; ++i) {
-            page.Slots[i].TimeLabel = Label2[i]->text();
+            // As the hour grid shows it, with am or pm: "06:00" begins and ends the day.
+            page.Slots[i].TimeLabel = fgHours->TextMatrix(int(i) + 1, 0);
             page.Slots[i].HourText = TeamDay().DaySlots[i + 1];
             page.Slots[i].AccountInfo = SlotAccountInfo[i];
         }

@@ -71,6 +71,10 @@ bool frmMain::OpenWizard()
     WizardStep = 0;
     CurrentMilestone = 1;
     Draft = ProjectData{};
+    // Nothing of the last project of this run carries over: its title, its hour or its prompt.
+    SetComboText(cboProjectTitle, QStringLiteral("New Installation"));
+    SelectedSlotText = QStringLiteral("No Slot Selected");
+    lblDateTime->clear();
     const SettingsValues& s = Settings();
     lstMilestoneSelection->clear();
     for (int c = 1; c <= s.TplCount && c < s.TplName.size(); ++c)

@@ -5,6 +5,8 @@
 #include "platform/Printer.h"
 #include "support/ScreenFixture.h"
 
+#include <QFontMetricsF>
+
 #include <QStringList>
 
 namespace {
@@ -134,7 +136,11 @@ TEST_F(BusinessFormTest, GenericFormRulesFollowTheVariant)
         EXPECT_TRUE(texts[0].fontSize == 14 && texts[0].bold);
         EXPECT_EQ(texts[0].color, colour ? 0x00FF00u : 0u);
         EXPECT_EQ(texts[1].text, "WORK ORDER");
-        EXPECT_EQ(QPointF(texts[1].x, texts[1].y), QPointF(7920, 720));
+        // Moved left of 5.5 inches and raised just enough to end inside the frame and above
+        // the work order's date block.
+        const double titleRight = texts[1].x + QFontMetricsF(PrinterFont(texts[1].fontName, 28, true, false)).horizontalAdvance("WORK ORDER");
+        EXPECT_TRUE(texts[1].x <= 7920 && texts[1].x > 6000 && titleRight <= 11880) << texts[1].x;
+        EXPECT_TRUE(texts[1].y > 504 && texts[1].y < 720) << texts[1].y;
         EXPECT_TRUE(texts[1].fontSize == 28 && texts[1].bold && texts[1].color == border);
         EXPECT_EQ(texts[2].text, "Acme Builders");
         EXPECT_EQ(QPointF(texts[2].x, texts[2].y), QPointF(1440, 2160));

@@ -63,8 +63,10 @@ TEST_F(ProjectCompletionTest, CompletedMilestonesGiveBackTheirDaysFromTodayOn)
     board.mnuComplete_Click();
     EXPECT_TRUE(board.lblAction[0]->isVisibleTo(&board));
     EXPECT_FALSE(board.lblAction[1]->isVisibleTo(&board));
+    Script().Queue(MsgAnswer::Ok);
     board.MSCal_DateClick(Day(10));
     EXPECT_EQ(Script().Beeps(), 1);
+    EXPECT_EQ(Script().Shown().last().Title, "Completion Date");
     EXPECT_EQ(Loaded(1, 1).Status, StatusScheduled);
     board.MSCal_DateClick(Day(5));
     EXPECT_EQ(Loaded(1, 1).Status, StatusCompleted);
@@ -72,6 +74,9 @@ TEST_F(ProjectCompletionTest, CompletedMilestonesGiveBackTheirDaysFromTodayOn)
     EXPECT_EQ(Loaded(1, 1).CompletedDate, "3/5/2026");
     EXPECT_EQ(board.fgMilestones->TextMatrix(1, 4), "3/5/2026");
     EXPECT_EQ(board.fgMilestones->TextMatrix(1, 2), "Completed");
+    // The summary follows the file: the completion date as start, and the day total from it.
+    EXPECT_EQ(board.fgMilestones->TextMatrix(1, 3), "3/5/2026");
+    EXPECT_EQ(board.lblProDays->text(), QString::number(Day(5).daysTo(Day(20))));
     EXPECT_TRUE(SlotsOf(Day(16), "Pj5-1-Framing").isEmpty());
     EXPECT_TRUE(SlotsOf(Day(17), "Pj5-1-Framing").isEmpty());
     // Dated last week: its day stays as the record of the work.

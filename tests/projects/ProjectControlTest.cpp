@@ -409,10 +409,14 @@ TEST_F(ProjectControlTest, AnAdministrativeMoveCarriesItsDependantsAlong)
 
     // The last milestone, answered Yes, has nothing after it to move.
     Select(board, 1, 6);
+    EXPECT_EQ(board.lblProDays->text(), "18");
     board.mnuRescheduleMilestone_Click();
     Script().Queue(MsgAnswer::Yes);
     board.MSCal_DateClick(Day(27));
     EXPECT_EQ(Loaded(1, 6).ScheduledDate, Day(27));
+    // The day total follows at once, not only when the project is chosen again.
+    EXPECT_EQ(board.lblProDays->text(), "25");
+    EXPECT_EQ(board.fgMilestones->TextMatrix(6, 3), "3/27/2026");
     EXPECT_EQ(Loaded(1, 5).ScheduledDate, Monday);
 }
 

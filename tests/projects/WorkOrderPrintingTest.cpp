@@ -9,6 +9,7 @@
 #include "support/ScreenFixture.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 
 namespace {
 
@@ -161,6 +162,59 @@ TEST_F(WorkOrderPrintingTest, PartsPagesFollowOnlyWhenSomethingWasChosen)
     ASSERT_EQ(rows.size(), 42);
     EXPECT_EQ(rows.first(), "Item 1");
     EXPECT_EQ(rows.last(), "Haul Debris");
+}
+
+TEST_F(WorkOrderPrintingTest, TheHeadingPrintsWholeInsideTheFrameClearOfLetterheadAndLogo)
+{
+    SettingsValues& s = Settings();
+    s.BusinessStreet = "1200 Industrial Parkway";
+    s.BusinessAddress2 = "Suite 400";
+    s.BusinessPhone = "937-555-0100";
+    Live().AdjustedLogo = QImage(200, 100, QImage::Format_RGB32);
+    Live().LogoWidth = 2880;
+    Live().LogoHeight = 1440;
+    document_.Services = QStringList{"Paint Room"};
+    document_.ServicePrices = QStringList{"125.00"};
+
+    const auto box = [](const PrintOperation& op) {
+        const QFontMetricsF metrics(PrinterFont(op.fontName, op.fontSize, op.bold, op.italic));
+        return QRectF(op.x, op.y, metrics.horizontalAdvance(op.text), metrics.height());
+    };
+    for (const QString heading : {"Estimate for", "MMMMMMMMMMMM"}) {
+        document_.Heading = heading;
+        QList<QList<PrintOperation>> pages;
+        Print("Fix the gate");
+        pages << ThePrinter().Pages();
+        ThePrinter().Reset();
+        PrintSummaryReport(document_);
+        pages << ThePrinter().Pages();
+        ASSERT_EQ(pages.size(), 3);
+        for (int page = 0; page < 3; ++page) {
+            SCOPED_TRACE(testing::Message() << heading.toStdString() << " page " << page);
+            const PrintOperation* title = nullptr;
+            for (const PrintOperation& op : pages[page])
+                if (op.kind == PrintOperation::Text && op.text == heading)
+                    title = &op;
+            ASSERT_TRUE(title);
+            const QRectF titleBox = box(*title);
+            EXPECT_TRUE(QRectF(360, 504, 11880 - 360, 5040 - 504).contains(titleBox)) << titleBox.right();
+            EXPECT_GE(title->fontSize, 12);
+            // The summary's own title, too, is clear of the logo and inside the frame.
+            for (const PrintOperation& op : pages[page])
+                if (op.text == "Summary Report") {
+                    EXPECT_TRUE(QRectF(360, 504, 11880 - 360, 5040 - 504).contains(box(op)));
+                    for (const PrintOperation& picture : pages[page])
+                        if (picture.kind == PrintOperation::Picture)
+                            EXPECT_FALSE(box(op).intersects(QRectF(picture.x, picture.y, picture.x2, picture.y2)));
+                }
+            for (const PrintOperation& op : pages[page]) {
+                if (&op == title || (op.kind != PrintOperation::Text && op.kind != PrintOperation::Picture) || op.text.isEmpty() && op.kind == PrintOperation::Text)
+                    continue;
+                const QRectF other = op.kind == PrintOperation::Picture ? QRectF(op.x, op.y, op.x2, op.y2) : box(op);
+                EXPECT_FALSE(titleBox.intersects(other)) << op.text.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(WorkOrderPrintingTest, BothDocumentsPrintUprightAfterALandscapeReport)

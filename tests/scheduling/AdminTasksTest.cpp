@@ -15,6 +15,9 @@
 
 #include <QFontMetricsF>
 #include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
 
 #include <map>
 
@@ -191,7 +194,7 @@ TEST_F(AdminTasksTest, ReportPrintsLandscapeInGroupsOfFiveAndRepeatsItsHeader)
     EXPECT_EQ(ThePrinter().orientation, Printer::Landscape);
     ASSERT_EQ(ThePrinter().Pages().size(), 1);
     const QStringList texts = PageTexts(0);
-    EXPECT_EQ(texts.mid(0, 8), (QStringList{"Administrative Tasks", "Date Range: 3/7/2026to 4/7/2026", "Project No.",
+    EXPECT_EQ(texts.mid(0, 8), (QStringList{"Administrative Tasks", "Date Range: 3/7/2026 to 4/7/2026", "Project No.",
                                             "Project Title", "Milestone", "Acct Name", "Acct Tel", "Status"}));
     const double h = ThePrinter().TextHeight("ABC");
     const QList<double> ys = RowPositions()[0];
@@ -223,6 +226,52 @@ TEST_F(AdminTasksTest, ReportPrintsLandscapeInGroupsOfFiveAndRepeatsItsHeader)
     for (int i = 1; i < second.size(); ++i)
         EXPECT_NEAR(second[i] - second[i - 1], i % 5 == 0 ? 2 * h : h, 0.01) << i;
     EXPECT_EQ(dialogs.Unanswered(), 0);
+}
+
+TEST_F(AdminTasksTest, AWideFontPrintsWholeDatesUnderTheRangeTheRowsWereLoadedFor)
+{
+    Save(Project("Pj66-1", {Milestone("Order windows and doors", 1, QDate(2026, 12, 31)),
+                            Milestone("Final inspection with the county", 1, QDate(2027, 2, 20))}));
+    Live().FontName = "Verdana";
+    frmAdmin& screen = Open();
+    screen.resize(1280, 1024);
+    // As the user clicks: the range buttons under the pointer.
+    const auto click = [&](QWidget* target) {
+        const QPoint at = target->mapTo(&screen, target->rect().center());
+        QWidget* hit = screen.childAt(at);
+        ASSERT_TRUE(hit);
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&screen, at));
+    };
+    click(screen.cmdWeekly[5]);
+    ASSERT_EQ(screen.ListedRows().size(), 2);
+    // Other dates picked but the grid not loaded for them: the report names the rows' range.
+    screen.DTEnd->ClickDate(QDate(2026, 4, 30));
+    DialogScript dialogs;
+    dialogs.QueuePrinter();
+    click(screen.cmdAdmin[1]);
+    ASSERT_EQ(ThePrinter().Pages().size(), 1);
+    const QList<PrintOperation>& page = ThePrinter().Pages()[0];
+    EXPECT_EQ(page[1].text, "Date Range: 3/7/2026 to 3/7/2027");
+
+    QStringList dates;
+    for (const PrintOperation& op : page)
+        if (op.x == 3.0 * 1440 && op.text.contains('/'))
+            dates.append(op.text);
+    EXPECT_EQ(dates, (QStringList{"12/31/2026", "2/20/2027"}));
+    // No text of a line reaches the next one's start.
+    std::map<double, QList<const PrintOperation*>> lines;
+    for (const PrintOperation& op : page)
+        if (op.kind == PrintOperation::Text && !op.text.isEmpty())
+            lines[op.y].append(&op);
+    for (auto& [y, ops] : lines) {
+        std::sort(ops.begin(), ops.end(), [](auto* a, auto* b) { return a->x < b->x; });
+        for (qsizetype i = 0; i + 1 < ops.size(); ++i) {
+            const PrintOperation& op = *ops[i];
+            const double end = op.x + QFontMetricsF(PrinterFont(op.fontName, op.fontSize, op.bold, op.italic))
+                                          .horizontalAdvance(op.text);
+            EXPECT_LT(end, ops[i + 1]->x) << op.text.toStdString();
+        }
+    }
 }
 
 } // namespace

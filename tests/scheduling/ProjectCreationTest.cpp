@@ -17,12 +17,14 @@
 #include <QCalendarWidget>
 #include <QDir>
 #include <QGroupBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMap>
 #include <QPushButton>
 #include <QTest>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -223,6 +225,36 @@ TEST_F(ProjectCreationTest, AnHoursMilestoneNeedsItsOwnPickInTheDayShown)
     screen.cmdContinue_Click();
     EXPECT_EQ(Script().Shown().last().Prompt, "A Time Must be Selected");
     EXPECT_EQ(screen.CurrentMilestone, 2);
+}
+
+TEST_F(ProjectCreationTest, ASecondProjectInOneRunStartsWithTheDefaultTitleAndNoPrompt)
+{
+    frmMain& screen = ScreenInstance<frmMain>();
+    screen.resize(1280, 1024);
+    screen.Show();
+    QTest::keyClick(screen.cboProjectTitle, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(screen.cboProjectTitle, "Garage");
+    ASSERT_EQ(screen.cboProjectTitle->currentText(), "Garage");
+    for (int i = 0; i < screen.lstMilestoneSelection->count(); ++i)
+        screen.lstMilestoneSelection->item(i)->setSelected(i == 1);
+    screen.cmdContinue_Click();
+    Unit(screen, "Hours", 2);
+    screen.cmdContinue_Click(); // to the grid
+    screen.fgHours_Click(3);
+    EXPECT_EQ(screen.lblDateTime->text(), "Click Continue");
+    // Redo gives the hour up: the step asks for one again.
+    screen.cmdRedoEvent_Click();
+    EXPECT_EQ(screen.lblDateTime->text(), "Click a Starting Hour");
+    screen.fgHours_Click(4);
+    screen.cmdContinue_Click();
+    ASSERT_EQ(screen.WizardStep, 5);
+    screen.cmdSave_Click();
+    ASSERT_FALSE(screen.isVisible());
+
+    screen.Show();
+    EXPECT_EQ(screen.cboProjectTitle->currentText(), "New Installation");
+    EXPECT_EQ(screen.lblDateTime->text(), "");
+    EXPECT_EQ(screen.SelectedSlotText, "No Slot Selected");
 }
 
 TEST_F(ProjectCreationTest, SavingMakesTheProjectFileRecordsAndNextNumber)

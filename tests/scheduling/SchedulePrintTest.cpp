@@ -4,7 +4,9 @@
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/CommonDialogs.h"
+#include "platform/FlexGrid.h"
 #include "platform/Printer.h"
+#include "platform/TextBox.h"
 #include "platform/RegionalFormat.h"
 #include "scheduling/EventRecords.h"
 #include "scheduling/SlipRecord.h"
@@ -13,9 +15,11 @@
 #include "support/ScreenFixture.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -63,6 +67,16 @@ protected:
                 return &op;
         return nullptr;
     }
+
+    // A click where the window system would send it: to the widget under the pointer.
+    static void Click(QWidget* target)
+    {
+        QWidget* window = target->window();
+        const QPoint at = target->mapTo(window, target->rect().center());
+        QWidget* hit = window->childAt(at);
+        ASSERT_EQ(hit, target);
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window, at));
+    }
 };
 
 TEST_F(SchedulePrintTest, AllTeamsPrintsEachTeamsOwnDayTheLastTeamFirst)
@@ -81,6 +95,9 @@ TEST_F(SchedulePrintTest, AllTeamsPrintsEachTeamsOwnDayTheLastTeamFirst)
     screen.cmdInvoiceContinue_Click();
     const QList<Printer::Document>& documents = ThePrinter().Documents();
     ASSERT_EQ(documents.size(), 3);
+    QStringList hourLabels;
+    for (int row = 1; row <= 12; ++row)
+        hourLabels.append(screen.fgHours->TextMatrix(row, 0));
     const QString names[3] = {"Painters", "Roofers", "Framers"};
     const QStringList booked[3] = {{}, {"Mtg Supplier"}, {"Pj1-1-Framing", "Pj1-1-Framing"}};
     for (int d = 0; d < 3; ++d) {
@@ -88,7 +105,7 @@ TEST_F(SchedulePrintTest, AllTeamsPrintsEachTeamsOwnDayTheLastTeamFirst)
         EXPECT_EQ(documents[d].orientation, Printer::Portrait);
         EXPECT_TRUE(Find(page, "Assigned to : " + names[d])) << d;
         EXPECT_TRUE(Find(page, "Date: 3/9/2026")) << d;
-        EXPECT_EQ(TextsAt(page, 0.75).mid(1), Shared().TimeSlotLabels.mid(1)) << d;
+        EXPECT_EQ(TextsAt(page, 0.75).mid(1), hourLabels) << d;
         EXPECT_EQ(TextsAt(page, 4.5).mid(1), booked[d]) << d;
     }
     // The selection's day is back, and the frame is gone.
@@ -168,6 +185,73 @@ TEST_F(SchedulePrintTest, TheCompletionReportHasOnePaymentBlockPerJobAtItsFirstR
         }
         EXPECT_EQ(TextsAt(page, 3.0).count("Holiday"), c.holidayRows);
     }
+}
+
+TEST_F(SchedulePrintTest, AClearedDayShowsAndPrintsFreeAndHoursSayAmOrPm)
+{
+    SlipRecord slip;
+    slip.EventKey = "SA1001";
+    slip.TeamNo = "1";
+    slip.Unit = "Hours";
+    slip.Duration = "2";
+    slip.EventDate = ShortDateText(Monday);
+    slip.StartSlot = "1";
+    slip.EventText = "Leaking roof";
+    slip.CustomerName = "John Smith";
+    slip.Telephone = "217-555-0100";
+    WriteFile(SlipsPath, slip.ToBytes());
+    SlipRecord meeting = slip;
+    meeting.EventKey = "Mtg77";
+    meeting.StartSlot = "12";
+    meeting.Duration = "1";
+    meeting.CustomerName = "Supplier";
+    WriteFile(MeetingsPath, meeting.ToBytes());
+    QStringList dayTexts(12, NoEventScheduled);
+    dayTexts[0] = dayTexts[1] = "SA1001 Leaking roof";
+    dayTexts[11] = "Mtg77 Supplier";
+    BookDay(Monday, 1, dayTexts);
+
+    frmMain& screen = ShowSchedule();
+    screen.resize(1280, 1024);
+    ASSERT_TRUE(screen.cmdView->isEnabled());
+    Click(screen.cmdView);
+    EXPECT_EQ(screen.txtHourSlot[0]->toPlainText().left(10), "John Smith");
+    EXPECT_EQ(screen.txtHourSlot[11]->toPlainText().left(8), "Supplier");
+
+    // The print frame says what it prints; its "&Print" is the only button of that name.
+    Click(screen.cmdHideSchedule);
+    Click(screen.cmdPrint);
+    EXPECT_EQ(screen.lblPrintWhat->text(), "Daily Work Schedule\nfor Framers\nMonday 3/9/2026");
+    QStringList captions;
+    for (QPushButton* button : screen.findChildren<QPushButton*>())
+        if (button->isVisibleTo(&screen))
+            captions.append(button->text().remove('&'));
+    EXPECT_EQ(captions.count("Print"), 1) << captions.join(", ").toStdString();
+    DialogScript dialogs;
+    dialogs.QueuePrinter();
+    Click(screen.cmdInvoiceContinue);
+    ASSERT_EQ(ThePrinter().Documents().size(), 1);
+    QStringList labels = TextsAt(ThePrinter().Documents()[0].pages[0], 0.75).mid(1);
+    ASSERT_EQ(labels.size(), 12);
+    EXPECT_EQ(labels.first(), "06:00 am");
+    EXPECT_EQ(labels.last(), "06:00 pm");
+    EXPECT_TRUE(Find(ThePrinter().Documents()[0].pages[0], "John Smith"));
+
+    // Clear frees the day: the window and the printout show every hour free.
+    Click(screen.cmdView);
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Yes);
+    Click(screen.cmdClear);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_TRUE(screen.txtHourSlot[size_t(i)]->toPlainText().endsWith("         No Event Scheduled")) << i;
+    Click(screen.cmdHideSchedule);
+    Click(screen.cmdPrint);
+    dialogs.QueuePrinter();
+    Click(screen.cmdInvoiceContinue);
+    const QList<PrintOperation>& page = ThePrinter().Documents()[0].pages[0];
+    EXPECT_FALSE(Find(page, "John Smith"));
+    EXPECT_FALSE(Find(page, "Supplier"));
+    EXPECT_EQ(TextsAt(page, 2.5).mid(1), QStringList{});
 }
 
 } // namespace
