@@ -225,7 +225,9 @@ void frmCustomer::ShowEmptyFile(bool tellUser)
 void frmCustomer::EnableRecordMenus(bool enabled)
 {
     mnuAdd->setEnabled(enabled);
-    mnuDelete->setEnabled(enabled);
+    // Compacting two of the three files would pair the customers with the wrong billing records
+    // once the third comes back.
+    mnuDelete->setEnabled(enabled && CustomerFileNotRestored().isEmpty());
     mnuAux->setEnabled(enabled);
 }
 
@@ -334,6 +336,14 @@ void frmCustomer::cmdCustomer_Click()
 
 void frmCustomer::mnuDelete_Click()
 {
+    const QString notRestored = CustomerFileNotRestored();
+    if (!notRestored.isEmpty()) {
+        MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n"
+                              "Its Backup copy could not be put back: make room on the disk and try again")
+                   .arg(notRestored),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Not Restored"));
+        return;
+    }
     if (MsgBox(QStringLiteral("Delete this Customer"), MsgButtons::YesNo) != MsgAnswer::Yes) {
         txtCustomer[0]->setFocus();
         return;

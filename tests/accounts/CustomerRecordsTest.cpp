@@ -130,8 +130,8 @@ TEST_F(CustomerStoreTest, ADeleteThatCannotReplaceEveryFilePutsThemAllBack)
     for (const char* path : {"/TIActiveAccounts/A2.txt", "/Backup/TIActiveAccounts/A2.txt"})
         WriteFile(path, "x");
     const QStringList before = CustomerMarks();
-    // The contract file, replaced last, cannot be kept aside: the two already replaced come back,
-    // and the invoicer keeps the file of a customer still on file.
+    // The contract file cannot be kept aside: no file is replaced, and the invoicer keeps the
+    // file of a customer still on file.
     MakeFolders("/CONTRACT.OLD/in the way");
     EXPECT_FALSE(DeleteCustomer(2));
     EXPECT_EQ(CustomerMarks(), before);

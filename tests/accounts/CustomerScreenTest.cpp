@@ -369,6 +369,37 @@ TEST_F(CustomerFilesStayPairedTest, ABackupThatCannotBePutBackIsKeptAndNothingIs
     EXPECT_EQ(ReadFile("/Backup/ContractInfo.txt"), contracts);
 }
 
+TEST_F(CustomerFilesStayPairedTest, NoDeleteWhileABillingFileCannotBePutBack)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    frmCustomer& screen = ShowScreen();
+    ASSERT_TRUE(screen.mnuDelete->isEnabled());
+    // The cycle file goes while the screen is shown, and its backup cannot be copied back.
+    const QByteArray cycles = ReadFile("/CycleInfo.txt");
+    WriteFile("/Backup/CycleInfo.txt", cycles);
+    QFile::remove(FullPath("/CycleInfo.txt"));
+    MakeFolders("/CycleInfo.txt");
+    const QByteArray customers = ReadFile("/CustomerData.txt");
+    const QByteArray contracts = ReadFile("/ContractInfo.txt");
+
+    Script().Queue(MsgAnswer::Ok);
+    screen.mnuDelete->trigger();
+    ASSERT_EQ(Titles(), QStringList({"File Not Restored"}));
+    EXPECT_TRUE(Script().Shown().last().Prompt.contains("CycleInfo.txt"));
+    EXPECT_FALSE(DeleteCustomer(2));
+    EXPECT_EQ(ReadFile("/CustomerData.txt"), customers);
+    EXPECT_EQ(ReadFile("/ContractInfo.txt"), contracts);
+    EXPECT_EQ(ReadFile("/Backup/CycleInfo.txt"), cycles);
+
+    // Shown again, the screen does not offer the delete.
+    screen.Hide();
+    Script().Queue(MsgAnswer::Ok);
+    screen.Show();
+    EXPECT_EQ(Titles().last(), "File Not Restored");
+    EXPECT_FALSE(screen.mnuDelete->isEnabled());
+}
+
 TEST_F(CustomerFilesStayPairedTest, ADeleteThatCannotCopyEveryFileChangesNothing)
 {
     for (int n = 1; n <= 3; ++n)

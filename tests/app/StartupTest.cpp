@@ -1,5 +1,7 @@
 #include "app/Startup.h"
+#include "accounts/CustomerRecords.h"
 #include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
 
 #include "app/frmSetup.h"
 #include "app/frmSplash.h"
@@ -10,6 +12,7 @@
 #include "core/SharedState.h"
 #include "platform/SingleInstance.h"
 #include "projects/frmProjectControl.h"
+#include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
 
 #include <QFileInfo>
@@ -249,3 +252,26 @@ TEST_F(StartupTest, AnUnreadableTeamListIsReportedAndNeverWrittenOver)
     EXPECT_TRUE(QFileInfo(FullPath("/Assignto.txt")).isSymLink());
 }
 
+
+TEST_F(StartupTest, ACustomerDeleteCutShortBetweenItsRenamesIsFinishedAtTheStart)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    WriteFile("/TIActiveAccounts/A2.txt", "x");
+    // What a delete of customer 2 leaves when it is killed after the customer file was replaced:
+    // the billing files still old, their copies without the record beside them, and its marker.
+    auto allBut2 = [](const QByteArray&, qint64 n) { return n != 2; };
+    ASSERT_TRUE(WriteCompactedCopy(CycleInfoPath, CycleRecord::Length, allBut2, "/Temp.txt"));
+    ASSERT_TRUE(WriteCompactedCopy(ContractInfoPath, ContractRecord::Length, allBut2, "/ContractTemp.txt"));
+    ASSERT_TRUE(WriteCompactedCopy(CustomerDataPath, CustomerRecord::Length, allBut2, CustomerDataPath + ".new"));
+    WriteFile(CustomerDeleteMarkerPath, "\"Finish\",\"A2\"\r\n");
+    ASSERT_TRUE(QFile::remove(FullPath(CustomerDataPath)));
+    ASSERT_TRUE(QFile::rename(FullPath(CustomerDataPath + ".new"), FullPath(CustomerDataPath)));
+
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(CustomerMarks(), QStringList({"A1 C1 Y1", "A3 C3 Y3"}));
+    EXPECT_FALSE(Exists("/TIActiveAccounts/A2.txt"));
+    for (const QString& path : {CustomerDeleteMarkerPath, QStringLiteral("/Temp.txt"), QStringLiteral("/ContractTemp.txt")})
+        EXPECT_FALSE(Exists(path)) << path.toStdString();
+    EXPECT_TRUE(Script().Shown().isEmpty());
+}
