@@ -12,6 +12,7 @@
 #include "core/SharedState.h"
 #include "platform/SingleInstance.h"
 #include "projects/frmProjectControl.h"
+#include "scheduling/DayPurge.h"
 #include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
 
@@ -242,14 +243,26 @@ TEST_F(StartupTest, AnUnreadableTeamListIsReportedAndNeverWrittenOver)
 {
     if (!MakeUnreadableFile("/Assignto.txt"))
         GTEST_SKIP() << "no unreadable file can be made here";
+    WriteFile("/PurgedDate.txt", "40\r\n");
+    WriteFile("/2026/Team# 1/50.txt", "x");
     Script().Queue(MsgAnswer::Ok);
     ASSERT_TRUE(Main());
     ASSERT_GE(Script().Shown().size(), 1);
     EXPECT_EQ(Script().Shown()[0].Title, "Team List");
     EXPECT_EQ(Shared().TeamCount(), 0);
+    // No team's past days were purged, so the purge marker stays where it was.
+    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "40\r\n");
 
     EXPECT_FALSE(SaveAssignments({"North"}));
     EXPECT_TRUE(QFileInfo(FullPath("/Assignto.txt")).isSymLink());
+
+    // Once the list reads again, the days skipped are purged.
+    QFile::remove(FullPath("/Assignto.txt"));
+    WriteFile("/Assignto.txt", "\"North\"\r\n");
+    ASSERT_TRUE(ReadAssignments());
+    ASSERT_TRUE(PurgeOldDays());
+    EXPECT_FALSE(Exists("/2026/Team# 1/50.txt"));
+    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "65\r\n");
 }
 
 
