@@ -427,7 +427,7 @@ bool IsDuplicateAccount(const QString& accountNo, qint64 exceptRecord)
     const QString wanted = accountNo.trimmed();
     const int count = CustomerCount();
     for (int n = 1; n <= count; ++n)
-        if (n != exceptRecord && ReadCustomer(n).AccountNo.trimmed() == wanted)
+        if (n != exceptRecord && ReadCustomer(n).AccountNo.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }

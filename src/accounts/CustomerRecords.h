@@ -148,7 +148,9 @@ bool RecoverCustomerDelete();
 // put back ("ContractInfo.txt"); empty when there is none.
 QString CustomerFileNotRestored();
 
-// True when a record other than `exceptRecord` holds this account number (trimmed numbers).
+// True when a record other than `exceptRecord` holds this account number (trimmed numbers, any
+// case: the number names a folder and the invoicer's file, and "abc" and "ABC" would share them
+// where the siblings run).
 bool IsDuplicateAccount(const QString& accountNo, qint64 exceptRecord);
 
 // The name list: a business's name, or an individual's "Last, First", with its record number.

@@ -78,10 +78,16 @@ void frmCustomer::SaveCustomer()
     }
     // The account number names the customer's folders and the invoicer's file.
     const QString accountNo = txtCustomer[0]->text().trimmed();
-    if (!IsSafePathPart(accountNo)) {
-        MsgBox(accountNo.isEmpty() ? QStringLiteral("The Account Number cannot be blank")
-                                   : QStringLiteral("The Account Number cannot contain / \\ * ? \" : < > | or ..\nEnter a different Number"),
-               MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("Invalid Account Number"));
+    const PathPartFault fault = CheckPathPart(accountNo);
+    if (fault != PathPartFault::None) {
+        QString why = QStringLiteral("The Account Number cannot contain / \\ * ? \" : < > | or ..\nEnter a different Number");
+        if (fault == PathPartFault::Empty)
+            why = QStringLiteral("The Account Number cannot be blank");
+        else if (fault == PathPartFault::DeviceName)
+            why = QStringLiteral("The Account Number (%1) is the name of a device\nEnter a different Number").arg(accountNo);
+        else if (fault == PathPartFault::TrailingDotOrBlank)
+            why = QStringLiteral("The Account Number cannot end with a dot\nEnter a different Number");
+        MsgBox(why, MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("Invalid Account Number"));
         RecordValid = 0;
         txtCustomer[0]->setFocus();
         return;

@@ -205,7 +205,7 @@ TEST_F(CustomerStoreTest, DuplicateAccountNumbersCompareTrimmed)
     EXPECT_TRUE(IsDuplicateAccount("B7", 1));
     EXPECT_TRUE(IsDuplicateAccount(" B7  ", 3));
     EXPECT_FALSE(IsDuplicateAccount("B7", 2)); // its own record
-    EXPECT_FALSE(IsDuplicateAccount("b7", 1));
+    EXPECT_TRUE(IsDuplicateAccount("b7", 1)); // the same folder where the siblings run
     EXPECT_TRUE(IsDuplicateAccount("A3 ", 0));
     EXPECT_FALSE(IsDuplicateAccount("A4", 0));
 }

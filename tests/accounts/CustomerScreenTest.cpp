@@ -164,6 +164,9 @@ TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
         {1, 0, "..\\x", "Invalid Account Number"},
         {1, 0, "  ", "Invalid Account Number"},
         {1, 0, "A\u03A91", "Invalid Account Number"}, // stored as "A?1"
+        {1, 0, "com\u00B9", "Invalid Account Number"},   // a device where the siblings run
+        {1, 0, "A1.", "Invalid Account Number"},
+        {2, 0, "a1", "Duplicate Account Number"},        // one folder with "A1" where the siblings run
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " " + c.shown.toStdString());
@@ -180,6 +183,8 @@ TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
     EXPECT_EQ(Script().Shown().size(), std::size(cases));
     EXPECT_EQ(Script().Shown()[3].Prompt, "The Account Number has been duplicated\nEnter a different Number");
     EXPECT_EQ(Script().Shown().value(8).Prompt, "The Account Number cannot hold the character (\u03A9)\nEnter a different Number");
+    EXPECT_EQ(Script().Shown().value(9).Prompt, "The Account Number (com\u00B9) is the name of a device\nEnter a different Number");
+    EXPECT_EQ(Script().Shown().value(10).Prompt, "The Account Number cannot end with a dot\nEnter a different Number");
 
 }
 

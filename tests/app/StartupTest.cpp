@@ -255,6 +255,17 @@ TEST_F(StartupTest, AnUnreadableTeamListIsReportedAndNeverWrittenOver)
 
     EXPECT_FALSE(SaveAssignments({"North"}));
     EXPECT_TRUE(QFileInfo(FullPath("/Assignto.txt")).isSymLink());
+    // Leaving the settings says why the teams were not saved, not that the folder is read-only.
+    frmSetup& setup = ScreenInstance<frmSetup>();
+    setup.resize(1280, 1024);
+    setup.Show();
+    Script().Queue(MsgAnswer::Ok);
+    Script().Queue(MsgAnswer::Ok);
+    QTest::mouseClick(setup.cmdQuit, Qt::LeftButton);
+    const QString refusal = Script().Shown().value(1).Prompt;
+    EXPECT_TRUE(refusal.contains("Assignto.txt, cannot be read")) << refusal.toStdString();
+    EXPECT_FALSE(refusal.contains("written to")) << refusal.toStdString();
+    EXPECT_TRUE(QFileInfo(FullPath("/Assignto.txt")).isSymLink());
 
     // Once the list reads again, the days skipped are purged.
     QFile::remove(FullPath("/Assignto.txt"));
