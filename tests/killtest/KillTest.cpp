@@ -75,6 +75,8 @@ struct Kind {
     QStringList others;
     // In the parent after each kill, as the next start does it.
     std::function<void()> recover;
+    // The latest kill, in microseconds: long enough to reach well into the rewrites.
+    int maxDelay = 12000;
 };
 
 // Two contents written in turn by the same writer.
@@ -189,6 +191,8 @@ Kind CustomerDelete(int customers)
     };
     kind.next = [](const QByteArray& bytes) { return bytes.mid(CustomerRecord::Length); };
     kind.recover = [] { Check(RecoverCustomerDelete(), "the cut-short delete settled"); };
+    // A delete syncs four files to the disk before it replaces any.
+    kind.maxDelay = 60000;
     return kind;
 }
 
@@ -299,7 +303,7 @@ void CheckLeftovers(const Kind& kind, Tally& tally)
 Tally Run(const Kind& kind, int kills, std::mt19937& random)
 {
     Tally tally;
-    std::uniform_int_distribution<int> delay(0, 12000); // microseconds
+    std::uniform_int_distribution<int> delay(0, kind.maxDelay);
     for (int i = 0; i < kills; ++i) {
         EmptyFolder();
         kind.prepare();
