@@ -353,11 +353,12 @@ bool RecoverCustomerDelete()
 
 bool DeleteCustomer(qint64 number)
 {
-    // What an earlier delete left is settled first; its scratch files are then free.
+    // What an earlier delete left is settled first; copies left by one cut short before its
+    // marker are stale and go, so none can be taken for this delete's.
     if (!RecoverCustomerDelete() || !CustomerFileNotRestored().isEmpty())
         return false;
     for (const DeleteStep& step : DeleteSteps)
-        if (!DeleteFile(step.scratch))
+        if (!DeleteFile(step.scratch) || !DeleteFile(step.aside))
             return false;
 
     // The invoicer's file is named by the number on file, never by what the box shows now.
@@ -393,7 +394,8 @@ bool DeleteCustomer(qint64 number)
         RecoverCustomerDelete();
         return false;
     }
-    return RecoverCustomerDelete();
+    // Once every file is replaced the customer is gone; what is left to tidy, the next try does.
+    return RecoverCustomerDelete() || placed;
 }
 
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
