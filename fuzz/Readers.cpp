@@ -208,6 +208,7 @@ const Target Targets[] = {
     {"customers", CustomerDataPath, ReadCustomers},
     {"contract", ContractInfoPath, ReadContracts},
     {"cycle", CycleInfoPath, ReadCycles},
+    {"customer-delete", CustomerDeleteMarkerPath, [] { RecoverCustomerDelete(); }, true},
     {"contacts", VendorDataPath, ReadContacts},
     {"project-records", ProjectRecordsPath, [] { ReadEventRecords(ProjectRecordsPath); }},
     {"slips", SlipsPath, [] { ReadEventRecords(SlipsPath); }},

@@ -21,8 +21,14 @@ bool SaveAuxHeadings(const QStringList& headings)
 {
     DeleteFile(BackupPathOf(AuxHeadingsPath));
     TextOutput output = OpenForOutput(AuxHeadingsPath);
-    for (const QString& heading : headings)
-        output.WritePlainLine(heading);
+    for (const QString& heading : headings) {
+        // A pasted line break would split a heading in two and shift every later one.
+        QString line = heading;
+        for (QChar& c : line)
+            if (c.unicode() < 0x20)
+                c = QLatin1Char(' ');
+        output.WritePlainLine(line);
+    }
     return output.Close();
 }
 

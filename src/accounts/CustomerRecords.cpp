@@ -273,63 +273,129 @@ bool RebuildCycleFile(int count)
     return written;
 }
 
+namespace {
+
+// A delete copies each file without the record to its scratch file and keeps a copy of the old
+// file aside; the marker file then says which way a delete cut short goes: on to the scratch
+// copies, or back to the old files. Renames are whole, so every state a kill can leave is
+// finished or undone from the marker alone.
+struct DeleteStep {
+    QString path;
+    int length;
+    QString scratch;
+    QString aside;
+};
+
+const DeleteStep DeleteSteps[] = {
+    {CustomerDataPath, CustomerRecord::Length, QStringLiteral("/CUSTOMER.TMP"), QStringLiteral("/CUSTOMER.OLD")},
+    {CycleInfoPath, CycleRecord::Length, QStringLiteral("/Temp.txt"), QStringLiteral("/CYCLE.OLD")},
+    {ContractInfoPath, ContractRecord::Length, QStringLiteral("/ContractTemp.txt"), QStringLiteral("/CONTRACT.OLD")},
+};
+
+const QString FinishDelete = QStringLiteral("Finish");
+const QString UndoDelete = QStringLiteral("Undo");
+
+bool WriteDeleteMarker(const QString& direction, const QString& accountNo)
+{
+    TextOutput marker = OpenForOutput(CustomerDeleteMarkerPath);
+    // The number names the invoicer's file when the delete is finished: only a safe one is kept.
+    marker.WriteItems({direction, IsSafePathPart(accountNo) ? accountNo : QString()});
+    return marker.Close();
+}
+
+bool IsThere(const QString& path)
+{
+    return QFileInfo(AppPath(path)).isFile();
+}
+
+} // namespace
+
+QString CustomerFileNotRestored()
+{
+    for (const QString& path : {CustomerDataPath, ContractInfoPath, CycleInfoPath})
+        if (FileStateOf(path) == FileState::NotRestored)
+            return path.mid(1);
+    return QString();
+}
+
+bool RecoverCustomerDelete()
+{
+    if (!IsThere(CustomerDeleteMarkerPath))
+        return true;
+    TextInput marker = OpenForInput(CustomerDeleteMarkerPath);
+    if (!marker.IsOpen())
+        return false;
+    const QString direction = marker.ReadItem().Text();
+    const QString accountNo = marker.ReadItem().Text().trimmed();
+    if (direction == UndoDelete) {
+        for (const DeleteStep& step : DeleteSteps)
+            if (IsThere(step.aside) && !RenameDataFile(step.aside, step.path))
+                return false;
+        for (const DeleteStep& step : DeleteSteps)
+            DeleteFile(step.scratch);
+        return DeleteFile(CustomerDeleteMarkerPath);
+    }
+    if (direction != FinishDelete)
+        return false;
+    for (const DeleteStep& step : DeleteSteps)
+        if (IsThere(step.scratch) && !RenameDataFile(step.scratch, step.path))
+            return false;
+    for (const DeleteStep& step : DeleteSteps) {
+        // A stale backup must not bring the deleted customer back.
+        DeleteFile(BackupPathOf(step.path));
+        DeleteFile(step.aside);
+    }
+    // The invoicer's file goes only with the customer's records.
+    if (IsSafePathPart(accountNo))
+        DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + accountNo + QStringLiteral(".txt"));
+    return DeleteFile(CustomerDeleteMarkerPath);
+}
+
 bool DeleteCustomer(qint64 number)
 {
+    // What an earlier delete left is settled first; copies left by one cut short before its
+    // marker are stale and go, so none can be taken for this delete's.
+    if (!RecoverCustomerDelete() || !CustomerFileNotRestored().isEmpty())
+        return false;
+    for (const DeleteStep& step : DeleteSteps)
+        if (!DeleteFile(step.scratch) || !DeleteFile(step.aside))
+            return false;
+
     // The invoicer's file is named by the number on file, never by what the box shows now.
     const QString storedAccountNo = ReadCustomer(number).AccountNo.trimmed();
 
-    // All three files are copied without the record first; only when every copy is complete do
-    // they take the files' places, so the customer and billing records stay paired.
-    struct Compaction {
-        QString path;
-        int length;
-        QString scratch;
-        QString aside;
-    };
-    QList<Compaction> compactions{
-        {CustomerDataPath, CustomerRecord::Length, QStringLiteral("/CUSTOMER.TMP"), QStringLiteral("/CUSTOMER.OLD")}};
-    if (FileExists(CycleInfoPath))
-        compactions.append({CycleInfoPath, CycleRecord::Length, QStringLiteral("/Temp.txt"), QStringLiteral("/CYCLE.OLD")});
-    if (FileExists(ContractInfoPath))
-        compactions.append(
-            {ContractInfoPath, ContractRecord::Length, QStringLiteral("/ContractTemp.txt"), QStringLiteral("/CONTRACT.OLD")});
+    // A missing billing file is rebuilt with defaults when the screen is next shown.
+    QList<DeleteStep> steps;
+    for (const DeleteStep& step : DeleteSteps)
+        if (step.path == CustomerDataPath || FileExists(step.path))
+            steps.append(step);
 
+    // Every copy without the record, and every old file kept aside (a copy, so the shared file is
+    // never missing), is complete before anything takes a file's place.
     auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
-    for (qsizetype i = 0; i < compactions.size(); ++i) {
-        const Compaction& c = compactions.at(i);
-        if (!WriteCompactedCopy(c.path, c.length, allBut, c.scratch)) {
-            for (qsizetype j = 0; j < i; ++j)
-                DeleteFile(compactions.at(j).scratch);
-            return false;
-        }
-    }
-
-    // Each old file is kept aside (a copy, so the shared file is never missing) before its copy
-    // takes its place; when one cannot be replaced, those already replaced are put back.
-    qsizetype placed = 0;
-    for (; placed < compactions.size(); ++placed) {
-        const Compaction& c = compactions.at(placed);
-        if (!CopyAppFile(c.path, c.aside) || !RenameDataFile(c.scratch, c.path))
-            break;
-    }
-    if (placed < compactions.size()) {
-        for (qsizetype j = placed - 1; j >= 0; --j)
-            RenameDataFile(compactions.at(j).aside, compactions.at(j).path); // an aside not put back stays
-        for (qsizetype j = placed; j < compactions.size(); ++j) {
-            DeleteFile(compactions.at(j).scratch);
-            DeleteFile(compactions.at(j).aside);
+    bool prepared = true;
+    for (const DeleteStep& step : steps)
+        prepared = prepared && WriteCompactedCopy(step.path, step.length, allBut, step.scratch)
+                   && CopyAppFile(step.path, step.aside);
+    if (!prepared || !WriteDeleteMarker(FinishDelete, storedAccountNo)) {
+        for (const DeleteStep& step : steps) {
+            DeleteFile(step.scratch);
+            DeleteFile(step.aside);
         }
         return false;
     }
-    for (const Compaction& c : compactions) {
-        DeleteFile(c.aside);
-        // A stale backup must not bring the deleted customer back.
-        DeleteFile(BackupPathOf(c.path));
+
+    bool placed = true;
+    for (const DeleteStep& step : steps)
+        placed = placed && RenameDataFile(step.scratch, step.path);
+    // When one copy cannot take its file's place, those already placed go back to the old files;
+    // when not even that can be marked, the delete is finished, now or at the next start.
+    if (!placed && WriteDeleteMarker(UndoDelete, QString())) {
+        RecoverCustomerDelete();
+        return false;
     }
-    // The invoicer's file goes only with the customer's records.
-    if (IsSafePathPart(storedAccountNo))
-        DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + storedAccountNo + QStringLiteral(".txt"));
-    return true;
+    // Once every file is replaced the customer is gone; what is left to tidy, the next try does.
+    return RecoverCustomerDelete() || placed;
 }
 
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
@@ -363,7 +429,7 @@ bool IsDuplicateAccount(const QString& accountNo, qint64 exceptRecord)
     const QString wanted = accountNo.trimmed();
     const int count = CustomerCount();
     for (int n = 1; n <= count; ++n)
-        if (n != exceptRecord && ReadCustomer(n).AccountNo.trimmed() == wanted)
+        if (n != exceptRecord && ReadCustomer(n).AccountNo.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }

@@ -135,10 +135,22 @@ bool SaveCustomerRecords(qint64 number, const CustomerRecord& record);
 // Removes customer `number` from the three files (records after it move down, the pairs stay
 // together), and the invoicer's active-account file of the account number stored in it, when
 // that number is safe as a file name. False, with the three files as they were, when the copies
-// without the record could not be written.
+// without the record could not be written or one of the three files is missing while its
+// backup copy could not be put back.
 bool DeleteCustomer(qint64 number);
 
-// True when a record other than `exceptRecord` holds this account number (trimmed numbers).
+// The marker a delete leaves while it replaces the three files.
+inline const QString CustomerDeleteMarkerPath = QStringLiteral("/CUSTOMER.DEL");
+// Finishes or undoes a delete that was cut short, so the three files are all as before it or all
+// as after it. True when there was none or it is settled; false leaves the marker for the next try.
+bool RecoverCustomerDelete();
+// The name of the first of the three files that is missing while its backup copy could not be
+// put back ("ContractInfo.txt"); empty when there is none.
+QString CustomerFileNotRestored();
+
+// True when a record other than `exceptRecord` holds this account number (trimmed numbers, any
+// case: the number names a folder and the invoicer's file, and "abc" and "ABC" would share them
+// where the siblings run).
 bool IsDuplicateAccount(const QString& accountNo, qint64 exceptRecord);
 
 // The name list: a business's name, or an individual's "Last, First", with its record number.

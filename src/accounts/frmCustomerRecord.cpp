@@ -78,10 +78,16 @@ void frmCustomer::SaveCustomer()
     }
     // The account number names the customer's folders and the invoicer's file.
     const QString accountNo = txtCustomer[0]->text().trimmed();
-    if (!IsSafePathPart(accountNo)) {
-        MsgBox(accountNo.isEmpty() ? QStringLiteral("The Account Number cannot be blank")
-                                   : QStringLiteral("The Account Number cannot contain / \\ * ? \" : < > | or ..\nEnter a different Number"),
-               MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("Invalid Account Number"));
+    const PathPartFault fault = CheckPathPart(accountNo);
+    if (fault != PathPartFault::None) {
+        QString why = QStringLiteral("The Account Number cannot contain / \\ * ? \" : < > | or ..\nEnter a different Number");
+        if (fault == PathPartFault::Empty)
+            why = QStringLiteral("The Account Number cannot be blank");
+        else if (fault == PathPartFault::DeviceName)
+            why = QStringLiteral("The Account Number (%1) is the name of a device\nEnter a different Number").arg(accountNo);
+        else if (fault == PathPartFault::TrailingDotOrBlank)
+            why = QStringLiteral("The Account Number cannot end with a dot\nEnter a different Number");
+        MsgBox(why, MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("Invalid Account Number"));
         RecordValid = 0;
         txtCustomer[0]->setFocus();
         return;
@@ -225,7 +231,9 @@ void frmCustomer::ShowEmptyFile(bool tellUser)
 void frmCustomer::EnableRecordMenus(bool enabled)
 {
     mnuAdd->setEnabled(enabled);
-    mnuDelete->setEnabled(enabled);
+    // Compacting two of the three files would pair the customers with the wrong billing records
+    // once the third comes back.
+    mnuDelete->setEnabled(enabled && CustomerFileNotRestored().isEmpty());
     mnuAux->setEnabled(enabled);
 }
 
@@ -334,6 +342,14 @@ void frmCustomer::cmdCustomer_Click()
 
 void frmCustomer::mnuDelete_Click()
 {
+    const QString notRestored = CustomerFileNotRestored();
+    if (!notRestored.isEmpty()) {
+        MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n"
+                              "Its Backup copy could not be put back: make room on the disk and try again")
+                   .arg(notRestored),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Not Restored"));
+        return;
+    }
     if (MsgBox(QStringLiteral("Delete this Customer"), MsgButtons::YesNo) != MsgAnswer::Yes) {
         txtCustomer[0]->setFocus();
         return;

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "accounts/CustomerRecords.h"
 #include "accounts/frmContacts.h"
 #include "accounts/frmCustomer.h"
 #include "app/frmSetup.h"
@@ -233,6 +234,12 @@ bool Main()
 
     if (!CheckPrevInstance())
         return false;
+
+    // A customer delete cut short is settled before any screen pairs customers with billing
+    // records; only the copy that holds the lock may touch it.
+    if (!RecoverCustomerDelete())
+        ShowWriteFailure(QStringLiteral("A customer delete that was cut short could not be finished."),
+                         QStringLiteral("Customer Files"));
 
     if (!ReadAssignments())
         MsgBox(QStringLiteral("The team list, Assignto.txt, could not be read.\n"

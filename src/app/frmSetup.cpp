@@ -157,6 +157,17 @@ void frmSetup::Form_QueryUnload(int unloadMode, bool& cancel)
         EndProgram();
 }
 
+void frmSetup::ShowSettingsSaveFailure(const QString& whatFailed)
+{
+    // The list is never written over while it cannot be read; the folder may well be writable.
+    if (Shared().TeamListUnreadable)
+        MsgBox(whatFailed + QStringLiteral("\nThe team list, Assignto.txt, cannot be read: the teams are not saved "
+                                           "until it can be read."),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Save Failed"));
+    else
+        ShowWriteFailure(whatFailed);
+}
+
 void frmSetup::cmdQuit_Click()
 {
     CreateBackupYearFolders();
@@ -168,7 +179,7 @@ void frmSetup::cmdQuit_Click()
     values.Milestones = MilestoneNames();
     values.SavePhone = [this] { return SavePhoneChoices(); };
     if (!SaveAllSettings(values))
-        ShowWriteFailure(QStringLiteral("Some settings could not be saved."));
+        ShowSettingsSaveFailure(QStringLiteral("Some settings could not be saved."));
     ShowBusinessData();
     ApplyAddressStyle(Live().AddressStyle);
 

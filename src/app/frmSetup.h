@@ -223,6 +223,8 @@ private:
     void RenameTeam(bool requireText);
     void ClearTeamSelection();
     void SaveTeamChange();
+    // A refused save names its reason: the team list that cannot be read, or the folder.
+    static void ShowSettingsSaveFailure(const QString& whatFailed);
     // The catalogue arrays hold at least TplCount + 1 elements.
     void EnsureCatalogueSize();
     void ConnectOperations();

@@ -167,7 +167,7 @@ void frmSetup::cmdAddNew_Click()
 void frmSetup::SaveTeamChange()
 {
     if (!SaveAssignments(AssignmentNames()))
-        ShowWriteFailure(QStringLiteral("The Assignments could not be saved."));
+        ShowSettingsSaveFailure(QStringLiteral("The Assignments could not be saved."));
     ReadAssignments();
     FillTeamLists();
 }

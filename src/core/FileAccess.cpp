@@ -227,23 +227,32 @@ RecordFile OpenCycleFile()
     return OpenForRandom2(QStringLiteral("/CycleInfo.txt"), 69);
 }
 
-bool IsSafePathPart(const QString& text)
+PathPartFault CheckPathPart(const QString& text)
 {
-    if (text.trimmed().isEmpty() || text.contains(QLatin1String("..")) || text == QLatin1String("."))
-        return false;
-    // A trailing dot or blank names a different file on some systems.
-    if (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' ')))
-        return false;
+    if (text.trimmed().isEmpty())
+        return PathPartFault::Empty;
+    if (text.contains(QLatin1String("..")))
+        return PathPartFault::Characters;
     for (QChar c : text) {
         if (c.unicode() < 32 || c.unicode() == 127)
-            return false;
+            return PathPartFault::Characters;
         if (QStringLiteral("/\\*?\":<>|").contains(c))
-            return false;
+            return PathPartFault::Characters;
     }
-    // The sibling programs' platform reserves these device names, with any extension.
-    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    return !device.match(text).hasMatch();
+    // A trailing dot or blank names a different file on some systems.
+    if (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' ')))
+        return PathPartFault::TrailingDotOrBlank;
+    // The sibling programs' platform reserves these device names, with any extension; the
+    // superscript digits one to three count as digits there.
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[1-9\u00B9\u00B2\u00B3]|LPT[1-9\u00B9\u00B2\u00B3]) *(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return device.match(text).hasMatch() ? PathPartFault::DeviceName : PathPartFault::None;
+}
+
+bool IsSafePathPart(const QString& text)
+{
+    return CheckPathPart(text) == PathPartFault::None;
 }
 
 bool DeleteFile(const QString& path)

@@ -91,6 +91,9 @@ inline const QString TemporaryFilePath = QStringLiteral("/TemporaryFile.txt");
 // True when a text (an account or proposal number) can be used as one part of a path: not
 // empty, no separators, no "..", no control characters and no wildcards.
 bool IsSafePathPart(const QString& text);
+// Why a text cannot be one part of a path, so the user can be told the real reason.
+enum class PathPartFault { None, Empty, Characters, TrailingDotOrBlank, DeviceName };
+PathPartFault CheckPathPart(const QString& text);
 
 // Deletes a file (a missing one is no error); a last part "*.*" deletes every file in that
 // folder. False when a file that was there could not be deleted.

@@ -18,9 +18,13 @@ bool PurgeOldDays()
             last = 1;
     }
 
+    // The marker moves only past days purged for every team; an unreadable team list purges none.
+    bool purged = !Shared().TeamListUnreadable;
     for (int team = 1; team <= Shared().TeamCount(); ++team)
         for (qint64 day = last; day <= Shared().DayOfYear - 1; ++day)
-            DeleteFile(TeamDayFilePath(Shared().CurrentYear, team, int(day)));
+            purged = DeleteFile(TeamDayFilePath(Shared().CurrentYear, team, int(day))) && purged;
+    if (!purged)
+        return PurgeMeetings();
 
     TextOutput marker = OpenForOutput(PurgedDatePath);
     marker.WriteItems({Shared().DayOfYear - 1});

@@ -8,6 +8,8 @@
 #include "support/ScreenFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -96,11 +98,21 @@ TEST_F(AuxDataTest, HeadingsAreSixWholeLinesSharedByEveryAccount)
 
     WriteFile(BackupPathOf(AuxHeadingsPath), "stale\r\n");
     screen.txtHeading[3]->setText("Paint, colours");
+    // A pasted line break stays in its heading's line.
+    QApplication::clipboard()->setText("Roof\r\npitch");
+    screen.resize(1280, 1024);
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    QTest::mouseClick(screen.txtHeading[4], Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), screen.txtHeading[4]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     screen.cmdSaveAux[0]->click();
-    EXPECT_EQ(ReadFile("/AuxHeadings.txt"),
-              "Gate code, side door\r\n  Dog's name\r\n\"Quoted\"\r\nPaint, colours\r\nHeading #5\r\nHeading #6\r\n");
+    EXPECT_EQ(ReadFile("/AuxHeadings.txt"), "Gate code, side door\r\n  Dog's name\r\n\"Quoted\"\r\nPaint, colours\r\n"
+                                            "Heading #5Roof  pitch\r\nHeading #6\r\n");
     EXPECT_FALSE(Exists(BackupPathOf(AuxHeadingsPath)));
-    EXPECT_EQ(ReadAuxHeadings(), shown.replaceInStrings("Heading #4", "Paint, colours"));
+    EXPECT_EQ(ReadAuxHeadings(), shown.replaceInStrings("Heading #4", "Paint, colours")
+                                     .replaceInStrings("Heading #5", "Heading #5Roof  pitch"));
 
     WriteFile("/AuxHeadings.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n");
     EXPECT_EQ(ReadAuxHeadings(), QStringList({"1", "2", "3", "4", "5", "6"}));

@@ -164,6 +164,9 @@ TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
         {1, 0, "..\\x", "Invalid Account Number"},
         {1, 0, "  ", "Invalid Account Number"},
         {1, 0, "A\u03A91", "Invalid Account Number"}, // stored as "A?1"
+        {1, 0, "com\u00B9", "Invalid Account Number"},   // a device where the siblings run
+        {1, 0, "A1.", "Invalid Account Number"},
+        {2, 0, "a1", "Duplicate Account Number"},        // one folder with "A1" where the siblings run
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " " + c.shown.toStdString());
@@ -180,6 +183,8 @@ TEST_F(CustomerScreenTest, RefusedSavesLeaveTheFilesUntouched)
     EXPECT_EQ(Script().Shown().size(), std::size(cases));
     EXPECT_EQ(Script().Shown()[3].Prompt, "The Account Number has been duplicated\nEnter a different Number");
     EXPECT_EQ(Script().Shown().value(8).Prompt, "The Account Number cannot hold the character (\u03A9)\nEnter a different Number");
+    EXPECT_EQ(Script().Shown().value(9).Prompt, "The Account Number (com\u00B9) is the name of a device\nEnter a different Number");
+    EXPECT_EQ(Script().Shown().value(10).Prompt, "The Account Number cannot end with a dot\nEnter a different Number");
 
 }
 
@@ -367,6 +372,37 @@ TEST_F(CustomerFilesStayPairedTest, ABackupThatCannotBePutBackIsKeptAndNothingIs
     EXPECT_EQ(Titles(), QStringList({"File Not Restored"}));
     EXPECT_FALSE(RebuildContractFile(2));
     EXPECT_EQ(ReadFile("/Backup/ContractInfo.txt"), contracts);
+}
+
+TEST_F(CustomerFilesStayPairedTest, NoDeleteWhileABillingFileCannotBePutBack)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    frmCustomer& screen = ShowScreen();
+    ASSERT_TRUE(screen.mnuDelete->isEnabled());
+    // The cycle file goes while the screen is shown, and its backup cannot be copied back.
+    const QByteArray cycles = ReadFile("/CycleInfo.txt");
+    WriteFile("/Backup/CycleInfo.txt", cycles);
+    QFile::remove(FullPath("/CycleInfo.txt"));
+    MakeFolders("/CycleInfo.txt");
+    const QByteArray customers = ReadFile("/CustomerData.txt");
+    const QByteArray contracts = ReadFile("/ContractInfo.txt");
+
+    Script().Queue(MsgAnswer::Ok);
+    screen.mnuDelete->trigger();
+    ASSERT_EQ(Titles(), QStringList({"File Not Restored"}));
+    EXPECT_TRUE(Script().Shown().last().Prompt.contains("CycleInfo.txt"));
+    EXPECT_FALSE(DeleteCustomer(2));
+    EXPECT_EQ(ReadFile("/CustomerData.txt"), customers);
+    EXPECT_EQ(ReadFile("/ContractInfo.txt"), contracts);
+    EXPECT_EQ(ReadFile("/Backup/CycleInfo.txt"), cycles);
+
+    // Shown again, the screen does not offer the delete.
+    screen.Hide();
+    Script().Queue(MsgAnswer::Ok);
+    screen.Show();
+    EXPECT_EQ(Titles().last(), "File Not Restored");
+    EXPECT_FALSE(screen.mnuDelete->isEnabled());
 }
 
 TEST_F(CustomerFilesStayPairedTest, ADeleteThatCannotCopyEveryFileChangesNothing)

@@ -1,5 +1,7 @@
 #include "app/Startup.h"
+#include "accounts/CustomerRecords.h"
 #include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
 
 #include "app/frmSetup.h"
 #include "app/frmSplash.h"
@@ -10,6 +12,8 @@
 #include "core/SharedState.h"
 #include "platform/SingleInstance.h"
 #include "projects/frmProjectControl.h"
+#include "scheduling/DayPurge.h"
+#include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
 
 #include <QFileInfo>
@@ -239,13 +243,59 @@ TEST_F(StartupTest, AnUnreadableTeamListIsReportedAndNeverWrittenOver)
 {
     if (!MakeUnreadableFile("/Assignto.txt"))
         GTEST_SKIP() << "no unreadable file can be made here";
+    WriteFile("/PurgedDate.txt", "40\r\n");
+    WriteFile("/2026/Team# 1/50.txt", "x");
     Script().Queue(MsgAnswer::Ok);
     ASSERT_TRUE(Main());
     ASSERT_GE(Script().Shown().size(), 1);
     EXPECT_EQ(Script().Shown()[0].Title, "Team List");
     EXPECT_EQ(Shared().TeamCount(), 0);
+    // No team's past days were purged, so the purge marker stays where it was.
+    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "40\r\n");
 
     EXPECT_FALSE(SaveAssignments({"North"}));
     EXPECT_TRUE(QFileInfo(FullPath("/Assignto.txt")).isSymLink());
+    // Leaving the settings says why the teams were not saved, not that the folder is read-only.
+    frmSetup& setup = ScreenInstance<frmSetup>();
+    setup.resize(1280, 1024);
+    setup.Show();
+    Script().Queue(MsgAnswer::Ok);
+    Script().Queue(MsgAnswer::Ok);
+    QTest::mouseClick(setup.cmdQuit, Qt::LeftButton);
+    const QString refusal = Script().Shown().value(1).Prompt;
+    EXPECT_TRUE(refusal.contains("Assignto.txt, cannot be read")) << refusal.toStdString();
+    EXPECT_FALSE(refusal.contains("written to")) << refusal.toStdString();
+    EXPECT_TRUE(QFileInfo(FullPath("/Assignto.txt")).isSymLink());
+
+    // Once the list reads again, the days skipped are purged.
+    QFile::remove(FullPath("/Assignto.txt"));
+    WriteFile("/Assignto.txt", "\"North\"\r\n");
+    ASSERT_TRUE(ReadAssignments());
+    ASSERT_TRUE(PurgeOldDays());
+    EXPECT_FALSE(Exists("/2026/Team# 1/50.txt"));
+    EXPECT_EQ(ReadFile("/PurgedDate.txt"), "65\r\n");
 }
 
+
+TEST_F(StartupTest, ACustomerDeleteCutShortBetweenItsRenamesIsFinishedAtTheStart)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    WriteFile("/TIActiveAccounts/A2.txt", "x");
+    // What a delete of customer 2 leaves when it is killed after the customer file was replaced:
+    // the billing files still old, their copies without the record beside them, and its marker.
+    auto allBut2 = [](const QByteArray&, qint64 n) { return n != 2; };
+    ASSERT_TRUE(WriteCompactedCopy(CycleInfoPath, CycleRecord::Length, allBut2, "/Temp.txt"));
+    ASSERT_TRUE(WriteCompactedCopy(ContractInfoPath, ContractRecord::Length, allBut2, "/ContractTemp.txt"));
+    ASSERT_TRUE(WriteCompactedCopy(CustomerDataPath, CustomerRecord::Length, allBut2, CustomerDataPath + ".new"));
+    WriteFile(CustomerDeleteMarkerPath, "\"Finish\",\"A2\"\r\n");
+    ASSERT_TRUE(QFile::remove(FullPath(CustomerDataPath)));
+    ASSERT_TRUE(QFile::rename(FullPath(CustomerDataPath + ".new"), FullPath(CustomerDataPath)));
+
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(CustomerMarks(), QStringList({"A1 C1 Y1", "A3 C3 Y3"}));
+    EXPECT_FALSE(Exists("/TIActiveAccounts/A2.txt"));
+    for (const QString& path : {CustomerDeleteMarkerPath, QStringLiteral("/Temp.txt"), QStringLiteral("/ContractTemp.txt")})
+        EXPECT_FALSE(Exists(path)) << path.toStdString();
+    EXPECT_TRUE(Script().Shown().isEmpty());
+}

@@ -162,6 +162,17 @@ TEST(PathPartTest, OnlyPlainNamesMayBecomePartOfAPath)
     for (const char* unsafe : {"", " ", ".", "..", "../x", "a/b", "a\\b", "x*", "what?", "a:b", "end.", "end ", "tab\there",
                               "CON", "con", "Prn.txt", "AUX", "NUL.tar.gz", "COM1", "com9.log", "LPT5", "NUL .x"})
         EXPECT_FALSE(IsSafePathPart(QString::fromLatin1(unsafe))) << unsafe;
+
+    // The device names of the sibling programs' platform, superscript digits included, and the
+    // reason a refusal gives.
+    for (const QString& device : {QStringLiteral("CONIN$"), QStringLiteral("conout$.txt"), QStringLiteral("COM\u00B9"),
+                                  QStringLiteral("com\u00B2.log"), QStringLiteral("LPT\u00B3")})
+        EXPECT_EQ(CheckPathPart(device), PathPartFault::DeviceName) << device.toStdString();
+    EXPECT_TRUE(IsSafePathPart(QStringLiteral("CONINS")));
+    EXPECT_EQ(CheckPathPart("end."), PathPartFault::TrailingDotOrBlank);
+    EXPECT_EQ(CheckPathPart("end "), PathPartFault::TrailingDotOrBlank);
+    EXPECT_EQ(CheckPathPart("a/b."), PathPartFault::Characters);
+    EXPECT_EQ(CheckPathPart(" "), PathPartFault::Empty);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 //   scheduler_killtest [kills per kind, default 80] [random seed]
 
 #include "accounts/ContactFiles.h"
+#include "accounts/CustomerRecords.h"
 #include "core/DataUpkeep.h"
 #include "core/FileAccess.h"
 #include "core/Settings.h"
@@ -70,13 +71,19 @@ struct Kind {
     std::function<QByteArray(const QByteArray&)> next;
     // Scratch files of the writer: never read as data, emptied before every use.
     QStringList scratch;
+    // Other files the rewrites keep in step with the file, checked by `valid`.
+    QStringList others;
+    // In the parent after each kill, as the next start does it.
+    std::function<void()> recover;
+    // The latest kill, in microseconds: long enough to reach well into the rewrites.
+    int maxDelay = 12000;
 };
 
 // Two contents written in turn by the same writer.
 Kind Alternating(const char* name, const QString& path, std::function<void(bool second)> write)
 {
     auto contents = std::make_shared<std::pair<QByteArray, QByteArray>>();
-    Kind kind{name, path, {}, {}, {}, {}, {}};
+    Kind kind{name, path, {}, {}, {}, {}, {}, {}, {}};
     kind.prepare = [=] {
         write(true);
         contents->second = Bytes(path);
@@ -99,7 +106,7 @@ Kind Shrinking(const char* name, const QString& path, int recordLength, int reco
                std::function<bool()> dropFirst, QStringList scratch)
 {
     auto original = std::make_shared<QByteArray>();
-    Kind kind{name, path, {}, {}, {}, {}, scratch};
+    Kind kind{name, path, {}, {}, {}, {}, scratch, {}, {}};
     kind.prepare = [=] {
         QByteArray bytes;
         for (int n = 1; n <= records; ++n) {
@@ -120,6 +127,72 @@ Kind Shrinking(const char* name, const QString& path, int recordLength, int reco
         return !bytes.isEmpty() && bytes.size() % recordLength == 0 && original->endsWith(bytes);
     };
     kind.next = [=](const QByteArray& bytes) { return bytes.mid(recordLength); };
+    return kind;
+}
+
+// The customer delete: the customer file and the two billing files lose the same record, and
+// the invoicer's file of that customer goes. After the recovery the three files must hold the
+// same customers in the same order (all as before the delete or all as after it), and the
+// invoicer keeps a file for every customer still on file and none for one that is gone.
+Kind CustomerDelete(int customers)
+{
+    struct File {
+        QString path;
+        int length;
+        char mark;
+    };
+    const QList<File> files{{CustomerDataPath, CustomerRecord::Length, 'K'},
+                            {ContractInfoPath, ContractRecord::Length, 'C'},
+                            {CycleInfoPath, CycleRecord::Length, 'Y'}};
+    auto invoicerFile = [](int n) { return QStringLiteral("/TIActiveAccounts/K%1.txt").arg(n); };
+    auto originals = std::make_shared<QList<QByteArray>>();
+    Kind kind{"customer delete", CustomerDataPath, {}, {}, {}, {}, {}, {}, {}};
+    kind.scratch = QStringList{QStringLiteral("/CUSTOMER.TMP"), QStringLiteral("/Temp.txt"),
+                               QStringLiteral("/ContractTemp.txt"), QStringLiteral("/CUSTOMER.OLD"),
+                               QStringLiteral("/CYCLE.OLD"), QStringLiteral("/CONTRACT.OLD")};
+    // The marker of a delete under way is gone once the delete is settled.
+    kind.others = QStringList{ContractInfoPath, CycleInfoPath, CustomerDeleteMarkerPath};
+    for (int n = 1; n <= customers; ++n)
+        kind.others.append(invoicerFile(n));
+    kind.prepare = [=] {
+        originals->clear();
+        for (const File& file : files) {
+            QByteArray bytes;
+            for (int n = 1; n <= customers; ++n)
+                bytes += QByteArray(file.mark + QByteArray::number(n)).leftJustified(file.length, ' ');
+            originals->append(bytes);
+            QFile out(AppPath(file.path));
+            Check(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size(), "the customer files written");
+        }
+        MakeFolder(QStringLiteral("/TIActiveAccounts"));
+        for (int n = 1; n <= customers; ++n) {
+            QFile out(AppPath(invoicerFile(n)));
+            Check(out.open(QIODevice::WriteOnly) && out.write("x") == 1, "the invoicer's files written");
+        }
+    };
+    kind.rewrite = [] {
+        if (QFileInfo(AppPath(CustomerDataPath)).size() <= CustomerRecord::Length)
+            return false;
+        return DeleteCustomer(1);
+    };
+    kind.valid = [=](const QByteArray& bytes) {
+        const qsizetype count = bytes.size() / CustomerRecord::Length;
+        if (count < 1 || bytes.size() % CustomerRecord::Length != 0 || Exists(CustomerDeleteMarkerPath))
+            return false;
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            const QByteArray now = Bytes(files.at(i).path);
+            if (now.size() != count * files.at(i).length || !originals->at(i).endsWith(now))
+                return false;
+        }
+        for (int n = 1; n <= customers; ++n)
+            if (Exists(invoicerFile(n)) != (n > customers - count))
+                return false;
+        return true;
+    };
+    kind.next = [](const QByteArray& bytes) { return bytes.mid(CustomerRecord::Length); };
+    kind.recover = [] { Check(RecoverCustomerDelete(), "the cut-short delete settled"); };
+    // A delete syncs four files to the disk before it replaces any.
+    kind.maxDelay = 60000;
     return kind;
 }
 
@@ -164,6 +237,7 @@ QList<Kind> Kinds()
     }, {TemporaryFilePath}));
     kinds.append(Shrinking("contacts record file", VendorDataPath, ContactRecord::Length, 300,
                            [] { return DeleteContactRecord(1); }, {QStringLiteral("/Contact.TMP")}));
+    kinds.append(CustomerDelete(200));
     return kinds;
 }
 
@@ -196,15 +270,23 @@ void CheckLeftovers(const Kind& kind, Tally& tally)
         const QFileInfo file(files.next());
         if (file.absoluteFilePath() == dataFile)
             continue;
-        leftover = true;
         const QString relative = QLatin1Char('/') + QDir(ProgramFolder()).relativeFilePath(file.absoluteFilePath());
+        if (kind.others.contains(relative))
+            continue;
+        leftover = true;
         if (tally.leftoverNames.size() < 3 && !tally.leftoverNames.contains(relative))
             tally.leftoverNames.append(relative);
         if (kind.scratch.contains(relative))
             continue;
-        const bool halfMade = file.absolutePath() == QFileInfo(dataFile).absolutePath()
-                              && file.fileName().startsWith(QFileInfo(dataFile).fileName() + QLatin1Char('.'))
-                              && !file.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+        // A half-made copy of the file, of a scratch file or of another file kept in step.
+        bool halfMade = false;
+        for (const QString& madeOf : QStringList{kind.path} + kind.scratch + kind.others) {
+            const QFileInfo whole(AppPath(madeOf));
+            halfMade = halfMade
+                       || (file.absolutePath() == whole.absolutePath()
+                           && file.fileName().startsWith(whole.fileName() + QLatin1Char('.'))
+                           && !file.fileName().endsWith(QLatin1String(".txt"), Qt::CaseInsensitive));
+        }
         if (!halfMade) {
             std::fprintf(stderr, "  left behind: %s\n", qPrintable(relative));
             Check(false, "nothing but scratch files left beside the data file");
@@ -221,7 +303,7 @@ void CheckLeftovers(const Kind& kind, Tally& tally)
 Tally Run(const Kind& kind, int kills, std::mt19937& random)
 {
     Tally tally;
-    std::uniform_int_distribution<int> delay(0, 12000); // microseconds
+    std::uniform_int_distribution<int> delay(0, kind.maxDelay);
     for (int i = 0; i < kills; ++i) {
         EmptyFolder();
         kind.prepare();
@@ -241,6 +323,8 @@ Tally Run(const Kind& kind, int kills, std::mt19937& random)
         waitpid(child, &status, 0);
         Check(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, "the child killed, not ended by itself");
         ++tally.kills;
+        if (kind.recover)
+            kind.recover();
 
         Check(Exists(kind.path), "the file still there");
         const QByteArray after = Bytes(kind.path);
