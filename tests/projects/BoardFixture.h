@@ -117,31 +117,6 @@ protected:
 
     static const MilestoneRecord& Loaded(int p, int j) { return LoadedProjects().Projects.at(p).Milestones.at(j - 1); }
 
-    // A mouse click at a point of a widget, delivered as the window system does: to whatever
-    // widget of its window lies under that point.
-    static void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QApplication::processEvents();
-        QWidget* window = widget->window();
-        const QPoint inWindow = widget->mapTo(window, at);
-        QWidget* target = window->childAt(inWindow);
-        if (!target && window->rect().contains(inWindow))
-            target = window;
-        ASSERT_TRUE(target) << "nothing under the pointer";
-        const QPoint local = target->mapFrom(window, inWindow);
-        QTest::mouseClick(target, button, {}, local);
-    }
-
-    // Data row r (1-based) of a board grid.
-    static void ClickRow(FlexGrid* grid, int r, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QApplication::processEvents();
-        const QRect cell = grid->visualRect(grid->model()->index(r - 1, 1));
-        ClickAt(grid->viewport(), cell.center(), button);
-    }
-
-    static void ClickButton(QWidget* button) { ClickAt(button, button->rect().center()); }
-
     // Right-clicks the row and picks the entry of the pop-up menu that opens.
     static void ChooseFromRowMenu(FlexGrid* grid, int r, const QString& entry)
     {

@@ -55,20 +55,22 @@ TEST_F(ProjectCompletionTest, CompletedMilestonesGiveBackTheirDaysFromTodayOn)
     ASSERT_TRUE(ScheduleDays(Day(2), 1, "Pj5-1-Permit"));
     ASSERT_TRUE(ScheduleDays(Day(6), 3, "Pj5-1-Cleanup"));
     frmProjectControl& board = OpenBoard();
+    board.resize(1280, 1024);
     ASSERT_TRUE(board.fraCompleteMS->isVisible());
 
     // One milestone, on a date the calendar gives; a later date than today is refused.
     board.cmdGotoProjects_Click();
-    Select(board, 1, 1);
-    board.mnuComplete_Click();
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Complete Milestone");
     EXPECT_TRUE(board.lblAction[0]->isVisibleTo(&board));
     EXPECT_FALSE(board.lblAction[1]->isVisibleTo(&board));
     Script().Queue(MsgAnswer::Ok);
-    board.MSCal_DateClick(Day(10));
+    ClickDate(board.MSCal, Day(10));
     EXPECT_EQ(Script().Beeps(), 1);
+    ASSERT_FALSE(Script().Shown().isEmpty()) << "refused without a word";
     EXPECT_EQ(Script().Shown().last().Title, "Completion Date");
     EXPECT_EQ(Loaded(1, 1).Status, StatusScheduled);
-    board.MSCal_DateClick(Day(5));
+    ClickDate(board.MSCal, Day(5));
     EXPECT_EQ(Loaded(1, 1).Status, StatusCompleted);
     EXPECT_EQ(Loaded(1, 1).ScheduledDate, Day(5));
     EXPECT_EQ(Loaded(1, 1).CompletedDate, "3/5/2026");

@@ -408,11 +408,13 @@ TEST_F(ProjectControlTest, AnAdministrativeMoveCarriesItsDependantsAlong)
     EXPECT_EQ(Loaded(1, 6).ScheduledDate, Day(20));
 
     // The last milestone, answered Yes, has nothing after it to move.
-    Select(board, 1, 6);
+    board.resize(1280, 1024);
+    ClickButton(board.cmdPJSHide);
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
     EXPECT_EQ(board.lblProDays->text(), "18");
-    board.mnuRescheduleMilestone_Click();
+    ChooseFromRowMenu(board.fgMilestones, 6, "Reschedule Milestone");
     Script().Queue(MsgAnswer::Yes);
-    board.MSCal_DateClick(Day(27));
+    ClickDate(board.MSCal, Day(27));
     EXPECT_EQ(Loaded(1, 6).ScheduledDate, Day(27));
     // The day total follows at once, not only when the project is chosen again.
     EXPECT_EQ(board.lblProDays->text(), "25");

@@ -14,6 +14,7 @@
 #include "support/FileFlags.h"
 #include "support/ScreenFixture.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
 #include <QGroupBox>
@@ -232,23 +233,37 @@ TEST_F(ProjectCreationTest, ASecondProjectInOneRunStartsWithTheDefaultTitleAndNo
     frmMain& screen = ScreenInstance<frmMain>();
     screen.resize(1280, 1024);
     screen.Show();
-    QTest::keyClick(screen.cboProjectTitle, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(screen.cboProjectTitle, "Garage");
+    QApplication::setActiveWindow(&screen);
+    ClickButton(screen.cboProjectTitle);
+    ASSERT_TRUE(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "Garage");
     ASSERT_EQ(screen.cboProjectTitle->currentText(), "Garage");
+    // Framing alone: a click turns an entry of the list on or off.
     for (int i = 0; i < screen.lstMilestoneSelection->count(); ++i)
-        screen.lstMilestoneSelection->item(i)->setSelected(i == 1);
-    screen.cmdContinue_Click();
-    Unit(screen, "Hours", 2);
-    screen.cmdContinue_Click(); // to the grid
-    screen.fgHours_Click(3);
+        if (screen.lstMilestoneSelection->item(i)->isSelected() != (i == 1))
+            ClickAt(screen.lstMilestoneSelection->viewport(),
+                    screen.lstMilestoneSelection->visualItemRect(screen.lstMilestoneSelection->item(i)).center());
+    ClickButton(screen.cmdContinue);
+    ASSERT_EQ(screen.txtConEvents->text(), "Framing");
+    if (screen.lblMode->text() != "Hours")
+        ClickButton(screen.tgTime);
+    ASSERT_EQ(screen.lblMode->text(), "Hours");
+    ClickButton(screen.txtTime);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    ASSERT_EQ(screen.txtTime->text(), "2");
+    ClickButton(screen.cmdContinue); // to the grid
+    ASSERT_TRUE(screen.fgHours->isVisible());
+    ClickRow(screen.fgHours, 3);
     EXPECT_EQ(screen.lblDateTime->text(), "Click Continue");
     // Redo gives the hour up: the step asks for one again.
-    screen.cmdRedoEvent_Click();
+    ClickButton(screen.cmdRedoEvent);
     EXPECT_EQ(screen.lblDateTime->text(), "Click a Starting Hour");
-    screen.fgHours_Click(4);
-    screen.cmdContinue_Click();
+    ClickRow(screen.fgHours, 4);
+    ClickButton(screen.cmdContinue);
     ASSERT_EQ(screen.WizardStep, 5);
-    screen.cmdSave_Click();
+    ClickButton(screen.cmdSave);
     ASSERT_FALSE(screen.isVisible());
 
     screen.Show();

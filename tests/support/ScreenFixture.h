@@ -4,11 +4,15 @@
 #include "platform/Screen.h"
 #include "support/ProgramFolderFixture.h"
 
+#include <QPoint>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 #include <utility>
+
+class FlexGrid;
+class QWidget;
 
 // A program folder plus what a running program holds beyond it: settings at their defaults, a
 // fresh start-up state, scripted message boxes and an end of program that does not quit the
@@ -19,6 +23,13 @@ protected:
     void TearDown() override;
 
     MessageScript& Script() { return *script_; }
+
+    // A mouse click at a point of a widget, delivered as the window system does: to whatever
+    // widget of its window lies under that point.
+    static void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton);
+    // Data row r (1-based) of a grid.
+    static void ClickRow(FlexGrid* grid, int r, Qt::MouseButton button = Qt::LeftButton);
+    static void ClickButton(QWidget* button);
 
     std::optional<MessageScript> script_;
 };
