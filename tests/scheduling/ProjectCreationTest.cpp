@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 
