@@ -126,6 +126,27 @@ TEST_F(CustomerScreenTest, TwoNewIndividualsInARowAreBothKeptWithoutAGap)
     EXPECT_EQ(Script().Shown().size(), 3); // no validation message on the way
 }
 
+TEST_F(CustomerScreenTest, ANewCustomerStartsWithoutTheTitleShownBefore)
+{
+    CustomerRecord shown;
+    shown.AccountNo = "A1";
+    shown.Title = "Mr.";
+    shown.FirstName = "John";
+    shown.LastName = "Smith";
+    shown.AccountType = IndividualType;
+    ASSERT_TRUE(WriteCustomer(1, shown) && SaveContractRecord(1) && SaveCycleRecord(1));
+    ResetCustomerBuffers();
+    frmCustomer& screen = ShowScreen();
+    ShowAtRealSize(&screen);
+    ASSERT_EQ(screen.cboTitle->currentText(), "Mr.");
+
+    ClickAt(screen.cmdNew);
+    EXPECT_EQ(screen.cboTitle->currentText(), "");
+    TypeIndividual(screen, "A2", "Ann", "Jones");
+    screen.SaveCustomer();
+    EXPECT_EQ(ReadCustomer(2).Title.trimmed(), "");
+}
+
 TEST_F(CustomerScreenTest, ActivationRebuildsMissingBillingFilesForEveryCustomer)
 {
     for (int n = 1; n <= 3; ++n)
