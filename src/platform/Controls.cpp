@@ -14,8 +14,12 @@ PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (rect().contains(event->position().toPoint())) {
+        if (event->button() == Qt::LeftButton)
+            emit clicked();
+        else if (event->button() == Qt::RightButton)
+            emit rightClicked();
+    }
     QLabel::mouseReleaseEvent(event);
 }
 

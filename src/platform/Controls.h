@@ -11,6 +11,7 @@ public:
 
 signals:
     void clicked();
+    void rightClicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -12,6 +12,7 @@
 #include "scheduling/EventRecords.h"
 #include "support/FakeModem.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 #include "telephony/DialRequest.h"
 #include "telephony/PhoneSettings.h"
 #include "telephony/UpcomingSlips.h"
@@ -155,6 +156,27 @@ TEST_F(CallBackTest, TheListLoadsAtEveryActivationAndHandsTheSelectedSlipToTheDi
         EXPECT_EQ(Script().Shown().last().Prompt, "No Service Slips within the Date Range");
         EXPECT_EQ(Script().Shown().last().Title, ProgramTitle);
     }
+}
+
+TEST_F(CallBackTest, ARightClickOnThePictureCallsTheAccountClickedInTheList)
+{
+    WriteFile("/Slips.txt", SlipsFile({Slip("Tomorrow", "10/6/2026", "3", "2"), Slip("Later", "10/9/2026", "2")}));
+    frmCallBack& list = ScreenInstance<frmCallBack>();
+    list.Show();
+    ShowAtRealSize(&list);
+    FlexGrid* grid = list.fgTomorrow;
+    ClickAt(grid->viewport(), grid->visualRect(grid->model()->index(1, 1)).center());
+    ASSERT_TRUE(list.Image2->isEnabled());
+    QString name;
+    QTimer::singleShot(0, [&] {
+        auto* dialer = dynamic_cast<frmDialer*>(FindScreen("frmDialer"));
+        ASSERT_TRUE(dialer);
+        name = dialer->lblName->text();
+        dialer->cmdHangup->click();
+    });
+    ClickAt(list.Image2, std::nullopt, Qt::RightButton);
+    EXPECT_EQ(name, "Later");
+    EXPECT_FALSE(list.Image2->isEnabled());
 }
 
 TEST_F(CallBackTest, WithoutSlipsTheRoutineGoesBackToAFreshMenuThatStays)
