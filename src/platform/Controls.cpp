@@ -23,6 +23,16 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
 }
 
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 QPixmap ProductLogo(int size)
 {
     QPixmap pixmap(size, size);

@@ -15,6 +15,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A picture given the focus is clicked with Space or Enter.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The program's own logo, drawn at the given size in pixels.
