@@ -48,8 +48,13 @@ void frmContacts::BuildListFrames(QVBoxLayout* layout)
         optSearch[size_t(i)] = new QRadioButton(QString::fromUtf8(ContactSearchCaptions[i]), fraSearch);
         search->addWidget(optSearch[size_t(i)], i / 2, i % 2);
     }
+    auto* searchCaption = new QLabel(QStringLiteral("Search for"), fraSearch);
     txtSearchfor = new TextBox(fraSearch);
-    search->addWidget(txtSearchfor, 4, 0, 1, 2);
+    searchCaption->setBuddy(txtSearchfor);
+    auto* criterion = new QHBoxLayout;
+    criterion->addWidget(searchCaption);
+    criterion->addWidget(txtSearchfor, 1);
+    search->addLayout(criterion, 4, 0, 1, 2);
     auto* searchButtons = new QHBoxLayout;
     cmdStartSearch = new QPushButton(QStringLiteral("Start Search"), fraSearch);
     cmdClearSearch = new QPushButton(QStringLiteral("Clear Search"), fraSearch);

@@ -85,6 +85,8 @@ void frmContacts::ShowContact()
     fraSearch->hide();
     fraContactsFound->hide();
     fraContact->show();
+    // A contact on file is shown: nothing is being added that could be cancelled.
+    Command1[1]->setEnabled(false);
     const ContactRecord record = ReadContact(CurrentRec);
     txtContact[0]->setText(record.AccountNo.trimmed());
     txtContact[1]->setText(record.VendorName.trimmed());

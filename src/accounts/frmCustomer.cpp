@@ -209,8 +209,10 @@ frmCustomer::frmCustomer()
 
     for (TextBox* box : {txtCustomer[0], txtCustomer[6], txtAdd3, txtAdd4})
         box->SetKeyFilter([box](int key) { return CheckKeyEntry(key, box); });
+    // The editable name list gets the keys and the focus itself and hands them to its line edit
+    // directly, past any filter on that edit: watch the combo box.
     for (QObject* watched : {static_cast<QObject*>(txtCustomer[0]), static_cast<QObject*>(txtCustomer[1]),
-                             static_cast<QObject*>(cboAccounts->lineEdit())})
+                             static_cast<QObject*>(cboAccounts)})
         watched->installEventFilter(this);
 
     for (int i = 0; i < 7; ++i)
@@ -300,10 +302,10 @@ bool frmCustomer::eventFilter(QObject* watched, QEvent* event)
                 txtAccountNo_LostFocus();
             else if (watched == txtCustomer[1])
                 txtName_LostFocus();
-            else if (watched == cboAccounts->lineEdit())
+            else if (watched == cboAccounts)
                 cboAccounts_LostFocus();
         }
-    } else if (event->type() == QEvent::KeyPress && watched == cboAccounts->lineEdit()) {
+    } else if (event->type() == QEvent::KeyPress && watched == cboAccounts) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
             suppressCompletion_ = true;

@@ -24,6 +24,8 @@ void frmCustomer::ClearCustomerFields()
         if (box)
             box->clear();
     SetComboText(cboCity, QString());
+    // The title too, or a new customer takes over the one shown before.
+    SetComboText(cboTitle, QString());
     txtAdd3->clear();
     txtAdd4->clear();
 }

@@ -12,6 +12,7 @@
 #include "platform/Units.h"
 
 #include <QGridLayout>
+#include <QImageReader>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,8 +24,17 @@ constexpr int SmallestSide = 360;
 constexpr int LargestSide = 1800;
 constexpr int Step = 50;
 constexpr int DefaultSide = 1440;
-// Pictures the logo can be (Qt cannot read EMF).
-const QString LogoFilter = QStringLiteral("Pictures (*.bmp *.BMP *.ico *.ICO *.cur *.CUR *jpg *JPG);;All (*.*)");
+// Every kind of picture the program can read, so that none it could show is hidden.
+QString LogoFilter()
+{
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString suffix = QString::fromLatin1(format);
+        patterns << QStringLiteral("*.") + suffix.toLower() << QStringLiteral("*.") + suffix.toUpper();
+    }
+    patterns.removeDuplicates();
+    return QStringLiteral("Pictures (") + patterns.join(QLatin1Char(' ')) + QStringLiteral(");;All (*.*)");
+}
 } // namespace
 
 QWidget* frmSetup::BuildLogoTab()
@@ -114,7 +124,7 @@ void frmSetup::cmdLogo_Click(int Index)
     LiveSettings& live = Live();
     switch (Index) {
     case 0: {
-        const std::optional<QString> file = ChooseOpenFile(QStringLiteral("Find your Logo"), LogoFilter);
+        const std::optional<QString> file = ChooseOpenFile(QStringLiteral("Find your Logo"), LogoFilter());
         if (!file)
             return;
         const QImage picture(*file);

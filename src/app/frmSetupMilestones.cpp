@@ -185,8 +185,9 @@ void frmSetup::ConnectMilestones()
     connect(cmdBuildAttributes, &QPushButton::clicked, this, [this] { cmdBuildAttributes_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cmdCharContinue, &QPushButton::clicked, this, [this] { cmdCharContinue_Click(); });
-    connect(lstDependencies, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    // A mouse click makes the entry current before it selects it; the handler needs the selection.
+    connect(lstDependencies, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = lstDependencies->currentRow(); row >= 0)
             lstDependencies_Click(row);
     });
     connect(cmdResetDepend, &QPushButton::clicked, this, [this] { cmdResetDepend_Click(); });

@@ -80,6 +80,9 @@ frmSplash::frmSplash()
     welcome->addWidget(pointer, row, 1);
     Image1[1] = new PictureBox(fraWelcome);
     Image1[1]->setPixmap(ProductLogo(96));
+    // The only way on from this panel, so the keyboard reaches it too.
+    Image1[1]->setFocusPolicy(Qt::StrongFocus);
+    Image1[1]->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px dotted palette(highlight); }"));
     welcome->addWidget(Image1[1], row, 2);
     welcome->setColumnStretch(0, 1);
     fraWelcome->hide();
@@ -101,6 +104,7 @@ void frmSplash::cmdContinue_Click()
     }
     fraMain->hide();
     fraWelcome->show();
+    Image1[1]->setFocus();
 }
 
 void frmSplash::Image1_Click(int Index)

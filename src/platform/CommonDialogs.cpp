@@ -21,6 +21,28 @@ int& Copies()
     static int copies = 1;
     return copies;
 }
+
+// The PDF file chosen last in this run, which the printer dialog proposes again.
+QString& LastPdfFile()
+{
+    static QString file;
+    return file;
+}
+
+std::shared_ptr<QPrinter> DialogPrinter()
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setCopyCount(std::max(1, Copies()));
+    if (!LastPdfFile().isEmpty())
+        printer->setOutputFileName(LastPdfFile());
+    return printer;
+}
+
+void NoteChosenPrinter(const QPrinter* printer)
+{
+    const bool toFile = printer && printer->outputFormat() == QPrinter::PdfFormat;
+    LastPdfFile() = toFile ? printer->outputFileName() : QString();
+}
 } // namespace
 
 DialogScript::DialogScript()
@@ -49,6 +71,7 @@ DialogScript::Answer DialogScript::Next()
 std::optional<QString> ChooseOpenFile(const QString& title, const QString& filter)
 {
     if (DialogScript* script = InstalledScript()) {
+        script->NoteFilter(filter);
         const DialogScript::Answer answer = script->Next();
         if (answer.kind == DialogScript::Answer::Text)
             return answer.text;
@@ -102,6 +125,7 @@ void SetDialogCopies(int copies)
 std::optional<PrinterChoice> ChoosePrinter()
 {
     if (DialogScript* script = InstalledScript()) {
+        script->NoteProposedFile(DialogPrinter()->outputFileName());
         const DialogScript::Answer answer = script->Next();
         if (answer.kind != DialogScript::Answer::Text)
             return std::nullopt;
@@ -112,12 +136,13 @@ std::optional<PrinterChoice> ChoosePrinter()
             choice.printer->setOutputFormat(QPrinter::PdfFormat);
             choice.printer->setOutputFileName(answer.text);
         }
+        NoteChosenPrinter(choice.printer.get());
         return choice;
     }
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setCopyCount(std::max(1, DialogCopies()));
+    std::shared_ptr<QPrinter> printer = DialogPrinter();
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    NoteChosenPrinter(printer.get());
     return PrinterChoice{printer, printer->copyCount()};
 }

@@ -50,6 +50,11 @@ public:
 
     int Shown() const { return shown_; }
     int Unanswered() const { return unanswered_; }
+    // What the last open dialog listed, and the file the last printer dialog proposed.
+    const QString& Filter() const { return filter_; }
+    const QString& ProposedFile() const { return proposedFile_; }
+    void NoteFilter(const QString& filter) { filter_ = filter; }
+    void NoteProposedFile(const QString& file) { proposedFile_ = file; }
 
     // The next queued answer (Cancel when none is left, which counts as unanswered).
     Answer Next();
@@ -58,4 +63,6 @@ private:
     std::deque<Answer> answers_;
     int shown_ = 0;
     int unanswered_ = 0;
+    QString filter_;
+    QString proposedFile_;
 };

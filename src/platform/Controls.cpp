@@ -14,9 +14,23 @@ PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (rect().contains(event->position().toPoint())) {
+        if (event->button() == Qt::LeftButton)
+            emit clicked();
+        else if (event->button() == Qt::RightButton)
+            emit rightClicked();
+    }
     QLabel::mouseReleaseEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 QPixmap ProductLogo(int size)

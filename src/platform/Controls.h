@@ -11,9 +11,12 @@ public:
 
 signals:
     void clicked();
+    void rightClicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A picture given the focus is clicked with Space or Enter.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The program's own logo, drawn at the given size in pixels.

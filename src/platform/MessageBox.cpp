@@ -3,9 +3,14 @@
 #include "platform/ProgramNames.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace {
+// Room in a title bar beside its text: the window's icon and its three buttons.
+constexpr int TitleBarButtonsWidth = 140;
+
 MessageScript*& InstalledScript()
 {
     static MessageScript* script = nullptr;
@@ -85,13 +90,9 @@ MsgAnswer MsgBox(const QString& prompt, MsgButtons buttons, MsgIcon icon, const 
         return answer;
     }
 
-    QMessageBox box(IconOf(icon), caption, prompt);
+    const std::unique_ptr<QMessageBox> box = NewMessageBox(prompt, buttons, icon, caption, defaultButton);
     const QList<QMessageBox::StandardButton> standard = ButtonsOf(buttons);
-    for (QMessageBox::StandardButton button : standard)
-        box.addButton(button);
-    if (defaultButton >= 0 && defaultButton < standard.size())
-        box.setDefaultButton(standard.at(defaultButton));
-    switch (box.exec()) {
+    switch (box->exec()) {
     case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
     case QMessageBox::Yes:
@@ -104,6 +105,27 @@ MsgAnswer MsgBox(const QString& prompt, MsgButtons buttons, MsgIcon icon, const 
              : standard.contains(QMessageBox::Cancel) ? MsgAnswer::Cancel
                                                        : MsgAnswer::No;
     }
+}
+
+std::unique_ptr<QMessageBox> NewMessageBox(const QString& prompt, MsgButtons buttons, MsgIcon icon,
+                                           const QString& title, int defaultButton)
+{
+    const QString caption = title.isEmpty() ? ProgramTitle : title;
+    auto box = std::make_unique<QMessageBox>(IconOf(icon), caption, prompt);
+    const QList<QMessageBox::StandardButton> standard = ButtonsOf(buttons);
+    for (QMessageBox::StandardButton button : standard)
+        box->addButton(button);
+    if (defaultButton >= 0 && defaultButton < standard.size())
+        box->setDefaultButton(standard.at(defaultButton));
+    // The box sizes itself to its text; a longer title would be cut in the title bar, which also
+    // holds the window's icon and buttons and often a bold font.
+    QFont titleFont = box->font();
+    titleFont.setBold(true);
+    const int room = QFontMetrics(titleFont).horizontalAdvance(caption) + TitleBarButtonsWidth;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    return box;
 }
 
 void Beep()

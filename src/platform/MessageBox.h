@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 // Message boxes: a prompt, a set of buttons, an icon, a default button and a title (the
 // program's title when none is given); the answer is the button pressed. Tests install a
@@ -19,6 +20,11 @@ MsgAnswer MsgBox(const QString& prompt, MsgButtons buttons = MsgButtons::OkOnly,
 
 // The error beep (the caller decides whether alarms are on).
 void Beep();
+
+class QMessageBox;
+// The box MsgBox shows when no script answers, wide enough for its title.
+std::unique_ptr<QMessageBox> NewMessageBox(const QString& prompt, MsgButtons buttons, MsgIcon icon,
+                                           const QString& title, int defaultButton = 0);
 
 struct ShownMessage {
     QString Title;

@@ -66,14 +66,12 @@ frmAdmin::frmAdmin()
     for (int col = 0; col < 6; ++col) {
         const AdminColumn& column = AdminColumns[col];
         fgAdminSchedule->SetTextMatrix(0, col, QString::fromUtf8(column.caption));
-        // The caption padded with blanks to its width in characters sets the column's width.
-        const QString caption = QString::fromUtf8(column.caption);
-        const QString padded = caption + QString(column.width - caption.size(), QLatin1Char(' '));
-        fgAdminSchedule->setColumnWidth(col, metrics.horizontalAdvance(padded) + CellMargin);
+        // A column holds its width in characters of text; blanks are narrower than text and
+        // would leave the customer's name cut.
+        fgAdminSchedule->setColumnWidth(col, metrics.horizontalAdvance(QString(column.width, QLatin1Char('n'))) + CellMargin);
         fgAdminSchedule->SetColAlignment(col, column.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     }
     fgAdminSchedule->SetRows(2);
-    fgAdminSchedule->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(fgAdminSchedule, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -71,8 +71,9 @@ QWidget* frmMain::BuildCalendarFrames()
     calendar->addWidget(lblDay, 1, 0);
     calendar->addWidget(lblDate, 1, 1);
     calendar->addWidget(UpDown1, 1, 2);
-    for (int i = 0; i < 3; ++i)
-        Label3[size_t(i)] = new QLabel(fraCalendar);
+    // Only the last label of the array shows anything here; a label made and not laid out
+    // would sit over the calendar's back-month arrow and take its clicks.
+    Label3[2] = new QLabel(fraCalendar);
     calendar->addWidget(Label3[2], 2, 0, 1, 3);
     cmdHourly = new QPushButton(QStringLiteral("Show Hourly"), fraCalendar);
     calendar->addWidget(cmdHourly, 3, 0, 1, 3);

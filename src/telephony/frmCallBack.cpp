@@ -114,10 +114,12 @@ frmCallBack::frmCallBack()
     for (int index : {3, 5, 6, 7})
         connect(cmdWeekly[size_t(index)], &QPushButton::clicked, this, [this, index] { cmdWeekly_Click(index); });
     connect(fgTomorrow, &QTableWidget::cellClicked, this, [this](int row, int) { fgTomorrow_Click(row + 1); });
-    connect(Image2, &PictureBox::clicked, this, [this] {
-        if (Image2->isEnabled())
-            Image2_Click();
-    });
+    // The hint beside the picture asks for a right click; the left one dials as well.
+    for (auto signal : {&PictureBox::clicked, &PictureBox::rightClicked})
+        connect(Image2, signal, this, [this] {
+            if (Image2->isEnabled())
+                Image2_Click();
+        });
     connect(cmdTomorrow, &QPushButton::clicked, this, [this] { cmdTomorrow_Click(); });
     resize(980, 520);
 }

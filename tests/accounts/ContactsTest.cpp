@@ -6,9 +6,12 @@
 #include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -221,6 +224,32 @@ TEST_F(ContactsTest, CancelledOrDeletedNewContactLeavesTheFileAsItWas)
     EXPECT_FALSE(screen.Command1[1]->isEnabled());
     EXPECT_EQ(ReadFile("/VendorData.txt"), before);
     EXPECT_FALSE(Exists("/Contact.TMP"));
+}
+
+TEST_F(ContactsTest, CancelAddNewAnswersOnlyWhileAContactIsBeingAdded)
+{
+    Seed({"Acme Supply", "Bob's Framing"});
+    frmContacts& screen = ShowScreen();
+    ShowAtRealSize(&screen);
+    EXPECT_FALSE(screen.Command1[1]->isEnabled());
+    screen.mnuAdd->trigger();
+    ASSERT_TRUE(screen.Command1[1]->isEnabled());
+    ClickAt(screen.txtContact[1]);
+    TypeText("Temp Co");
+    ClickAt(screen.cmdNav[1]); // saves the new contact and shows another
+    EXPECT_EQ(ContactFileCount(), 3);
+    EXPECT_FALSE(screen.Command1[1]->isEnabled());
+
+    // The search box says what it is for.
+    ClickAt(screen.Command1[0]);
+    ASSERT_TRUE(screen.txtSearchfor->isVisible());
+    QLabel* caption = nullptr;
+    for (QLabel* label : screen.fraSearch->findChildren<QLabel*>())
+        if (label->buddy() == screen.txtSearchfor)
+            caption = label;
+    ASSERT_TRUE(caption);
+    EXPECT_TRUE(caption->isVisible());
+    EXPECT_FALSE(caption->text().isEmpty());
 }
 
 TEST_F(ContactsTest, NavigationWrapsForwardButNotBack)

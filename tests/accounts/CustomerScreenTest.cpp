@@ -7,11 +7,13 @@
 #include "platform/TextBox.h"
 #include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -122,6 +124,27 @@ TEST_F(CustomerScreenTest, TwoNewIndividualsInARowAreBothKeptWithoutAGap)
     EXPECT_EQ(CustomerMarks(), QStringList({"C1  ", "C2  "}));
     EXPECT_EQ(ReadFile("/ContractInfo.txt"), ContractRecord::Defaults().ToBytes().repeated(2));
     EXPECT_EQ(Script().Shown().size(), 3); // no validation message on the way
+}
+
+TEST_F(CustomerScreenTest, ANewCustomerStartsWithoutTheTitleShownBefore)
+{
+    CustomerRecord shown;
+    shown.AccountNo = "A1";
+    shown.Title = "Mr.";
+    shown.FirstName = "John";
+    shown.LastName = "Smith";
+    shown.AccountType = IndividualType;
+    ASSERT_TRUE(WriteCustomer(1, shown) && SaveContractRecord(1) && SaveCycleRecord(1));
+    ResetCustomerBuffers();
+    frmCustomer& screen = ShowScreen();
+    ShowAtRealSize(&screen);
+    ASSERT_EQ(screen.cboTitle->currentText(), "Mr.");
+
+    ClickAt(screen.cmdNew);
+    EXPECT_EQ(screen.cboTitle->currentText(), "");
+    TypeIndividual(screen, "A2", "Ann", "Jones");
+    screen.SaveCustomer();
+    EXPECT_EQ(ReadCustomer(2).Title.trimmed(), "");
 }
 
 TEST_F(CustomerScreenTest, ActivationRebuildsMissingBillingFilesForEveryCustomer)
@@ -264,23 +287,35 @@ TEST_F(CustomerScreenTest, InternationalAddressKeepsLinesThreeAndFour)
     EXPECT_EQ(screen.USAStyle(), -1);
 }
 
-TEST_F(CustomerScreenTest, NameListCompletesTypedTextButNotADeletion)
+TEST_F(CustomerScreenTest, NameListCompletesTypedTextButNotADeletionAndTabAccepts)
 {
-    SeedCustomer(1, "A1", "", "John", "Smith");
-    SeedCustomer(2, "A2", "", "Ann", "Jones");
+    SeedCustomer(1, "A2", "", "Ann", "Jones");
+    SeedCustomer(2, "A1", "", "John", "Smith");
     frmCustomer& screen = ShowScreen();
-    screen.Command1[1]->click();
+    ShowAtRealSize(&screen);
+    ClickAt(screen.Command1[1]);
     QLineEdit* edit = screen.cboAccounts->lineEdit();
 
-    QTest::keyClicks(edit, "sm");
+    // Keys go where the window system sends them: to the editable combo box.
+    TypeText("sm");
     EXPECT_EQ(edit->text(), "smith, John");
     EXPECT_EQ(edit->selectedText(), "ith, John");
-    QTest::keyClick(edit, Qt::Key_Backspace);
+    PressKey(Qt::Key_Backspace);
     EXPECT_EQ(edit->text(), "sm");
     EXPECT_FALSE(edit->hasSelectedText());
-    QTest::keyClick(edit, Qt::Key_I);
+    TypeText("i");
     EXPECT_EQ(edit->text(), "smith, John");
     EXPECT_EQ(edit->selectedText(), "th, John");
+    PressKey(Qt::Key_Backspace);
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "sm");
+
+    TypeText("i");
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(screen.CurrentRec, 2);
+    EXPECT_EQ(screen.txtCustomer[8]->text(), "John");
+    EXPECT_EQ(screen.txtCustomer[10]->text(), "Smith");
+    EXPECT_TRUE(screen.lblSearch->isHidden());
 }
 
 TEST_F(CustomerScreenTest, DeletingTheOnlyCustomerShowsTheEmptyFile)

@@ -7,6 +7,7 @@
 #include "platform/Printer.h"
 #include "support/ScreenFixture.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
@@ -85,6 +86,10 @@ TEST_F(LogoTabTest, FindStoreAndClearKeepTheChosenPicture)
     Live().LogoHeight = 1200;
     dialogs.QueueFile(picture);
     find->click();
+    // The dialog offers every kind the program reads, PNG among them.
+    const QString filter = dialogs.Filter().section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0);
+    for (const char* name : {"logo.png", "logo.PNG", "logo.jpg", "logo.jpeg", "logo.bmp", "logo.gif"})
+        EXPECT_TRUE(QDir::match(filter.split(QLatin1Char(' ')), QString::fromLatin1(name))) << name;
     EXPECT_EQ(Live().Logo.size(), QSize(40, 20));
     EXPECT_EQ(Live().AdjustedLogo.size(), QSize(40, 20));
     EXPECT_FALSE(setup_->Image2->pixmap().isNull());

@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace {
 
@@ -198,6 +200,34 @@ TEST_F(MilestoneCatalogueTest, WizardWalksTheCatalogueAndWritesItAtTheEnd)
     EXPECT_EQ(ReadFile(CharacteristicsPath), "\"A\",1,1,0,0\r\n\"B\",2,2,0,0\r\n\"C\",1,3,1,3\r\n");
     EXPECT_EQ(GridRow(setup, 2), (QStringList{"B", "Technical", "None", "0"}));
     EXPECT_EQ(GridRow(setup, 3), (QStringList{"C", "Administrative", "A", "3"}));
+}
+
+TEST_F(MilestoneCatalogueTest, ADependencyClickedWithTheMouseAsksForItsInterval)
+{
+    frmSetup& setup = LoadWithCatalogue("\"A\",1,1,0,0\r\n\"B\",2,2,0,0\r\n\"C\",2,2,0,0\r\n");
+    setup.Show();
+    ShowAtRealSize(&setup);
+    setup.tabSetup->setCurrentIndex(frmSetup::AttributesTab);
+    Accept(setup);
+    Accept(setup);
+    ASSERT_EQ(setup.txtMilestone->text(), "C");
+    ASSERT_TRUE(setup.fraLeadTime->isHidden());
+
+    QListWidget* list = setup.lstDependencies;
+    ClickAt(list->viewport(), list->visualItemRect(list->item(1)).center());
+    EXPECT_TRUE(list->item(1)->isSelected());
+    EXPECT_FALSE(setup.fraLeadTime->isHidden());
+    PressKey(Qt::Key_Up); // the arrow keys choose too
+    EXPECT_TRUE(list->item(0)->isSelected());
+    EXPECT_FALSE(setup.fraLeadTime->isHidden());
+    ClickAt(setup.UpDnDays->findChildren<QToolButton*>().value(0));
+    ClickAt(setup.UpDnDays->findChildren<QToolButton*>().value(0));
+    EXPECT_EQ(setup.txtDays->text(), "2");
+
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    setup.cmdCharContinue_Click();
+    EXPECT_EQ(ReadFile(CharacteristicsPath), "\"A\",1,1,0,0\r\n\"B\",2,2,0,0\r\n\"C\",2,2,1,2\r\n");
 }
 
 TEST_F(MilestoneCatalogueTest, WizardShowsStoredValuesOutsideItsRangeWithoutChangingThem)

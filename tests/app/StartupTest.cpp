@@ -15,6 +15,7 @@
 #include "scheduling/DayPurge.h"
 #include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 
 #include <QFileInfo>
 
@@ -214,8 +215,9 @@ TEST_F(StartupTest, ContinueLeadsToTheMenuOrToTheWelcomePanel)
     EXPECT_TRUE(again.fraWelcome->isVisible());
     EXPECT_FALSE(again.fraMain->isVisible());
 
-    // The logo on the welcome panel leads to the settings screen.
-    again.Image1_Click(1);
+    // The logo on the welcome panel leads to the settings screen, from the keyboard too.
+    ShowAtRealSize(&again);
+    PressKey(Qt::Key_Space);
     EXPECT_FALSE(IsScreenLoaded<frmSplash>());
     EXPECT_TRUE(ScreenInstance<frmSetup>().isVisible());
 }

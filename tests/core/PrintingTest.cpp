@@ -117,6 +117,26 @@ TEST_F(PrintingTest, PrintColourFollowsColourPrinting)
     }
 }
 
+TEST_F(PrintingTest, ThePrinterDialogProposesTheLastFileChosenInThisRun)
+{
+    DialogScript dialogs;
+    const QString first = FullPath("/First.pdf"), second = FullPath("/Second.pdf");
+    dialogs.QueuePrinter(first);
+    ASSERT_TRUE(ChoosePrinter());
+    dialogs.QueuePrinter(second);
+    ASSERT_TRUE(ChoosePrinter());
+    EXPECT_EQ(dialogs.ProposedFile(), first);
+    dialogs.QueueCancel();
+    EXPECT_FALSE(ChoosePrinter());
+    EXPECT_EQ(dialogs.ProposedFile(), second);
+    dialogs.QueuePrinter(); // a printer this time
+    ASSERT_TRUE(ChoosePrinter());
+    EXPECT_EQ(dialogs.ProposedFile(), second);
+    dialogs.QueueCancel();
+    EXPECT_FALSE(ChoosePrinter());
+    EXPECT_EQ(dialogs.ProposedFile(), ""); // the dialog opens on the printers again
+}
+
 TEST_F(PrintingTest, SeveralDocumentsAfterOnePrinterDialogFollowOneAnotherInAFile)
 {
     DialogScript dialogs;

@@ -12,6 +12,7 @@
 #include "platform/ProgramNames.h"
 #include "scheduling/frmAdmin.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 
 #include <QFontMetricsF>
 #include <QPushButton>
@@ -177,6 +178,18 @@ TEST_F(AdminTasksTest, ScreenLoadsTheProjectsItselfAndSetsItsRanges)
     EXPECT_TRUE(ScreenInstance<frmStartup>().isVisible());
     Open();
     EXPECT_EQ(Script().Shown().size(), 2);
+}
+
+TEST_F(AdminTasksTest, TheGridGivesTheCustomersNameItsRoomAndThePhoneNoMore)
+{
+    SaveAdminProject("Pj66-1", 1);
+    frmAdmin& screen = Open();
+    ShowAtRealSize(&screen);
+    const FlexGrid* grid = screen.fgAdminSchedule;
+    const QFontMetrics metrics(grid->font());
+    EXPECT_GT(grid->columnWidth(4), metrics.horizontalAdvance("Springfield Roofing and Siding Co."));
+    EXPECT_GT(grid->columnWidth(5), metrics.horizontalAdvance("(217) 555-0100"));
+    EXPECT_LT(grid->columnWidth(5), grid->columnWidth(4) / 2 + metrics.horizontalAdvance("n"));
 }
 
 TEST_F(AdminTasksTest, ReportPrintsLandscapeInGroupsOfFiveAndRepeatsItsHeader)

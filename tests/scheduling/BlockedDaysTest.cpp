@@ -11,6 +11,7 @@
 #include "platform/Controls.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
+#include "platform/MessageBox.h"
 #include "platform/MonthCalendar.h"
 #include "platform/TextBox.h"
 #include "scheduling/TeamDayStore.h"
@@ -18,8 +19,10 @@
 #include "support/ScreenFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -158,6 +161,7 @@ TEST_F(BlockedDaysTest, AnyOtherTextStopsTheReservationBeforeTheTeamIsWritten)
         {"empty line", Lines(withEmpty), nullptr},
         {"short file", Lines({"Holiday", " No Event Scheduled "}), nullptr},
     };
+    ShownMessage conflict;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QDir(FullPath("/2026/Team# 1")).removeRecursively();
@@ -175,6 +179,7 @@ TEST_F(BlockedDaysTest, AnyOtherTextStopsTheReservationBeforeTheTeamIsWritten)
         }
         ASSERT_EQ(Script().Shown().size(), shownBefore + 2);
         EXPECT_EQ(Script().Shown().last().Title, "Can't Block or UnBlock This Time");
+        conflict = Script().Shown().last();
         EXPECT_EQ(LastPrompt(), QString("An Event Exists at ") + c.stopLabel +
                                     " on 3/9/2026\nUse the Reschedule Routine to\nDelete or Rechedule this Attention\n"
                                     "This Request will be aborted.");
@@ -186,6 +191,14 @@ TEST_F(BlockedDaysTest, AnyOtherTextStopsTheReservationBeforeTheTeamIsWritten)
         EXPECT_EQ(screen.lstReason->currentText(), "Vacation");
         EXPECT_EQ(screen.sldTimeReq->Value(), 1);
     }
+
+    // The box as shown on the screen leaves its title room beside the window's buttons.
+    const std::unique_ptr<QMessageBox> box = NewMessageBox(conflict.Prompt, conflict.Buttons, conflict.Icon, conflict.Title);
+    box->show();
+    QApplication::processEvents();
+    QFont titleFont = box->font();
+    titleFont.setBold(true);
+    EXPECT_GT(box->width(), QFontMetrics(titleFont).horizontalAdvance(conflict.Title) + 100);
 }
 
 TEST_F(BlockedDaysTest, AllTeamsStopAtTheTeamWithAConflict)

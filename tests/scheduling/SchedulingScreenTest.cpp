@@ -11,6 +11,7 @@
 #include "core/QtPrinters.h"
 #include "support/ScreenFixture.h"
 #include "core/DialService.h"
+#include "support/UserInput.h"
 #include "telephony/PhoneSettings.h"
 
 #include <QCalendarWidget>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -146,6 +148,23 @@ TEST_F(SchedulingScreenTest, StepsStayBetweenTodayAndTwoYearsAhead)
     EXPECT_EQ(TeamDay().CurrentTeam, " 2");
     screen.UpDnTeam->ClickUp();
     EXPECT_EQ(screen.lstTeam->currentRow(), 0);
+}
+
+TEST_F(SchedulingScreenTest, TheMonthCalendarPagesBothWaysUnderThePointer)
+{
+    frmMain& screen = ShowSchedule();
+    ShowAtRealSize(&screen);
+    ClickAt(screen.cmdShowCal);
+    ASSERT_TRUE(screen.fraCalendar->isVisible());
+    auto* back = screen.MonthView1->findChild<QToolButton*>(QStringLiteral("qt_calendar_prevmonth"));
+    auto* forward = screen.MonthView1->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth"));
+    ASSERT_TRUE(back && forward);
+    EXPECT_EQ(ClickAt(forward), forward);
+    ClickAt(forward);
+    EXPECT_EQ(screen.MonthView1->monthShown(), 5);
+    EXPECT_EQ(ClickAt(back), back);
+    EXPECT_EQ(screen.MonthView1->monthShown(), 4);
+    EXPECT_EQ(screen.CalendarDate(), Monday); // a page turn picks nothing
 }
 
 TEST_F(SchedulingScreenTest, AReturnFromTheDialerKeepsDateAndTeam)

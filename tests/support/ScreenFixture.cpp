@@ -47,27 +47,3 @@ void ScreenFixture::TearDown()
     ProgramFolderTest::TearDown();
 }
 
-void ScreenFixture::ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button)
-{
-    QApplication::processEvents();
-    QWidget* window = widget->window();
-    const QPoint inWindow = widget->mapTo(window, at);
-    QWidget* target = window->childAt(inWindow);
-    if (!target && window->rect().contains(inWindow))
-        target = window;
-    ASSERT_TRUE(target) << "nothing under the pointer";
-    const QPoint local = target->mapFrom(window, inWindow);
-    QTest::mouseClick(target, button, {}, local);
-}
-
-void ScreenFixture::ClickRow(FlexGrid* grid, int r, Qt::MouseButton button)
-{
-    QApplication::processEvents();
-    const QRect cell = grid->visualRect(grid->model()->index(r - 1, 1));
-    ClickAt(grid->viewport(), cell.center(), button);
-}
-
-void ScreenFixture::ClickButton(QWidget* button)
-{
-    ClickAt(button, button->rect().center());
-}

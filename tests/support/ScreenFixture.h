@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "support/ProgramFolderFixture.h"
+#include "support/UserInput.h"
 
 #include <QPoint>
 #include <QStringList>
@@ -23,13 +24,6 @@ protected:
     void TearDown() override;
 
     MessageScript& Script() { return *script_; }
-
-    // A mouse click at a point of a widget, delivered as the window system does: to whatever
-    // widget of its window lies under that point.
-    static void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton);
-    // Data row r (1-based) of a grid.
-    static void ClickRow(FlexGrid* grid, int r, Qt::MouseButton button = Qt::LeftButton);
-    static void ClickButton(QWidget* button);
 
     std::optional<MessageScript> script_;
 };

@@ -13,6 +13,7 @@
 #include "scheduling/EventRecords.h"
 #include "support/FakeModem.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 #include "telephony/PhoneSettings.h"
 #include "telephony/UpcomingSlips.h"
 #include "telephony/frmDialer.h"
@@ -23,6 +24,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -155,6 +158,36 @@ TEST_F(CallBackTest, TheListLoadsAtEveryActivationAndHandsTheSelectedSlipToTheDi
         EXPECT_EQ(Script().Shown().last().Prompt, "No Service Slips within the Date Range");
         EXPECT_EQ(Script().Shown().last().Title, ProgramTitle);
     }
+}
+
+TEST_F(CallBackTest, ARightClickOnThePictureCallsTheAccountClickedInTheList)
+{
+    WriteFile("/Slips.txt", SlipsFile({Slip("Tomorrow", "10/6/2026", "3", "2"), Slip("Later", "10/9/2026", "2")}));
+    frmCallBack& list = ScreenInstance<frmCallBack>();
+    list.Show();
+    ShowAtRealSize(&list);
+    FlexGrid* grid = list.fgTomorrow;
+    ClickAt(grid->viewport(), grid->visualRect(grid->model()->index(1, 1)).center());
+    ASSERT_TRUE(list.Image2->isEnabled());
+    // The click settles pending events first, so the answer waits until the dialer is up (for
+    // two seconds at most).
+    QString name;
+    int tries = 0;
+    std::function<void()> hangUp = [&] {
+        // Finding a screen loads it, so only a dialer already up is looked at.
+        auto* dialer = IsScreenLoaded<frmDialer>() ? &ScreenInstance<frmDialer>() : nullptr;
+        if ((!dialer || !dialer->isVisible()) && ++tries < 200) {
+            QTimer::singleShot(10, hangUp);
+            return;
+        }
+        ASSERT_TRUE(dialer);
+        name = dialer->lblName->text();
+        dialer->cmdHangup->click();
+    };
+    QTimer::singleShot(0, hangUp);
+    ClickAt(list.Image2, std::nullopt, Qt::RightButton);
+    EXPECT_EQ(name, "Later");
+    EXPECT_FALSE(list.Image2->isEnabled());
 }
 
 TEST_F(CallBackTest, WithoutSlipsTheRoutineGoesBackToAFreshMenuThatStays)
