@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -177,6 +178,48 @@ int CustomerCount()
 CustomerRecord ReadCustomer(qint64 number)
 {
     return CustomerRecord::FromBytes(ReadRecordAt(CustomerDataPath, CustomerRecord::Length, number));
+}
+
+CustomerFileSnapshot::CustomerFileSnapshot() : count_(CustomerCount())
+{
+    QFile file(AppPath(CustomerDataPath));
+    if (count_ > 0 && file.open(QIODevice::ReadOnly))
+        bytes_ = file.readAll();
+    // A short last record (or a file that could not be read) reads as ReadCustomer reads it.
+    const qsizetype whole = qsizetype(count_) * CustomerRecord::Length;
+    if (bytes_.size() < whole)
+        bytes_.append(QByteArray(whole - bytes_.size(), '\0'));
+}
+
+QByteArray CustomerFileSnapshot::RecordBytes(int number) const
+{
+    if (number < 1 || number > count_)
+        return QByteArray(CustomerRecord::Length, '\0');
+    return QByteArray::fromRawData(bytes_.constData() + qsizetype(number - 1) * CustomerRecord::Length,
+                                   CustomerRecord::Length);
+}
+
+CustomerRecord CustomerFileSnapshot::Record(int number) const
+{
+    return CustomerRecord::FromBytes(RecordBytes(number));
+}
+
+CustomerRecord CustomerFileSnapshot::Fields(int number, std::initializer_list<Member> members) const
+{
+    const QByteArray bytes = RecordBytes(number);
+    CustomerRecord record;
+    for (const auto& field : CustomerTextFields)
+        if (std::find(members.begin(), members.end(), field.member) != members.end())
+            record.*field.member = ReadTextField(bytes, field.offset, field.width);
+    return record;
+}
+
+QString CustomerFileSnapshot::Field(int number, Member member) const
+{
+    for (const auto& field : CustomerTextFields)
+        if (field.member == member)
+            return ReadTextField(RecordBytes(number), field.offset, field.width);
+    return QString();
 }
 
 bool WriteCustomer(qint64 number, const CustomerRecord& record)
@@ -427,9 +470,9 @@ bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
 bool IsDuplicateAccount(const QString& accountNo, qint64 exceptRecord)
 {
     const QString wanted = accountNo.trimmed();
-    const int count = CustomerCount();
-    for (int n = 1; n <= count; ++n)
-        if (n != exceptRecord && ReadCustomer(n).AccountNo.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+    const CustomerFileSnapshot customers;
+    for (int n = 1; n <= customers.Count(); ++n)
+        if (n != exceptRecord && customers.Field(n, &CustomerRecord::AccountNo).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }
@@ -437,9 +480,11 @@ bool IsDuplicateAccount(const QString& accountNo, qint64 exceptRecord)
 AccountLists ReadAccountLists()
 {
     AccountLists lists;
-    const int count = CustomerCount();
-    for (int n = 1; n <= count; ++n) {
-        const CustomerRecord record = ReadCustomer(n);
+    const CustomerFileSnapshot customers;
+    for (int n = 1; n <= customers.Count(); ++n) {
+        const CustomerRecord record =
+            customers.Fields(n, {&CustomerRecord::City, &CustomerRecord::AccountType, &CustomerRecord::AccountName,
+                                 &CustomerRecord::LastName, &CustomerRecord::FirstName});
         const QString city = record.City.trimmed();
         if (!lists.Cities.contains(city, Qt::CaseSensitive))
             lists.Cities.append(city);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <optional>
 
 // The customer accounts: three record files kept in step record by record.
@@ -112,6 +113,23 @@ void ResetCustomerBuffers();
 int CustomerCount();
 // Record n of a file, read without creating the file (blank past the end).
 CustomerRecord ReadCustomer(qint64 number);
+// The customer file read once, for a pass over every record: records 1 to Count() (as
+// CustomerCount counts them), each as ReadCustomer reads it. A pass decodes only the fields it
+// looks at; the others stay empty.
+class CustomerFileSnapshot {
+public:
+    using Member = QString CustomerRecord::*;
+    CustomerFileSnapshot();
+    int Count() const { return count_; }
+    CustomerRecord Record(int number) const;
+    CustomerRecord Fields(int number, std::initializer_list<Member> members) const;
+    QString Field(int number, Member member) const;
+
+private:
+    QByteArray RecordBytes(int number) const;
+    QByteArray bytes_;
+    int count_ = 0;
+};
 bool WriteCustomer(qint64 number, const CustomerRecord& record);
 
 void ResetBillingRecords();

@@ -10,41 +10,56 @@ QString FoundCustomerName(const CustomerRecord& record)
          + record.LastName.trimmed();
 }
 
-QString CustomerSearchField(const CustomerRecord& record, int option)
+namespace {
+
+QString CustomerRecord::*SearchMember(int option)
 {
     switch (option) {
     case SearchByBusinessName:
-        return record.AccountName;
+        return &CustomerRecord::AccountName;
     case SearchByAddress1:
-        return record.Address1;
+        return &CustomerRecord::Address1;
     case SearchByAddress2:
-        return record.Address2;
+        return &CustomerRecord::Address2;
     case SearchByCity:
-        return record.City;
+        return &CustomerRecord::City;
     case SearchByState:
-        return record.State;
+        return &CustomerRecord::State;
     case SearchByZip:
-        return record.Zip2;
+        return &CustomerRecord::Zip2;
     case SearchByTelephone:
-        return record.Telephone;
+        return &CustomerRecord::Telephone;
     case SearchByLastName:
-        return record.LastName;
+        return &CustomerRecord::LastName;
     case SearchByAccountNumber:
-        return record.AccountNo;
+        return &CustomerRecord::AccountNo;
     default:
-        return QString();
+        return nullptr;
     }
+}
+
+} // namespace
+
+QString CustomerSearchField(const CustomerRecord& record, int option)
+{
+    const auto member = SearchMember(option);
+    return member ? record.*member : QString();
 }
 
 QList<FoundCustomer> SearchCustomerRecords(int option, const QString& searchText)
 {
     QList<FoundCustomer> found;
     const QString wanted = searchText.trimmed().toUpper();
-    const int count = CustomerCount();
-    for (int n = 1; n <= count; ++n) {
-        const CustomerRecord record = ReadCustomer(n);
-        if (option != ListAllCustomers && !CustomerSearchField(record, option).trimmed().toUpper().contains(wanted))
+    const CustomerFileSnapshot customers;
+    const CustomerFileSnapshot::Member searched = SearchMember(option);
+    for (int n = 1; n <= customers.Count(); ++n) {
+        if (option != ListAllCustomers
+            && !(searched ? customers.Field(n, searched) : QString()).trimmed().toUpper().contains(wanted))
             continue;
+        const CustomerRecord record =
+            customers.Fields(n, {&CustomerRecord::AccountType, &CustomerRecord::AccountName, &CustomerRecord::Title,
+                                 &CustomerRecord::FirstName, &CustomerRecord::LastName, &CustomerRecord::Telephone,
+                                 &CustomerRecord::Address1, &CustomerRecord::City});
         found.append({FoundCustomerName(record), record.Telephone.trimmed(), record.Address1.trimmed(),
                       record.City.trimmed(), n});
     }

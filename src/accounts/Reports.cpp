@@ -96,9 +96,11 @@ void PrintCustomerList()
 {
     // International addresses take one line more.
     const double extraLines = Live().IsUsaStyle() ? 0 : 1;
+    const CustomerFileSnapshot customers;
     PrintInRows(
-        CustomerCount(), extraLines,
-        [](int column, double y, int n) { PrintCustomerEntry(column, y, ReadCustomer(n)); }, [] { PrintReportHeader(); });
+        customers.Count(), extraLines,
+        [&customers](int column, double y, int n) { PrintCustomerEntry(column, y, customers.Record(n)); },
+        [] { PrintReportHeader(); });
 }
 
 void PrintContactHeader()

@@ -31,6 +31,14 @@
 #include "telephony/frmCallID.h"
 #include "telephony/frmSlip.h"
 
+#include <QFileInfo>
+#include <QSet>
+
+#include <filesystem>
+#include <future>
+#include <system_error>
+#include <vector>
+
 namespace {
 
 bool& FailuresReported()
@@ -46,6 +54,52 @@ void ReportFailedFolders()
     FailuresReported() = true;
     ShowWriteFailure(QStringLiteral("These folders could not be created:\n") + FoldersNotMade().join(QLatin1Char('\n')),
                      QStringLiteral("Folder Error"));
+}
+
+// The names of the folders in a folder, from one listing (none when it cannot be listed).
+QSet<QString> SubfolderNames(const QString& path)
+{
+    namespace fs = std::filesystem;
+    QSet<QString> names;
+    std::error_code error;
+    for (fs::directory_iterator entry(fs::path(AppPath(path).toStdU16String()), error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code typeError;
+        if (entry->is_directory(typeError))
+            names.insert(QString::fromStdU16String(entry->path().filename().u16string()));
+    }
+    return names;
+}
+
+// Each account's folder and its six subfolders, where missing; the folders that could not be
+// made. One listing of what is there saves a look at each of the seven folders of every account.
+QStringList MakeAccountFolders(const QStringList& accounts, const QSet<QString>& accountFolders)
+{
+    QStringList notMade;
+    // Two numbers may name one folder (a case-blind disk): the other maker's folder is as good.
+    auto make = [&notMade](const QString& folder) {
+        if (!MakeFolder(folder) && !QFileInfo(AppPath(folder)).isDir())
+            notMade.append(folder);
+    };
+    for (const QString& accountNo : accounts) {
+        const QString folder = QStringLiteral("/AuxFiles/") + accountNo;
+        const bool listed = accountFolders.contains(accountNo);
+        if (!listed)
+            make(folder);
+        const QSet<QString> subfolders = listed ? SubfolderNames(folder) : QSet<QString>();
+        for (int i = 0; i <= 5; ++i) {
+            const QString name = QStringLiteral("AuxFile") + QString::number(i);
+            if (!subfolders.contains(name))
+                make(folder + QLatin1Char('/') + name);
+        }
+    }
+    return notMade;
+}
+
+std::future<QStringList>& AccountFoldersPass()
+{
+    static std::future<QStringList> pass;
+    return pass;
 }
 
 QString ThisYear()
@@ -68,10 +122,11 @@ void CreateDataFolders()
     const QString customers = QStringLiteral("/CustomerData.txt");
     if (!FileExists(customers) || GetFileRecordCount(customers, 328) < 1)
         return;
-    RecordFile file = OpenCustomerFile();
-    const qint64 count = file.Count();
-    for (qint64 n = 1; n <= count; ++n) {
-        const QString accountNo = ReadTextField(file.Read(n), 0, 20).trimmed();
+    const CustomerFileSnapshot file;
+    QStringList accounts;
+    const int count = file.Count();
+    for (int n = 1; n <= count; ++n) {
+        const QString accountNo = file.Field(n, &CustomerRecord::AccountNo).trimmed();
         // A record without an account number has no folder of its own.
         if (accountNo.isEmpty())
             continue;
@@ -81,10 +136,33 @@ void CreateDataFolders()
             NoteFolderNotMade(folder);
             continue;
         }
-        EnsureFolder(folder);
-        for (int i = 0; i <= 5; ++i)
-            EnsureFolder(folder + QStringLiteral("/AuxFile") + QString::number(i));
+        accounts.append(accountNo);
     }
+    accounts.removeDuplicates();
+    // On a big folder this is thousands of folders: they are made beside the loading of the
+    // screens, and WaitForAccountFolders holds the start until they are all there.
+    AccountFoldersPass() = std::async(std::launch::async, [accounts] {
+        // Many small waits on the file system: four parts run at once.
+        const QSet<QString> accountFolders = SubfolderNames(QStringLiteral("/AuxFiles"));
+        const qsizetype part = (accounts.size() + 3) / 4;
+        std::vector<std::future<QStringList>> parts;
+        for (qsizetype from = part; from < accounts.size(); from += part)
+            parts.push_back(std::async(std::launch::async, [&accounts, &accountFolders, from, part] {
+                return MakeAccountFolders(accounts.mid(from, part), accountFolders);
+            }));
+        QStringList notMade = MakeAccountFolders(accounts.mid(0, part), accountFolders);
+        for (std::future<QStringList>& other : parts)
+            notMade += other.get();
+        return notMade;
+    });
+}
+
+void WaitForAccountFolders()
+{
+    if (!AccountFoldersPass().valid())
+        return;
+    for (const QString& folder : AccountFoldersPass().get())
+        NoteFolderNotMade(folder);
 }
 
 void CreateSiblingFolders()
@@ -168,6 +246,8 @@ void StartProgram()
     if (!PurgeOldDays())
         ShowWriteFailure(QStringLiteral("The past days and meetings could not be purged."),
                          QStringLiteral("Purge Failed"));
+    // The customer screen shows an account's free-text folders.
+    WaitForAccountFolders();
     ScreenInstance<frmCustomer>();
     Shared().CurrentDate = Clock::Today();
 }
@@ -232,8 +312,10 @@ bool Main()
     splash.Show();
     splash.repaint();
 
-    if (!CheckPrevInstance())
+    if (!CheckPrevInstance()) {
+        WaitForAccountFolders();
         return false;
+    }
 
     // A customer delete cut short is settled before any screen pairs customers with billing
     // records; only the copy that holds the lock may touch it.
@@ -259,6 +341,7 @@ bool Main()
 void ResetStartupState()
 {
     ResetShutdownState();
+    WaitForAccountFolders();
     ForgetFoldersNotMade();
     FailuresReported() = false;
 }

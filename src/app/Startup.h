@@ -11,7 +11,10 @@
 // Runs the start-up steps. False when the program must end at once (another copy runs).
 bool Main();
 
+// Makes the fixed data folders at once and starts making every account's free-text folders;
+// WaitForAccountFolders returns once those are all there (or noted as not made).
 void CreateDataFolders();
+void WaitForAccountFolders();
 void CreateSiblingFolders();
 void CreateDocumentFolders();
 void CreateBackupYearFolders();

@@ -91,12 +91,13 @@ qint64 RecordCountForLength(qint64 fileLength, qint64 recordLength)
 
 QString ReadTextField(const QByteArray& record, int offset, int width)
 {
-    QByteArray bytes = record.mid(offset, width);
+    // A view, not a copy: a pass over thousands of records decodes every field of each.
+    const qsizetype start = std::clamp<qsizetype>(offset, 0, record.size());
+    const QByteArrayView bytes = QByteArrayView(record).sliced(start, std::clamp<qsizetype>(width, 0, record.size() - start));
     qsizetype end = bytes.size();
     while (end > 0 && (bytes.at(end - 1) == ' ' || bytes.at(end - 1) == '\0'))
         --end;
-    bytes.truncate(end);
-    return FromCodePage(bytes);
+    return FromCodePage(bytes.first(end));
 }
 
 QByteArray FixedWidthText(const QString& text, int width)

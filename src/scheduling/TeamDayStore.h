@@ -27,6 +27,9 @@ struct TeamDayState {
     bool DayUnreadable = false;
     // Days of the last failed booking that could not be put back as they were.
     QList<QDate> DaysNotPutBack;
+    // The backup team folders hold a whole copy made in this run. The copy is not flushed file
+    // by file, and one cut short (a failure, or a kill in an earlier run) must never be put back.
+    bool TeamBackupWhole = false;
 };
 
 TeamDayState& TeamDay();

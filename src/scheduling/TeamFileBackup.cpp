@@ -28,11 +28,31 @@ QByteArray Bytes(const QString& fullPath, bool& ok)
 {
     QFile file(fullPath);
     ok = file.open(QIODevice::ReadOnly);
-    return ok ? file.readAll() : QByteArray();
+    if (!ok)
+        return {};
+    QByteArray bytes = file.readAll();
+    ok = file.error() == QFile::NoError;
+    return bytes;
+}
+
+// The backup copy is only read back in the run that made it, so it needs no flush per file;
+// the day files put back into the live folders go through the atomic, flushed copy.
+bool CopyPlain(const QString& source, const QString& target)
+{
+    bool read = false;
+    const QByteArray bytes = Bytes(AppPath(source), read);
+    if (!read)
+        return false;
+    QFile out(AppPath(target));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = out.write(bytes) == bytes.size();
+    out.close();
+    return written && out.error() == QFile::NoError;
 }
 
 // Most day files are the same on both sides; only a changed or missing one is written.
-bool CopyWhenDifferent(const QString& source, const QString& target)
+bool CopyWhenDifferent(const QString& source, const QString& target, bool toBackup)
 {
     const QFileInfo targetInfo(AppPath(target));
     if (targetInfo.isFile() && targetInfo.size() == QFileInfo(AppPath(source)).size()) {
@@ -41,10 +61,10 @@ bool CopyWhenDifferent(const QString& source, const QString& target)
         if (sourceRead && Bytes(AppPath(target), targetRead) == sourceBytes && targetRead)
             return true;
     }
-    return CopyAppFile(source, target);
+    return toBackup ? CopyPlain(source, target) : CopyAppFile(source, target);
 }
 
-bool MirrorFolder(const QString& source, const QString& target)
+bool MirrorFolder(const QString& source, const QString& target, bool toBackup)
 {
     QDir targetDir(AppPath(target));
     // A copy that was never made (a team added since) is no reason to empty the days it has.
@@ -59,7 +79,8 @@ bool MirrorFolder(const QString& source, const QString& target)
     const QStringList names = QDir(AppPath(source)).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
     bool allCopied = true;
     for (const QString& name : names)
-        allCopied = CopyWhenDifferent(source + QLatin1Char('/') + name, target + QLatin1Char('/') + name) && allCopied;
+        allCopied = CopyWhenDifferent(source + QLatin1Char('/') + name, target + QLatin1Char('/') + name, toBackup)
+                    && allCopied;
     // With a copy missing the old target files are the better fallback: keep them.
     if (!allCopied)
         return false;
@@ -78,7 +99,7 @@ bool MirrorAll(bool toBackup)
         for (int team = 1; team <= Shared().TeamCount(); ++team) {
             const QString live = TeamFolderPath(year, team);
             const QString backup = BackupFolder(year, team);
-            ok = (toBackup ? MirrorFolder(live, backup) : MirrorFolder(backup, live)) && ok;
+            ok = (toBackup ? MirrorFolder(live, backup, true) : MirrorFolder(backup, live, false)) && ok;
         }
     return ok;
 }
@@ -98,16 +119,22 @@ bool ClearTeamFiles(bool live)
             const QString folder = live ? TeamFolderPath(year, team) : BackupFolder(year, team);
             ok = DeleteFile(folder + QStringLiteral("/*.*")) && ok;
         }
+    if (!live)
+        TeamDay().TeamBackupWhole = false;
     return ok;
 }
 
 bool BackupTeamFiles()
 {
-    return MirrorAll(true);
+    TeamDay().TeamBackupWhole = false;
+    TeamDay().TeamBackupWhole = MirrorAll(true);
+    return TeamDay().TeamBackupWhole;
 }
 
 bool RestoreTeamFiles()
 {
+    if (!TeamDay().TeamBackupWhole)
+        return false;
     return MirrorAll(false);
 }
 

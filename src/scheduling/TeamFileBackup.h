@@ -16,7 +16,8 @@ bool ClearTeamFiles(bool live);
 // Mirrors the live team folders' ".txt" files into the backup folders (and back). A missing
 // target folder is made; each file is copied over its target first and only then are the
 // target's other files removed, so a failure never leaves a folder emptied. False when any
-// folder could not be made or any file copied or removed.
+// folder could not be made or any file copied or removed. A restore puts back only a copy that
+// was made whole in this run and otherwise touches nothing and answers false.
 bool BackupTeamFiles();
 bool RestoreTeamFiles();
 

@@ -162,11 +162,10 @@ void frmCallID::LoadCustomerNumbers()
     lstCustomerTel->clear();
     lstCustomerCell->clear();
     // No customer file gives empty lists: every call is then someone else's.
-    const int count = CustomerCount();
-    for (int n = 1; n <= count; ++n) {
-        const CustomerRecord customer = ReadCustomer(n);
-        lstCustomerTel->addItem(customer.Telephone.trimmed());
-        lstCustomerCell->addItem(customer.Cell.trimmed());
+    const CustomerFileSnapshot customers;
+    for (int n = 1; n <= customers.Count(); ++n) {
+        lstCustomerTel->addItem(customers.Field(n, &CustomerRecord::Telephone).trimmed());
+        lstCustomerCell->addItem(customers.Field(n, &CustomerRecord::Cell).trimmed());
     }
 }
 

@@ -1,4 +1,5 @@
 #include "accounts/CustomerRecords.h"
+#include "accounts/CustomerSearch.h"
 
 #include "core/QtPrinters.h"
 #include "support/CustomerFiles.h"
@@ -96,6 +97,48 @@ protected:
             SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Customer %1").arg(n));
     }
 };
+
+// The passes over every customer read the file once; each must see what a read of one record
+// sees, a short last record too (the count rounds it in).
+TEST_F(CustomerStoreTest, APassOverTheFileSeesEachRecordAsAOneRecordRead)
+{
+    Seed(3);
+    CustomerRecord individual = ReadCustomer(2);
+    individual.AccountType = IndividualType;
+    individual.LastName = "Jones";
+    individual.FirstName = "Ann";
+    individual.City = "  Decatur";
+    ASSERT_TRUE(WriteCustomer(2, individual));
+    CustomerRecord last;
+    last.AccountNo = "A4";
+    last.AccountName = "Short Record";
+    QByteArray bytes = ReadFile(CustomerDataPath) + last.ToBytes().left(200);
+    WriteFile(CustomerDataPath, bytes);
+
+    const CustomerFileSnapshot customers;
+    ASSERT_EQ(customers.Count(), 4);
+    ASSERT_EQ(CustomerCount(), 4);
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(customers.Record(n).ToBytes(), ReadCustomer(n).ToBytes()) << n;
+        EXPECT_EQ(customers.Field(n, &CustomerRecord::City), ReadCustomer(n).City) << n;
+    }
+    EXPECT_TRUE(IsDuplicateAccount("A4", 0));
+    EXPECT_FALSE(IsDuplicateAccount("A2", 2));
+    const QList<FoundCustomer> found = SearchCustomerRecords(SearchByAccountNumber, "a");
+    ASSERT_EQ(found.size(), 4);
+    EXPECT_EQ(found.at(1).Customer, " Ann Jones");
+    EXPECT_EQ(found.at(1).City, "Decatur");
+    EXPECT_EQ(found.at(3).RecordNo, 4);
+    EXPECT_EQ(SearchCustomerRecords(SearchByCity, "decat").size(), 1);
+    const AccountLists lists = ReadAccountLists();
+    ASSERT_EQ(lists.Names.size(), 4);
+    // The short record's type was cut off: it lists as an individual without a name.
+    EXPECT_EQ(lists.Names.at(0).Text, ", ");
+    EXPECT_EQ(lists.Names.at(2).Text, "Customer 3");
+    EXPECT_EQ(lists.Names.at(3).Text, "Jones, Ann");
+    EXPECT_EQ(lists.Names.at(3).RecordNo, 2);
+    EXPECT_TRUE(lists.Cities.contains("Decatur"));
+}
 
 TEST_F(CustomerStoreTest, DeleteKeepsTheThreeFilesPaired)
 {

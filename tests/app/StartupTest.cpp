@@ -95,11 +95,13 @@ TEST_F(StartupTest, CustomersAndTeamsGetTheirFolders)
 
 TEST_F(StartupTest, FoldersThatCannotBeMadeAreReported)
 {
-    // Files in the way of folders made early, later and by the team folder step.
-    const QStringList blocked = {"/Templates", "/Backup/2027", "/2026/Team# 1"};
+    // Files in the way of folders made early, later, for an account and by the team folder step.
+    const QStringList blocked = {"/Templates", "/Backup/2027", "/AuxFiles/D4/AuxFile3", "/2026/Team# 1"};
     for (const QString& path : blocked)
         WriteFile(path, "in the way");
     WriteFile("/Assignto.txt", "\"North\"\r\n");
+    WriteFile("/CustomerData.txt", Customer("D4") + Customer("E5") + Customer("D4"));
+    MakeFolders("/AuxFiles/D4/AuxFile0");
     for (int i = 0; i < 3; ++i)
         Script().Queue(MsgAnswer::Ok);
     ASSERT_TRUE(Main());
@@ -111,6 +113,12 @@ TEST_F(StartupTest, FoldersThatCannotBeMadeAreReported)
         EXPECT_TRUE(FoldersNotMade().contains(path)) << path.toStdString();
         EXPECT_TRUE(told.contains(path)) << path.toStdString();
     }
+    // The rest of a half-made account is made, and a whole new one.
+    for (int n : {1, 2, 4, 5})
+        EXPECT_TRUE(IsFolder(QStringLiteral("/AuxFiles/D4/AuxFile%1").arg(n))) << n;
+    for (int n = 0; n <= 5; ++n)
+        EXPECT_TRUE(IsFolder(QStringLiteral("/AuxFiles/E5/AuxFile%1").arg(n))) << n;
+    EXPECT_EQ(FoldersNotMade().count("/AuxFiles/D4/AuxFile3"), 1);
 }
 
 TEST_F(StartupTest, ASecondCopyIsRefusedBeforeAnythingElseRuns)

@@ -11,6 +11,10 @@
 #include <QFileInfo>
 #include <QMap>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 class TeamFileBackupTest : public ProgramFolderTest {
@@ -116,6 +120,55 @@ TEST_F(TeamFileBackupTest, AFolderThatCannotBeListedEmptiesNoOtherFolder)
         EXPECT_EQ(TeamFiles(true), live);
         EXPECT_EQ(TeamFiles(false), backup);
     }
+}
+
+TEST_F(TeamFileBackupTest, ACopyCutShortIsNeverPutBackOverTheLiveDays)
+{
+    for (int year = 2026; year <= 2028; ++year)
+        for (int team = 1; team <= 2; ++team)
+            for (int day = 1; day <= 150; ++day)
+                WriteFile(TeamDayFilePath(QString::number(year), team, day), "\"Pj1-1-Framing\"\r\n");
+    ASSERT_TRUE(BackupTeamFiles());
+    Book(QDate(2026, 3, 9), 1, "Pj2-1-Siding");
+    Book(QDate(2027, 7, 1), 2, "Pj2-1-Roofing", 3);
+    const QMap<QString, QByteArray> live = TeamFiles(true);
+
+    // A backup killed part way; the next run has made no copy of its own.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const char go = 1;
+        (void)!write(ready[1], &go, 1);
+        BackupTeamFiles();
+        _exit(0);
+    }
+    char go = 0;
+    ASSERT_EQ(read(ready[0], &go, 1), 1);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
+    ResetProgramState();
+    Shared().TeamNames = {QStringLiteral("populated"), QStringLiteral("Framers"), QStringLiteral("Roofers")};
+    Shared().CurrentYear = QStringLiteral("2026");
+    EXPECT_FALSE(RestoreTeamFiles());
+    EXPECT_EQ(TeamFiles(true), live);
+
+    // A backup in this run that could not copy every file.
+    ASSERT_TRUE(BackupTeamFiles());
+    if (MakeUnreadableFile("/2027/Team# 1/200.txt")) {
+        const QMap<QString, QByteArray> withUnreadable = TeamFiles(true);
+        EXPECT_FALSE(BackupTeamFiles());
+        EXPECT_FALSE(RestoreTeamFiles());
+        EXPECT_EQ(TeamFiles(true), withUnreadable);
+        QFile::remove(FullPath("/2027/Team# 1/200.txt"));
+    }
+    ASSERT_TRUE(BackupTeamFiles());
+    Book(QDate(2026, 3, 10), 1, "Pj3-1-Siding");
+    ASSERT_TRUE(RestoreTeamFiles());
+    EXPECT_EQ(TeamFiles(true), live);
 }
 
 TEST_F(TeamFileBackupTest, ClearingEmptiesTheFoldersAndKeepsThem)
