@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QTimer>
 #include <QEventLoop>
+#include <QLayout>
+#include <QScreen>
 #include <QPointer>
 
 #include <algorithm>
@@ -22,10 +24,39 @@ Screen::~Screen()
 
 void Screen::Show()
 {
+    if (!ownSize_.isValid())
+        ownSize_ = size();
     show();
     raise();
     activateWindow();
     ScreenRegistry::Instance().Activate(this);
+    // Activation lays the screen out for its routine; only now is its real size known.
+    FitToScreen();
+}
+
+void Screen::FitToScreen()
+{
+    if (fitting_ || !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        return;
+    fitting_ = true;
+    if (QLayout* own = layout())
+        own->activate();
+    const QRect area = screen()->availableGeometry();
+    // The frame the window system adds; none is known before the window is first mapped.
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QSize room = area.size().shrunkBy(margins);
+    const QSize wanted = (ownSize_.isValid() ? ownSize_ : size()).expandedTo(minimumSize()).boundedTo(room);
+    if (wanted != size())
+        resize(wanted);
+    const QSize outer = size().grownBy(margins);
+    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - outer.height()));
+    if (x != frame.left() || y != frame.top())
+        move(x, y);
+    fitting_ = false;
 }
 
 void Screen::ShowModal()
@@ -108,6 +139,18 @@ bool Screen::event(QEvent* event)
         // The window system reports activations late, so a report only asks for a look at
         // which window is active once the pending events are through.
         ScreenRegistry::Instance().CheckActiveWindowSoon();
+        break;
+    case QEvent::LayoutRequest: {
+        // A panel shown or hidden: the layout has answered by now, the window follows.
+        const bool handled = QWidget::event(event);
+        FitToScreen();
+        return handled;
+    }
+    case QEvent::Resize:
+        // A size the window system reports on its own is the user's (or the window manager's).
+        if (event->spontaneous() && !fitting_ && isVisible()
+            && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+            ownSize_ = size();
         break;
     case QEvent::Hide:
         if (!event->spontaneous()) {

@@ -38,6 +38,11 @@ public:
 
     bool IsLoaded() const { return loaded_; }
 
+    // Keeps the window wholly inside its screen's available area: at its own size (the one it
+    // was made with, or the one the user gave it), grown to what its panels need and no more,
+    // never past the area. A maximised window is left alone.
+    void FitToScreen();
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -59,6 +64,8 @@ private:
 
     bool loaded_ = false;
     bool unloading_ = false;
+    bool fitting_ = false;
+    QSize ownSize_;
     QEventLoop* modalLoop_ = nullptr;
 };
 
