@@ -24,9 +24,12 @@ Screen::~Screen()
 
 void Screen::Show()
 {
-    if (!ownSize_.isValid())
+    // A screen made without a size of its own takes the one its layout gives it when shown.
+    if (!ownSize_.isValid() && testAttribute(Qt::WA_Resized))
         ownSize_ = size();
     show();
+    if (!ownSize_.isValid())
+        ownSize_ = size();
     raise();
     activateWindow();
     ScreenRegistry::Instance().Activate(this);
