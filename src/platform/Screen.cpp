@@ -37,9 +37,25 @@ void Screen::Show()
     FitToScreen();
 }
 
+bool Screen::Settled() const
+{
+    return !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+void Screen::FitSoon()
+{
+    if (fitPending_)
+        return;
+    fitPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fitPending_ = false;
+        FitToScreen();
+    });
+}
+
 void Screen::FitToScreen()
 {
-    if (fitting_ || !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+    if (fitting_ || !isVisible() || !Settled())
         return;
     fitting_ = true;
     if (QLayout* own = layout())
@@ -150,10 +166,23 @@ bool Screen::event(QEvent* event)
         return handled;
     }
     case QEvent::Resize:
-        // A size the window system reports on its own is the user's (or the window manager's).
-        if (event->spontaneous() && !fitting_ && isVisible()
-            && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        if (!event->spontaneous()) {
+            askedSizes_.append(size());
+        } else if (const qsizetype asked = askedSizes_.indexOf(size()); asked >= 0) {
+            // The window system catching up with an earlier request, perhaps a stale one.
+            askedSizes_.remove(0, asked + 1);
+            FitSoon();
+        } else if (isVisible() && Settled()) {
+            // A size nobody here asked for is the user's.
+            askedSizes_.clear();
             ownSize_ = size();
+        }
+        break;
+    case QEvent::Move:
+        // A window manager that frames the window after it is placed can push the frame out of
+        // the area; a window the user drags is left where it goes.
+        if (event->spontaneous() && QGuiApplication::mouseButtons() == Qt::NoButton)
+            FitSoon();
         break;
     case QEvent::Hide:
         if (!event->spontaneous()) {

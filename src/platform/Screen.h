@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -64,8 +65,14 @@ private:
 
     bool loaded_ = false;
     bool unloading_ = false;
+    void FitSoon();
+    bool Settled() const;
+
     bool fitting_ = false;
+    bool fitPending_ = false;
     QSize ownSize_;
+    // Sizes the program asked for that the window system has not reported back yet.
+    QList<QSize> askedSizes_;
     QEventLoop* modalLoop_ = nullptr;
 };
 
