@@ -24,6 +24,7 @@ Screen::~Screen()
 
 void Screen::Show()
 {
+    TakeSizing();
     // A screen made without a size of its own takes the one its layout gives it when shown.
     if (!ownSize_.isValid() && testAttribute(Qt::WA_Resized))
         ownSize_ = size();
@@ -53,13 +54,27 @@ void Screen::FitSoon()
     });
 }
 
+void Screen::TakeSizing()
+{
+    // Qt's own rule grows a window to its layout's minimum at once, even in the middle of a
+    // handler that shows one panel before it hides another; that widened screens past the
+    // screen's edge and took a maximised window out of its state. The window follows its
+    // layout here instead, once the handler is through.
+    if (QLayout* own = layout(); own && own->sizeConstraint() == QLayout::SetDefaultConstraint)
+        own->setSizeConstraint(QLayout::SetNoConstraint);
+}
+
 void Screen::FitToScreen()
 {
-    if (fitting_ || !isVisible() || !Settled())
+    if (fitting_ || !isVisible() || (windowState() & Qt::WindowMinimized))
         return;
+    TakeSizing();
     fitting_ = true;
-    if (QLayout* own = layout())
+    QSize needed = minimumSize();
+    if (QLayout* own = layout()) {
         own->activate();
+        needed = own->totalMinimumSize();
+    }
     const QRect area = screen()->availableGeometry();
     // The frame the window system adds; none is known before the window is first mapped.
     const QRect frame = frameGeometry();
@@ -67,7 +82,16 @@ void Screen::FitToScreen()
     const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                            frame.bottom() - inner.bottom());
     const QSize room = area.size().shrunkBy(margins);
-    const QSize wanted = (ownSize_.isValid() ? ownSize_ : size()).expandedTo(minimumSize()).boundedTo(room);
+    const QSize least = needed.boundedTo(room);
+    if (!Settled()) {
+        // Maximised: the user's size stays; only a smallest size that it already meets is taken.
+        if (least.width() <= width() && least.height() <= height())
+            setMinimumSize(least);
+        fitting_ = false;
+        return;
+    }
+    setMinimumSize(least);
+    const QSize wanted = (ownSize_.isValid() ? ownSize_ : size()).expandedTo(least).boundedTo(room);
     if (wanted != size())
         resize(wanted);
     const QSize outer = size().grownBy(margins);

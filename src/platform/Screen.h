@@ -66,6 +66,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     void FitSoon();
+    void TakeSizing();
     bool Settled() const;
 
     bool fitting_ = false;
