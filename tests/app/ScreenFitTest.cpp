@@ -71,7 +71,8 @@ protected:
         return nullptr;
     }
 
-    // Opens the screen on the given screen of the desktop the first time it is shown.
+    // Opens the screen on the given screen of the desktop the first time it is shown, a little
+    // in from its corner, where a big window would run past the far edges.
     template <typename T>
     T& Open(QScreen* where)
     {
@@ -79,7 +80,7 @@ protected:
         if (!screen.isVisible() && !placed_.contains(&screen)) {
             placed_.append(&screen);
             screen.setScreen(where);
-            screen.move(where->availableGeometry().topLeft());
+            screen.move(where->availableGeometry().topLeft() + QPoint(40, 40));
         }
         screen.Show();
         return screen;
