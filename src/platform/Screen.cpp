@@ -182,6 +182,8 @@ bool Screen::event(QEvent* event)
         // The window system reports activations late, so a report only asks for a look at
         // which window is active once the pending events are through.
         ScreenRegistry::Instance().CheckActiveWindowSoon();
+        // A window manager frames a window before it activates it; the frame is known now.
+        FitSoon();
         break;
     case QEvent::LayoutRequest: {
         // A panel shown or hidden: the layout has answered by now, the window follows.
