@@ -10,6 +10,7 @@
 #include "projects/frmWorkOrder.h"
 #include "projects/BoardFixture.h"
 #include "scheduling/ProjectCounter.h"
+#include "scheduling/SlipRecord.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
 #include "scheduling/frmMain.h"
@@ -100,9 +101,7 @@ protected:
         QPointer<QWidget> still = &shown;
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
-        // A screen with nothing to show closes itself.
-        if (!still || !still->isVisible())
-            return;
+        ASSERT_TRUE(still && still->isVisible()) << state << ": the screen closed itself";
         QWidget& window = *still;
         const QRect area = where->availableGeometry();
         const QRect frame = window.frameGeometry();
@@ -200,11 +199,20 @@ protected:
         OpenAndLeave<frmBlock>(where, "blocked days");
         OpenAndLeave<frmDialer>(where, "dialer");
         OpenAndLeave<frmCallID>(where, "call monitor");
-        Script().Queue(MsgAnswer::Ok);
+        SlipRecord slip;
+        slip.EventKey = "SA100";
+        slip.TeamNo = "1";
+        slip.EventDate = "3/10/2026";
+        slip.StartSlot = "3";
+        slip.CustomerName = "Jones";
+        WriteFile("/Slips.txt", slip.ToBytes());
         OpenAndLeave<frmCallBack>(where, "call-back list");
+        Shared().SelectedEntry = "SA100 Jones";
+        Shared().EntryKind = 1;
         OpenAndLeave<frmSlip>(where, "slip viewer");
         OpenAndLeave<frmWorkOrder>(where, "work order");
-        Script().Queue(MsgAnswer::Ok);
+        WriteFile("/TamselProposals/A.txt", "\"FP-100\",4800,#2026-02-01#,\"A7\",\"Jane Doe\",\"1 Main St\",\"\","
+                                            "\"Dayton\",\"OH\",\"45402\",\"937-555-0101\"\r\n");
         OpenAndLeave<frmCustomerSelection>(where, "proposal selection");
     }
 
