@@ -193,6 +193,9 @@ bool Screen::event(QEvent* event)
     }
     case QEvent::Resize:
         if (!event->spontaneous()) {
+            // A window system that never reports back (an offscreen one) keeps only the last few.
+            if (askedSizes_.size() >= 8)
+                askedSizes_.removeFirst();
             askedSizes_.append(size());
         } else if (const qsizetype asked = askedSizes_.indexOf(size()); asked >= 0) {
             // The window system catching up with an earlier request, perhaps a stale one.

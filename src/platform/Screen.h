@@ -63,12 +63,12 @@ private:
     void FinishUnload();
     void EndModalLoop();
 
-    bool loaded_ = false;
-    bool unloading_ = false;
     void FitSoon();
     void TakeSizing();
     bool Settled() const;
 
+    bool loaded_ = false;
+    bool unloading_ = false;
     bool fitting_ = false;
     bool fitPending_ = false;
     QSize ownSize_;
