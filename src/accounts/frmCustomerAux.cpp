@@ -59,10 +59,14 @@ QWidget* frmCustomer::BuildAuxFrame()
     };
     for (const auto& [index, caption] : buttons)
         cmdSaveAux[size_t(index)] = new QPushButton(QString::fromUtf8(caption), fraAux);
-    auto* row = new QHBoxLayout;
-    for (int index : {0, 3, 8, 7, 2})
-        row->addWidget(cmdSaveAux[size_t(index)]);
-    layout->addLayout(row);
+    // Two rows, so that the data screen beside the customer still fits a small screen.
+    auto* rows = new QGridLayout;
+    int place = 0;
+    for (int index : {0, 3, 2, 8, 7}) {
+        rows->addWidget(cmdSaveAux[size_t(index)], place / 3, place % 3);
+        ++place;
+    }
+    layout->addLayout(rows);
 
     // The large edit window for one box.
     fraBig = new QGroupBox(fraAux);

@@ -110,6 +110,10 @@ frmStartup::frmStartup()
         option->setToolTip(QString::fromUtf8(RoutineOptions[i].toolTip));
         option->installEventFilter(this);
         routineLayout->addWidget(option);
+        // A routine hidden by the rules keeps its place, so the others never move under the pointer.
+        QSizePolicy keepPlace = option->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        option->setSizePolicy(keepPlace);
         optProgramRoutine[size_t(i)] = option;
         connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked)

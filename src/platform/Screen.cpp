@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QTimer>
 #include <QEventLoop>
+#include <QLayout>
+#include <QScreen>
 #include <QPointer>
 
 #include <algorithm>
@@ -22,10 +24,82 @@ Screen::~Screen()
 
 void Screen::Show()
 {
+    TakeSizing();
+    // A screen made without a size of its own takes the one its layout gives it when shown.
+    if (!ownSize_.isValid() && testAttribute(Qt::WA_Resized))
+        ownSize_ = size();
     show();
+    if (!ownSize_.isValid())
+        ownSize_ = size();
     raise();
     activateWindow();
     ScreenRegistry::Instance().Activate(this);
+    // Activation lays the screen out for its routine; only now is its real size known.
+    FitToScreen();
+}
+
+bool Screen::Settled() const
+{
+    return !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+void Screen::FitSoon()
+{
+    if (fitPending_)
+        return;
+    fitPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fitPending_ = false;
+        FitToScreen();
+    });
+}
+
+void Screen::TakeSizing()
+{
+    // Qt's own rule grows a window to its layout's minimum at once, even in the middle of a
+    // handler that shows one panel before it hides another; that widened screens past the
+    // screen's edge and took a maximised window out of its state. The window follows its
+    // layout here instead, once the handler is through.
+    if (QLayout* own = layout(); own && own->sizeConstraint() == QLayout::SetDefaultConstraint)
+        own->setSizeConstraint(QLayout::SetNoConstraint);
+}
+
+void Screen::FitToScreen()
+{
+    if (fitting_ || !isVisible() || (windowState() & Qt::WindowMinimized))
+        return;
+    TakeSizing();
+    fitting_ = true;
+    QSize needed = minimumSize();
+    if (QLayout* own = layout()) {
+        own->activate();
+        needed = own->totalMinimumSize();
+    }
+    const QRect area = screen()->availableGeometry();
+    // The frame the window system adds; none is known before the window is first mapped.
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QSize room = area.size().shrunkBy(margins);
+    const QSize least = needed.boundedTo(room);
+    if (!Settled()) {
+        // Maximised: the user's size stays; only a smallest size that it already meets is taken.
+        if (least.width() <= width() && least.height() <= height())
+            setMinimumSize(least);
+        fitting_ = false;
+        return;
+    }
+    setMinimumSize(least);
+    const QSize wanted = (ownSize_.isValid() ? ownSize_ : size()).expandedTo(least).boundedTo(room);
+    if (wanted != size())
+        resize(wanted);
+    const QSize outer = size().grownBy(margins);
+    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - outer.height()));
+    if (x != frame.left() || y != frame.top())
+        move(x, y);
+    fitting_ = false;
 }
 
 void Screen::ShowModal()
@@ -108,6 +182,36 @@ bool Screen::event(QEvent* event)
         // The window system reports activations late, so a report only asks for a look at
         // which window is active once the pending events are through.
         ScreenRegistry::Instance().CheckActiveWindowSoon();
+        // A window manager frames a window before it activates it; the frame is known now.
+        FitSoon();
+        break;
+    case QEvent::LayoutRequest: {
+        // A panel shown or hidden: the layout has answered by now, the window follows.
+        const bool handled = QWidget::event(event);
+        FitToScreen();
+        return handled;
+    }
+    case QEvent::Resize:
+        if (!event->spontaneous()) {
+            // A window system that never reports back (an offscreen one) keeps only the last few.
+            if (askedSizes_.size() >= 8)
+                askedSizes_.removeFirst();
+            askedSizes_.append(size());
+        } else if (const qsizetype asked = askedSizes_.indexOf(size()); asked >= 0) {
+            // The window system catching up with an earlier request, perhaps a stale one.
+            askedSizes_.remove(0, asked + 1);
+            FitSoon();
+        } else if (isVisible() && Settled()) {
+            // A size nobody here asked for is the user's.
+            askedSizes_.clear();
+            ownSize_ = size();
+        }
+        break;
+    case QEvent::Move:
+        // A window manager that frames the window after it is placed can push the frame out of
+        // the area; a window the user drags is left where it goes.
+        if (event->spontaneous() && QGuiApplication::mouseButtons() == Qt::NoButton)
+            FitSoon();
         break;
     case QEvent::Hide:
         if (!event->spontaneous()) {

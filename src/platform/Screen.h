@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -38,6 +39,11 @@ public:
 
     bool IsLoaded() const { return loaded_; }
 
+    // Keeps the window wholly inside its screen's available area: at its own size (the one it
+    // was made with, or the one the user gave it), grown to what its panels need and no more,
+    // never past the area. A maximised window is left alone.
+    void FitToScreen();
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -57,8 +63,17 @@ private:
     void FinishUnload();
     void EndModalLoop();
 
+    void FitSoon();
+    void TakeSizing();
+    bool Settled() const;
+
     bool loaded_ = false;
     bool unloading_ = false;
+    bool fitting_ = false;
+    bool fitPending_ = false;
+    QSize ownSize_;
+    // Sizes the program asked for that the window system has not reported back yet.
+    QList<QSize> askedSizes_;
     QEventLoop* modalLoop_ = nullptr;
 };
 

@@ -54,12 +54,13 @@ QWidget* frmWorkOrder::BuildPickLists()
         auto* box = new QGridLayout(pick);
         QListWidget* list = new QListWidget(pick);
         (which == 0 ? lstServices : lstItems) = list;
-        box->addWidget(list, 0, 0, 1, 3);
-        box->addWidget(new QLabel(QStringLiteral("Use preset Price or enter"), pick), 1, 0);
+        box->addWidget(list, 0, 0, 1, 2);
+        // The price caption above its box keeps the four panels within a small screen's width.
+        box->addWidget(new QLabel(QStringLiteral("Use preset Price or enter"), pick), 1, 0, 1, 2);
         cboPrices[size_t(which)] = NewTextCombo(pick, 0);
-        box->addWidget(cboPrices[size_t(which)], 1, 1);
-        box->addWidget(cmdWO[which == 0 ? 4 : 5], 2, 0);
-        box->addWidget(cmdWO[which == 0 ? 10 : 9], 2, 1);
+        box->addWidget(cboPrices[size_t(which)], 2, 0, 1, 2);
+        box->addWidget(cmdWO[which == 0 ? 4 : 5], 3, 0);
+        box->addWidget(cmdWO[which == 0 ? 10 : 9], 3, 1);
         grid->addWidget(pick, 0, which * 2);
 
         auto* chosen = new QGroupBox(QString::fromLatin1(chosenTitles[which]), panel);

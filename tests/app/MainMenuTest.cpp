@@ -94,6 +94,26 @@ TEST_F(MainMenuTest, EnablingRulesFollowTheCustomerFileProjectsAndCallerId)
     }
 }
 
+TEST_F(MainMenuTest, TheRoutinesStayPutWhetherOrNotReminderCallsShow)
+{
+    // Where each routine lies and the menu's size, with and without "Place Reminder Calls".
+    auto layout = [this](bool callerId) {
+        SetFiles(true, true, callerId);
+        frmStartup& menu = ShowMenu();
+        QList<QRect> places{QRect(QPoint(), menu.size())};
+        for (QRadioButton* option : menu.optProgramRoutine)
+            places.append(QRect(option->mapTo(&menu, QPoint()), option->size()));
+        EXPECT_TRUE(menu.screen()->availableGeometry().contains(menu.frameGeometry()));
+        menu.Unload();
+        return places;
+    };
+    const QList<QRect> shown = layout(true);
+    const QList<QRect> hidden = layout(false);
+    for (int i = 0; i < shown.size(); ++i)
+        if (i != 6) // the hidden routine itself
+            EXPECT_EQ(hidden[i], shown[i]) << (i == 0 ? "menu size" : "option ") << i - 1;
+}
+
 TEST_F(MainMenuTest, HiddenMenuKeepsItsDisablingsWhileAnUnloadedOneStartsFresh)
 {
     SetFiles(true, false, false);
