@@ -1,3 +1,4 @@
+#include "Application.h"
 #include "core/DataUpkeep.h"
 #include "RawRead.h"
 #include "SampleProjects.h"
@@ -24,17 +25,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "scheduler_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
-    }
-}
 
 ProjectData SampleProject(int p, int milestones, const QDate& first)
 {

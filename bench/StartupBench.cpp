@@ -1,3 +1,4 @@
+#include "Application.h"
 #include "SampleCustomers.h"
 #include "SampleProjects.h"
 #include "accounts/CustomerRecords.h"
@@ -22,19 +23,7 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
-
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "scheduler_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
-    }
-}
 
 void Write(const QString& path, const QByteArray& bytes)
 {
