@@ -23,25 +23,8 @@ struct ProjectFolder {
         SetProgramFolder(folder.path());
         QDir().mkpath(AppPath(ProjectsFolder));
         for (int p = 1; p <= 2000; ++p) {
-            ProjectData project;
-            project.Header = SampleProjectHeader(p);
-            ProjectHeader& h = project.Header;
-            const int milestones = 5 + p % 11;
-            h.MilestoneCount = qint16(milestones);
-            for (int j = 1; j <= milestones; ++j) {
-                MilestoneRecord m;
-                m.MilestoneName = QStringLiteral("Milestone %1").arg(j);
-                m.PersonnelType = qint16(1 + j % 2);
-                m.ScheduledDate = QDate(2026, 1, 1).addDays(p % 300 + j * 3);
-                m.Phase = qint16(1 + j % 3);
-                m.Team = QString::number(1 + j % 4);
-                m.WorkLocation = QStringLiteral("On Site");
-                m.StartSlot = QStringLiteral("3");
-                m.Duration = QStringLiteral("2");
-                m.Unit = QStringLiteral("Days");
-                project.Milestones.append(m);
-            }
-            WriteProjectFile(ProjectFilePath(h.ProjectNo), project);
+            const ProjectData project = SampleMixedProject(p, 4, QDate(2026, 1, 1));
+            WriteProjectFile(ProjectFilePath(project.Header.ProjectNo), project);
         }
     }
     ~ProjectFolder() { SetProgramFolder(QString()); }

@@ -18,3 +18,27 @@ inline ProjectHeader SampleProjectHeader(int p)
     h.Telephone = h.SiteTelephone = QStringLiteral("(217)555-0100");
     return h;
 }
+
+// Sample project p with 5 to 15 milestones, administrative and technical by turns, spread over
+// `teams` teams from `first` on.
+inline ProjectData SampleMixedProject(int p, int teams, const QDate& first)
+{
+    ProjectData project;
+    project.Header = SampleProjectHeader(p);
+    const int milestones = 5 + p % 11;
+    project.Header.MilestoneCount = qint16(milestones);
+    for (int j = 1; j <= milestones; ++j) {
+        MilestoneRecord m;
+        m.MilestoneName = QStringLiteral("Milestone %1").arg(j);
+        m.PersonnelType = qint16(1 + j % 2);
+        m.ScheduledDate = first.addDays(p % 300 + j * 3);
+        m.Phase = qint16(1 + j % 3);
+        m.Team = QString::number(1 + j % teams);
+        m.WorkLocation = QStringLiteral("On Site");
+        m.StartSlot = QStringLiteral("3");
+        m.Duration = QStringLiteral("2");
+        m.Unit = QStringLiteral("Days");
+        project.Milestones.append(m);
+    }
+    return project;
+}

@@ -53,23 +53,7 @@ struct ContractorFolder {
         Write(CycleInfoPath, CycleRecord::Defaults().ToBytes().repeated(customers));
         QDir().mkpath(AppPath(ProjectsFolder));
         for (int p = 1; p <= projects; ++p) {
-            ProjectData project;
-            project.Header = SampleProjectHeader(p);
-            const int milestones = 5 + p % 11;
-            project.Header.MilestoneCount = qint16(milestones);
-            for (int j = 1; j <= milestones; ++j) {
-                MilestoneRecord m;
-                m.MilestoneName = QStringLiteral("Milestone %1").arg(j);
-                m.PersonnelType = qint16(1 + j % 2);
-                m.ScheduledDate = QDate(2026, 3, 9).addDays(p % 300 + j * 3);
-                m.Phase = qint16(1 + j % 3);
-                m.Team = QString::number(1 + j % teams);
-                m.WorkLocation = QStringLiteral("On Site");
-                m.StartSlot = QStringLiteral("3");
-                m.Duration = QStringLiteral("2");
-                m.Unit = QStringLiteral("Days");
-                project.Milestones.append(m);
-            }
+            const ProjectData project = SampleMixedProject(p, teams, QDate(2026, 3, 9));
             WriteProjectFile(ProjectFilePath(project.Header.ProjectNo), project);
         }
         // The first run makes the folders; the runs measured find them there.

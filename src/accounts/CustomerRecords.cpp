@@ -7,7 +7,6 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -182,9 +181,8 @@ CustomerRecord ReadCustomer(qint64 number)
 
 CustomerFileSnapshot::CustomerFileSnapshot() : count_(CustomerCount())
 {
-    QFile file(AppPath(CustomerDataPath));
-    if (count_ > 0 && file.open(QIODevice::ReadOnly))
-        bytes_ = file.readAll();
+    if (count_ > 0 && !ReadWholeFile(CustomerDataPath, bytes_))
+        bytes_.clear();
     // A short last record (or a file that could not be read) reads as ReadCustomer reads it.
     const qsizetype whole = qsizetype(count_) * CustomerRecord::Length;
     if (bytes_.size() < whole)

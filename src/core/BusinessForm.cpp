@@ -136,6 +136,32 @@ constexpr int SmallestTitle = 8;
 
 } // namespace
 
+double LogoRightEdge()
+{
+    const LiveSettings& live = Live();
+    // PrintLogo centres it on the width it is printed at.
+    return live.AdjustedLogo.isNull() ? 0.0 : (ThePrinter().Width + live.LogoWidth) / 2;
+}
+
+FormTitleFit FitFormTitle(const QString& title, double left, double leftmost, double rightmost, int smallest,
+                          double height)
+{
+    Printer& printer = ThePrinter();
+    FormTitleFit fit;
+    for (fit.Size = 28; fit.Size > smallest; --fit.Size) {
+        SetPrintFont(fit.Size, true, false);
+        if ((height <= 0 || printer.TextHeight(title) <= height) && leftmost + printer.TextWidth(title) <= rightmost)
+            break;
+    }
+    SetPrintFont(fit.Size, true, false);
+    const double width = printer.TextWidth(title);
+    // At its own place when that is clear; else moved left just enough to end inside the frame.
+    fit.Left = std::max(left, leftmost);
+    if (fit.Left + width > rightmost)
+        fit.Left = std::max(leftmost, rightmost - width);
+    return fit;
+}
+
 FormTitlePlace PlaceFormTitle(const QString& title, double left, double letterheadLeft, double letterheadTop,
                               int nameSize)
 {
@@ -158,25 +184,16 @@ FormTitlePlace PlaceFormTitle(const QString& title, double left, double letterhe
             obstacleRight = std::max(obstacleRight, letterheadLeft + printer.TextWidth(lines.at(i)) / 1440.0);
         y += height;
     }
-    const LiveSettings& live = Live();
-    if (!live.AdjustedLogo.isNull())
-        obstacleRight = std::max(obstacleRight, (printer.Width + live.LogoWidth) / 2 / 1440.0);
+    obstacleRight = std::max(obstacleRight, LogoRightEdge() / 1440.0);
     const double leftmost = obstacleRight > 0 ? obstacleRight + TitleGap : 0.0;
     const double rightmost = FrameRightInches - TitleGap;
 
+    const FormTitleFit fit =
+        FitFormTitle(title, left * 1440, leftmost * 1440, rightmost * 1440, SmallestTitle, (bandBottom - bandTop) * 1440);
     FormTitlePlace place;
-    for (place.Size = 28; place.Size > SmallestTitle; --place.Size) {
-        SetPrintFont(place.Size, true, false);
-        const double width = printer.TextWidth(title) / 1440.0;
-        if (printer.TextHeight(title) / 1440.0 <= bandBottom - bandTop && leftmost + width <= rightmost)
-            break;
-    }
+    place.Size = fit.Size;
+    place.Left = fit.Left / 1440.0;
     SetPrintFont(place.Size, true, false);
-    const double width = printer.TextWidth(title) / 1440.0;
-    // At its own place when that is clear; else moved left just enough to end inside the frame.
-    place.Left = std::max(left, leftmost);
-    if (place.Left + width > rightmost)
-        place.Left = std::max(leftmost, rightmost - width);
     // Raised within the frame as far as the date block below needs.
     place.Top = std::max(bandTop, std::min(0.5, bandBottom - printer.TextHeight(title) / 1440.0));
 

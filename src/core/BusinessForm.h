@@ -36,6 +36,17 @@ struct FormTitlePlace {
 };
 FormTitlePlace PlaceFormTitle(const QString& title, double left, double letterheadLeft, double letterheadTop,
                               int nameSize);
+// The right edge of the printed logo in twips; 0 when no logo prints.
+double LogoRightEdge();
+// A bold title between `leftmost` and `rightmost` (twips), `height` high at most (0: any): the
+// largest size from 28 points down to `smallest` at which it fits, and where it starts: at
+// `left` when it fits there, else moved left as far as it must, never past `leftmost`.
+struct FormTitleFit {
+    double Left = 0; // twips
+    int Size = 28;
+};
+FormTitleFit FitFormTitle(const QString& title, double left, double leftmost, double rightmost, int smallest,
+                          double height = 0);
 // The lines of the letterhead, the business name first.
 QStringList CompanyHeaderLines();
 void PrintCompanyHeader(double left, double top, int nameSize);

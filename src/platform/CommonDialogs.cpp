@@ -125,7 +125,7 @@ void SetDialogCopies(int copies)
 std::optional<PrinterChoice> ChoosePrinter()
 {
     if (DialogScript* script = InstalledScript()) {
-        script->NoteProposedFile(DialogPrinter()->outputFileName());
+        script->NoteProposedFile(LastPdfFile());
         const DialogScript::Answer answer = script->Next();
         if (answer.kind != DialogScript::Answer::Text)
             return std::nullopt;

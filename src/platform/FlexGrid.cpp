@@ -93,3 +93,10 @@ double FlexGrid::RowHeightTwips(int row) const
         return TwipsFromPixels(verticalHeader()->defaultSectionSize());
     return TwipsFromPixels(rowHeight(row - 1));
 }
+
+void FlexGrid::SetColWidthInCharacters(int col, int characters)
+{
+    // Blanks are narrower than text: a column sized by them leaves a name cut.
+    constexpr int CellMargin = 12;
+    setColumnWidth(col, fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('n'))) + CellMargin);
+}

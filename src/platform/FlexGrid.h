@@ -25,6 +25,9 @@ public:
     double HeightTwips() const;
     double RowHeightTwips(int row) const;
 
+    // A column as wide as `characters` characters of text in the grid's font, with a cell's margin.
+    void SetColWidthInCharacters(int col, int characters);
+
     // The alignment of a column's data cells, those there and those to come.
     void SetColAlignment(int col, Qt::Alignment alignment);
 

@@ -60,17 +60,12 @@ void PrintRow(const QString& name, const QString& price, const WorkOrderDocument
 // that far, and smaller only where it would pass the frame.
 void PrintSummaryTitle()
 {
-    Printer& printer = ThePrinter();
     const QString title = QStringLiteral("Summary Report");
-    const LiveSettings& live = Live();
-    double left = 5.0 * 1440;
-    if (!live.AdjustedLogo.isNull())
-        left = std::max(left, (printer.Width + live.LogoWidth) / 2 + 144);
-    const double right = 11880 - 144;
-    int size = 28;
-    for (SetPrintFont(size, true, false); size > 12 && left + printer.TextWidth(title) > right;)
-        SetPrintFont(--size, true, false);
-    PrintAt(std::max(5.0 * 1440, std::min(left, right - printer.TextWidth(title))) / 1440.0, title);
+    const double left = 5.0 * 1440;
+    const FormTitleFit fit =
+        FitFormTitle(title, left, std::max(left, LogoRightEdge() + 144), 11880 - 144, 12);
+    SetPrintFont(fit.Size, true, false);
+    PrintAt(fit.Left / 1440.0, title);
 }
 
 } // namespace

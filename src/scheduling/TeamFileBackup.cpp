@@ -126,7 +126,6 @@ bool ClearTeamFiles(bool live)
 
 bool BackupTeamFiles()
 {
-    TeamDay().TeamBackupWhole = false;
     TeamDay().TeamBackupWhole = MirrorAll(true);
     return TeamDay().TeamBackupWhole;
 }

@@ -34,9 +34,6 @@ const AdminColumn AdminColumns[6] = {
     {"Milestone Event", true, 36}, {"Customer Name", false, 35}, {"Phone", true, 17},
 };
 
-// Room for the cell's own margins.
-constexpr int CellMargin = 12;
-
 } // namespace
 
 frmAdmin::frmAdmin()
@@ -62,13 +59,10 @@ frmAdmin::frmAdmin()
     fgAdminSchedule = new FlexGrid(this);
     fgAdminSchedule->setToolTip(QStringLiteral("Shows Admin events by date range"));
     fgAdminSchedule->SetCols(6);
-    const QFontMetrics metrics(fgAdminSchedule->font());
     for (int col = 0; col < 6; ++col) {
         const AdminColumn& column = AdminColumns[col];
         fgAdminSchedule->SetTextMatrix(0, col, QString::fromUtf8(column.caption));
-        // A column holds its width in characters of text; blanks are narrower than text and
-        // would leave the customer's name cut.
-        fgAdminSchedule->setColumnWidth(col, metrics.horizontalAdvance(QString(column.width, QLatin1Char('n'))) + CellMargin);
+        fgAdminSchedule->SetColWidthInCharacters(col, column.width);
         fgAdminSchedule->SetColAlignment(col, column.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     }
     fgAdminSchedule->SetRows(2);

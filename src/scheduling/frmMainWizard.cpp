@@ -73,7 +73,7 @@ bool frmMain::OpenWizard()
     Draft = ProjectData{};
     // Nothing of the last project of this run carries over: its title, its hour or its prompt.
     SetComboText(cboProjectTitle, QStringLiteral("New Installation"));
-    SelectedSlotText = QStringLiteral("No Slot Selected");
+    SelectedSlotText = NoSlotSelected;
     lblDateTime->clear();
     const SettingsValues& s = Settings();
     lstMilestoneSelection->clear();

@@ -94,10 +94,9 @@ frmCallBack::frmCallBack()
     fgTomorrow = new FlexGrid(this);
     fgTomorrow->setToolTip(QStringLiteral("Left Click to Select"));
     fgTomorrow->SetCols(UpcomingSlipColumns);
-    const QFontMetrics metrics(fgTomorrow->font());
     for (int col = 0; col < UpcomingSlipColumns; ++col) {
         fgTomorrow->SetTextMatrix(0, col, QString::fromLatin1(Columns[col].heading));
-        fgTomorrow->setColumnWidth(col, metrics.horizontalAdvance(QString(Columns[col].width, QLatin1Char('n'))) + 12);
+        fgTomorrow->SetColWidthInCharacters(col, Columns[col].width);
     }
     // The sort key column is the list's own.
     fgTomorrow->setColumnHidden(6, true);

@@ -109,9 +109,11 @@ TEST_F(MainMenuTest, TheRoutinesStayPutWhetherOrNotReminderCallsShow)
     };
     const QList<QRect> shown = layout(true);
     const QList<QRect> hidden = layout(false);
-    for (int i = 0; i < shown.size(); ++i)
-        if (i != 6) // the hidden routine itself
+    for (int i = 0; i < shown.size(); ++i) {
+        if (i != 6) { // the hidden routine itself
             EXPECT_EQ(hidden[i], shown[i]) << (i == 0 ? "menu size" : "option ") << i - 1;
+        }
+    }
 }
 
 TEST_F(MainMenuTest, HiddenMenuKeepsItsDisablingsWhileAnUnloadedOneStartsFresh)

@@ -44,6 +44,22 @@ protected:
         WriteFile(TeamDayFilePath("2026", team, day.dayOfYear()), bytes);
     }
 
+    // Team 1's service slip "SA1001" for John Smith on Monday.
+    static SlipRecord MondaySlip(const QString& startSlot, const QString& duration)
+    {
+        SlipRecord slip;
+        slip.EventKey = "SA1001";
+        slip.TeamNo = "1";
+        slip.Unit = "Hours";
+        slip.Duration = duration;
+        slip.EventDate = ShortDateText(Monday);
+        slip.StartSlot = startSlot;
+        slip.EventText = "Leaking roof";
+        slip.CustomerName = "John Smith";
+        slip.Telephone = "217-555-0100";
+        return slip;
+    }
+
     static frmMain& ShowSchedule()
     {
         frmMain& screen = ScreenInstance<frmMain>();
@@ -132,18 +148,9 @@ TEST_F(SchedulePrintTest, AllTeamsPrintsEachTeamsOwnDayTheLastTeamFirst)
 
 TEST_F(SchedulePrintTest, TheCompletionReportHasOnePaymentBlockPerJobAtItsFirstRow)
 {
-    SlipRecord slip;
-    slip.EventKey = "SA1001";
-    slip.TeamNo = "1";
-    slip.Unit = "Hours";
-    slip.Duration = "4";
-    slip.EventDate = ShortDateText(Monday);
-    slip.StartSlot = "4";
-    slip.EventText = "Leaking roof";
-    slip.CustomerName = "John Smith";
+    SlipRecord slip = MondaySlip("4", "4");
     slip.Address1 = "12 Elm Street";
     slip.City = "Springfield";
-    slip.Telephone = "217-555-0100";
     WriteFile(SlipsPath, slip.ToBytes());
     BookDay(Monday, 1, {"", "", "", "SA1001 Leaking roof", "SA1001 Leaking roof", "SA1001 Leaking roof",
                         "SA1001 Leaking roof"});
@@ -189,16 +196,7 @@ TEST_F(SchedulePrintTest, TheCompletionReportHasOnePaymentBlockPerJobAtItsFirstR
 
 TEST_F(SchedulePrintTest, AClearedDayShowsAndPrintsFreeAndHoursSayAmOrPm)
 {
-    SlipRecord slip;
-    slip.EventKey = "SA1001";
-    slip.TeamNo = "1";
-    slip.Unit = "Hours";
-    slip.Duration = "2";
-    slip.EventDate = ShortDateText(Monday);
-    slip.StartSlot = "1";
-    slip.EventText = "Leaking roof";
-    slip.CustomerName = "John Smith";
-    slip.Telephone = "217-555-0100";
+    const SlipRecord slip = MondaySlip("1", "2");
     WriteFile(SlipsPath, slip.ToBytes());
     SlipRecord meeting = slip;
     meeting.EventKey = "Mtg77";

@@ -177,8 +177,9 @@ TEST_F(CallerIdTest, OnlyAnOkStartsMonitoringAndTheFlagFollowsTheAnswer)
         if (c.modem) {
             ASSERT_TRUE(modems.WaitForCommands(3, 1));
             EXPECT_EQ(modems.Commands(3), QStringList({"AT#CID=1"}));
-            if (!c.reply.Text.isEmpty())
+            if (!c.reply.Text.isEmpty()) {
                 ASSERT_TRUE(MSComm1().WaitForInput(int(c.reply.Text.size()), 2000));
+            }
         }
         ASSERT_TRUE(monitor.tmrMain->Fire());
         EXPECT_TRUE(monitor.cmdExit->isEnabled());
