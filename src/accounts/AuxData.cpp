@@ -1,6 +1,7 @@
 #include "accounts/AuxData.h"
 
 #include "core/FileAccess.h"
+#include "core/WriteFormat.h"
 #include "platform/CodePage.h"
 #include "platform/ProgramFolder.h"
 
@@ -21,14 +22,9 @@ bool SaveAuxHeadings(const QStringList& headings)
 {
     DeleteFile(BackupPathOf(AuxHeadingsPath));
     TextOutput output = OpenForOutput(AuxHeadingsPath);
-    for (const QString& heading : headings) {
-        // A pasted line break would split a heading in two and shift every later one.
-        QString line = heading;
-        for (QChar& c : line)
-            if (c.unicode() < 0x20)
-                c = QLatin1Char(' ');
-        output.WritePlainLine(line);
-    }
+    // A pasted line break would split a heading in two and shift every later one.
+    for (const QString& heading : headings)
+        output.WritePlainLine(AsOneLine(heading));
     return output.Close();
 }
 

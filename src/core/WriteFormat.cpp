@@ -118,6 +118,15 @@ QByteArray FormatPlainLine(const QString& text)
     return ToCodePage(text) + "\r\n";
 }
 
+QString AsOneLine(const QString& text)
+{
+    QString line = text;
+    for (QChar& c : line)
+        if (c.unicode() < 0x20)
+            c = QLatin1Char(' ');
+    return line;
+}
+
 QString ReadValue::Text() const
 {
     switch (kind_) {

@@ -48,6 +48,9 @@ QByteArray FormatWriteLine(const QList<WriteItem>& items);
 
 // A plain text line: the text as it stands and CR LF.
 QByteArray FormatPlainLine(const QString& text);
+// The text with every control character (a pasted line break among them) as a blank, for a plain
+// line that must stay one line: one more would shift every line after it.
+QString AsOneLine(const QString& text);
 
 // One item as the item reader found it.
 class ReadValue {

@@ -1,20 +1,7 @@
 #include "telephony/SpeedDials.h"
 
 #include "core/FileAccess.h"
-
-namespace {
-
-// A line break inside an entry would split it into two lines and shift every later pair.
-QString OneLine(const QString& text)
-{
-    QString line = text;
-    for (QChar& c : line)
-        if (c.unicode() < 0x20)
-            c = QLatin1Char(' ');
-    return line;
-}
-
-} // namespace
+#include "core/WriteFormat.h"
 
 SpeedDialList ReadSpeedDials()
 {
@@ -36,8 +23,8 @@ bool WriteSpeedDials(const SpeedDialList& list)
     for (size_t slot = 0; slot < list.Name.size(); ++slot) {
         if (list.Name[slot].isEmpty())
             continue;
-        output.WritePlainLine(OneLine(list.Name[slot]));
-        output.WritePlainLine(OneLine(list.Number[slot]));
+        output.WritePlainLine(AsOneLine(list.Name[slot]));
+        output.WritePlainLine(AsOneLine(list.Number[slot]));
     }
     return output.Close();
 }
