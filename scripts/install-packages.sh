@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libicu72
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 xvfb xauth poppler-utils
+  fonts-liberation2 xvfb xauth poppler-utils openbox xdotool x11-utils
 )
 
 missing=()
