@@ -6,6 +6,7 @@
 #include "accounts/ContactFiles.h"
 #include "accounts/CustomerRecords.h"
 #include "accounts/CustomerSearch.h"
+#include "app/Startup.h"
 #include "core/DataUpkeep.h"
 #include "core/FileAccess.h"
 #include "core/RecordFile.h"
@@ -46,6 +47,8 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -195,6 +198,52 @@ void ReadProposalPayment()
     ProposalPayment(header);
 }
 
+const QString FolderNamesPath = QStringLiteral("/FolderNames.bin");
+
+// The input is folder names of any bytes, one a line, as copies from other machines leave them
+// in the account folders; the first is an account number too. The start's folder pass must make
+// every account's folders or name those it could not make.
+void MakeAccountFolders()
+{
+    OneTeam();
+    ForgetFoldersNotMade();
+    QFile input(AppPath(FolderNamesPath));
+    if (!input.open(QIODevice::ReadOnly))
+        std::abort();
+    const QList<QByteArray> names = input.readAll().split('\n');
+    const QByteArray aux = QFile::encodeName(AppPath(QStringLiteral("/AuxFiles")));
+    ::mkdir(aux.constData(), 0777);
+    ::mkdir((aux + "/C1001").constData(), 0777);
+    for (QByteArray name : names) {
+        name.replace('/', '_').replace('\0', '_');
+        if (name.isEmpty() || name == "." || name == "..")
+            continue;
+        ::mkdir((aux + '/' + name).constData(), 0777);
+        ::mkdir((aux + "/C1001/" + name).constData(), 0777);
+    }
+    QStringList accounts{QStringLiteral("C1001")};
+    const QString first = QString::fromLatin1(names.value(0)).trimmed();
+    if (IsSafePathPart(first) && first.size() <= 20)
+        accounts << first;
+    QFile customers(AppPath(CustomerDataPath));
+    if (!customers.open(QIODevice::WriteOnly))
+        std::abort();
+    for (const QString& accountNo : accounts)
+        customers.write(accountNo.toLatin1().leftJustified(CustomerRecord::Length, ' '));
+    customers.close();
+
+    CreateDataFolders();
+    WaitForAccountFolders();
+    for (const QString& accountNo : accounts)
+        for (int box = 0; box <= 5; ++box) {
+            const QString folder = QStringLiteral("/AuxFiles/%1/AuxFile%2").arg(accountNo, QString::number(box));
+            if (!QFileInfo(AppPath(folder)).isDir() && (accountNo == accounts.first() || !FoldersNotMade().contains(folder))) {
+                std::fprintf(stderr, "%s was neither made nor reported\n", qPrintable(folder));
+                std::abort();
+            }
+        }
+}
+
 struct Target {
     const char* name;
     QString path;
@@ -242,6 +291,7 @@ const Target Targets[] = {
     {"custom-items", CustomItemsPath, [] { ReadCustomItems(); }},
     {"narrative-template", NarrativeTemplatePath, [] { LoadNarrativeTemplate(); }},
     {"narrative-temp", NarrativeTempPath, [] { ReadNarrativeTemp(); }},
+    {"account-folders", FolderNamesPath, MakeAccountFolders},
 };
 
 const Target* Chosen = nullptr;

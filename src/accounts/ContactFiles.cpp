@@ -1,6 +1,7 @@
 #include "accounts/ContactFiles.h"
 
 #include "core/FileAccess.h"
+#include "platform/NativePath.h"
 #include "platform/ProgramFolder.h"
 
 #include <QFile>
@@ -29,8 +30,7 @@ bool WriteContact(qint64 number, const ContactRecord& record)
 bool RenameDataFile(const QString& oldName, const QString& newName)
 {
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(AppPath(oldName).toStdU16String()),
-                            std::filesystem::path(AppPath(newName).toStdU16String()), error);
+    std::filesystem::rename(NativePath(AppPath(oldName)), NativePath(AppPath(newName)), error);
     return !error;
 }
 

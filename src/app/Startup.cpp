@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "accounts/AuxData.h"
+#include "accounts/ContactRecord.h"
 #include "accounts/CustomerRecords.h"
 #include "accounts/frmContacts.h"
 #include "accounts/frmCustomer.h"
@@ -19,24 +21,35 @@
 #include "platform/ProgramNames.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
+#include "projects/InvoiceRecord.h"
+#include "projects/NarrativeTemplate.h"
+#include "projects/PickLists.h"
 #include "projects/frmCustomerSelection.h"
 #include "projects/frmProjectControl.h"
 #include "projects/frmWorkOrder.h"
 #include "scheduling/DayPurge.h"
+#include "scheduling/EventRecords.h"
+#include "scheduling/ProjectCounter.h"
+#include "scheduling/ProjectFile.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
+#include "telephony/CallLog.h"
+#include "telephony/PhoneSettings.h"
+#include "telephony/SpeedDials.h"
 #include "telephony/frmDialer.h"
 #include "scheduling/frmMain.h"
 #include "telephony/frmCallBack.h"
 #include "telephony/frmCallID.h"
 #include "telephony/frmSlip.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
-#include <filesystem>
 #include <future>
-#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -52,22 +65,38 @@ void ReportFailedFolders()
     if (FoldersNotMade().isEmpty() || FailuresReported())
         return;
     FailuresReported() = true;
-    ShowWriteFailure(QStringLiteral("These folders could not be created:\n") + FoldersNotMade().join(QLatin1Char('\n')),
+    const QStringList failed = FoldersNotMade();
+    if (failed.size() <= FewLinesShown) {
+        ShowWriteFailure(QStringLiteral("These folders could not be created:\n") + failed.join(QLatin1Char('\n')),
+                         QStringLiteral("Folder Error"));
+        return;
+    }
+    // Thousands when the account folders cannot be made: the count, the folder they all lie
+    // under, and a few of them.
+    QStringList common = failed.first().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& folder : failed) {
+        const QStringList parts = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        qsizetype same = 0;
+        while (same < common.size() && same < parts.size() && common.at(same) == parts.at(same))
+            ++same;
+        common = common.first(same);
+    }
+    const QString under = common.isEmpty() ? QStringLiteral("in the program folder")
+                                           : QStringLiteral("under ") + QLatin1Char('/') + common.join(QLatin1Char('/'));
+    ShowWriteFailure(QStringLiteral("%1 folders could not be created %2, among them:\n%3")
+                         .arg(QString::number(failed.size()), under, FewLines(failed)),
                      QStringLiteral("Folder Error"));
 }
 
 // The names of the folders in a folder, from one listing (none when it cannot be listed).
+// Qt decodes every name, whatever its bytes: a folder copied from an older machine may carry
+// a name that is not UTF-8.
 QSet<QString> SubfolderNames(const QString& path)
 {
-    namespace fs = std::filesystem;
     QSet<QString> names;
-    std::error_code error;
-    for (fs::directory_iterator entry(fs::path(AppPath(path).toStdU16String()), error), end; !error && entry != end;
-         entry.increment(error)) {
-        std::error_code typeError;
-        if (entry->is_directory(typeError))
-            names.insert(QString::fromStdU16String(entry->path().filename().u16string()));
-    }
+    QDirIterator entries(AppPath(path), QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext())
+        names.insert(entries.nextFileInfo().fileName());
     return names;
 }
 
@@ -102,9 +131,72 @@ std::future<QStringList>& AccountFoldersPass()
     return pass;
 }
 
+// The accounts the pass is making folders for, kept for making them one by one when the pass
+// cannot run or does not come back.
+QStringList& PassAccounts()
+{
+    static QStringList accounts;
+    return accounts;
+}
+
+QStringList MakeAccountFoldersInParts(const QStringList& accounts)
+{
+    // Many small waits on the file system: four parts run at once.
+    const QSet<QString> accountFolders = SubfolderNames(QStringLiteral("/AuxFiles"));
+    const qsizetype part = (accounts.size() + 3) / 4;
+    std::vector<std::future<QStringList>> parts;
+    for (qsizetype from = part; from < accounts.size(); from += part)
+        parts.push_back(std::async(std::launch::async, [&accounts, &accountFolders, from, part] {
+            return MakeAccountFolders(accounts.mid(from, part), accountFolders);
+        }));
+    QStringList notMade = MakeAccountFolders(accounts.mid(0, part), accountFolders);
+    for (std::future<QStringList>& other : parts)
+        notMade += other.get();
+    return notMade;
+}
+
 QString ThisYear()
 {
     return QString::number(Clock::Today().year());
+}
+
+// The files the program rewrites whole in its own folders, by folder; a sibling program's
+// folders (proposals, invoices) are never looked into.
+void ClearRewriteLeftovers()
+{
+    const QStringList sharedFiles = {
+        CustomerDataPath, ContractInfoPath, CycleInfoPath, CustomerDeleteMarkerPath,
+        QStringLiteral("/CUSTOMER.OLD"), QStringLiteral("/CYCLE.OLD"), QStringLiteral("/CONTRACT.OLD"),
+        VendorDataPath, AuxHeadingsPath, AssignmentsPath, ConstructionSettingsPath(), LegacySettingsPath,
+        PromptsPath, PrintColorsPath, BusinessDataPath, CharacteristicsPath, CompanyLogoPath, LogoSettingsPath,
+        TemporaryFilePath, WebShortcutPath, ProjectRecordsPath, SlipsPath, MeetingsPath, PurgedDatePath,
+        PjCounterPath, ProjectTempFilePath, InventoryPath, ServicesPath, CustomItemsPath, InvoiceNumberPath,
+        PhonePath, CallIdPath, SpeedNumbersPath, TelCallPath, NarrativeTemplatePath, NarrativeTempPath};
+    QSet<QString> names;
+    for (const QString& path : sharedFiles)
+        names.insert(NormalizeRelativePath(path).mid(1).toLower());
+    for (const QString& root : {QStringLiteral("/"), QStringLiteral("/Backup/")}) {
+        RemoveRewriteLeftovers(root, [&names](const QString& name) { return names.contains(name.toLower()); });
+        RemoveRewriteLeftovers(root + QStringLiteral("Templates"), [&names](const QString& name) {
+            return names.contains(QStringLiteral("templates/") + name.toLower());
+        });
+        static const QRegularExpression projectFile(QStringLiteral("^.+\\.txt$"), QRegularExpression::CaseInsensitiveOption);
+        RemoveRewriteLeftovers(root + ProjectsFolder.mid(1), [](const QString& name) { return projectFile.match(name).hasMatch(); });
+        // The day files of the years a start or a roll-over keeps.
+        static const QRegularExpression dayFile(QStringLiteral("^[0-9]{1,3}\\.txt$"), QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression teamFolder(QStringLiteral("^Team# [0-9]+$"));
+        const int year = Clock::Today().year();
+        for (int y = year - 1; y <= year + 2; ++y) {
+            const QString yearFolder = root + QString::number(y);
+            QDirIterator teams(AppPath(yearFolder), QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+            while (teams.hasNext()) {
+                const QString team = teams.nextFileInfo().fileName();
+                if (teamFolder.match(team).hasMatch())
+                    RemoveRewriteLeftovers(yearFolder + QLatin1Char('/') + team,
+                                           [](const QString& name) { return dayFile.match(name).hasMatch(); });
+            }
+        }
+    }
 }
 
 } // namespace
@@ -141,27 +233,31 @@ void CreateDataFolders()
     accounts.removeDuplicates();
     // On a big folder this is thousands of folders: they are made beside the loading of the
     // screens, and WaitForAccountFolders holds the start until they are all there.
-    AccountFoldersPass() = std::async(std::launch::async, [accounts] {
-        // Many small waits on the file system: four parts run at once.
-        const QSet<QString> accountFolders = SubfolderNames(QStringLiteral("/AuxFiles"));
-        const qsizetype part = (accounts.size() + 3) / 4;
-        std::vector<std::future<QStringList>> parts;
-        for (qsizetype from = part; from < accounts.size(); from += part)
-            parts.push_back(std::async(std::launch::async, [&accounts, &accountFolders, from, part] {
-                return MakeAccountFolders(accounts.mid(from, part), accountFolders);
-            }));
-        QStringList notMade = MakeAccountFolders(accounts.mid(0, part), accountFolders);
-        for (std::future<QStringList>& other : parts)
-            notMade += other.get();
-        return notMade;
-    });
+    PassAccounts() = accounts;
+    try {
+        AccountFoldersPass() = std::async(std::launch::async, [accounts] { return MakeAccountFoldersInParts(accounts); });
+    } catch (...) {
+        // No thread to spare: WaitForAccountFolders makes them.
+        AccountFoldersPass() = std::future<QStringList>();
+    }
 }
 
 void WaitForAccountFolders()
 {
-    if (!AccountFoldersPass().valid())
-        return;
-    for (const QString& folder : AccountFoldersPass().get())
+    const QStringList accounts = std::exchange(PassAccounts(), QStringList());
+    QStringList notMade;
+    bool made = false;
+    if (AccountFoldersPass().valid()) {
+        try {
+            notMade = AccountFoldersPass().get();
+            made = true;
+        } catch (...) {
+            // A part that could not start or ran out of memory: the folders are made one by one.
+        }
+    }
+    if (!made && !accounts.isEmpty())
+        notMade = MakeAccountFolders(accounts, QSet<QString>());
+    for (const QString& folder : notMade)
         NoteFolderNotMade(folder);
 }
 
@@ -316,6 +412,8 @@ bool Main()
         WaitForAccountFolders();
         return false;
     }
+    // Only the copy that holds the lock may take a writer's copy for a leftover.
+    ClearRewriteLeftovers();
 
     // A customer delete cut short is settled before any screen pairs customers with billing
     // records; only the copy that holds the lock may touch it.

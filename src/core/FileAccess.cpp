@@ -1,9 +1,11 @@
 #include "core/FileAccess.h"
 
 #include "core/SharedState.h"
+#include "platform/NativePath.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -35,8 +37,7 @@ bool WriteWholeFile(const QString& fullPath, const QByteArray& bytes)
 bool RenameOver(const QString& fromFullPath, const QString& toFullPath)
 {
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(fromFullPath.toStdU16String()),
-                            std::filesystem::path(toFullPath.toStdU16String()), error);
+    std::filesystem::rename(NativePath(fromFullPath), NativePath(toFullPath), error);
     return !error;
 }
 
@@ -350,4 +351,19 @@ QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bo
     if (ok)
         *ok = bytes.size() == std::min<qint64>(recordLength, file.size() - start);
     return record;
+}
+
+int RemoveRewriteLeftovers(const QString& folder, const std::function<bool(const QString& fileName)>& ours)
+{
+    // The writer (QSaveFile) names its copy after the file, a dot and six random letters.
+    static const QRegularExpression shape(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    int removed = 0;
+    QDirIterator entries(AppPath(folder), QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    while (entries.hasNext()) {
+        const QFileInfo entry = entries.nextFileInfo();
+        const QRegularExpressionMatch match = shape.match(entry.fileName());
+        if (match.hasMatch() && ours(match.captured(1)) && QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
 }

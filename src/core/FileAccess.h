@@ -125,3 +125,8 @@ bool CompactRecordFile(const QString& path, int recordLength,
 // ok, when given, is false when the record could not be read from the file (as
 // RecordFile::Read).
 QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bool* ok = nullptr);
+
+// A whole-file rewrite killed before its rename leaves the writer's copy beside the file:
+// "<file name>.<six letters>". Removes, from one folder (not below it), the regular files of
+// exactly that shape whose <file name> `ours` accepts; the number removed.
+int RemoveRewriteLeftovers(const QString& folder, const std::function<bool(const QString& fileName)>& ours);

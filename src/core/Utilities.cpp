@@ -66,6 +66,14 @@ void ShowWriteFailure(const QString& whatFailed, const QString& title)
            MsgIcon::Exclamation, title);
 }
 
+QString FewLines(const QStringList& lines)
+{
+    if (lines.size() <= FewLinesShown)
+        return lines.join(QLatin1Char('\n'));
+    return lines.first(FewLinesShown).join(QLatin1Char('\n'))
+           + QStringLiteral("\n... and %1 more").arg(lines.size() - FewLinesShown);
+}
+
 bool OpenWebPage(const QString& address)
 {
     TextOutput shortcut = OpenForOutput(WebShortcutPath);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TextBox;
 
@@ -23,6 +24,10 @@ QString JoinNameParts(const QString& title, const QString& firstName, const QStr
 void ShowMessage(const QString& prompt, const QString& title);
 // Tells the user that something could not be written: what failed, then where to look.
 void ShowWriteFailure(const QString& whatFailed, const QString& title = QStringLiteral("Save Failed"));
+// A list that grows with the data, one a line, cut for a message box: the first few lines,
+// then how many more there are, so that no box outgrows the screen.
+inline constexpr qsizetype FewLinesShown = 5;
+QString FewLines(const QStringList& lines);
 // Writes the shortcut file "/Temp.url" and opens the address in the user's browser.
 bool OpenWebPage(const QString& address);
 

@@ -3,6 +3,7 @@
 #include "core/GridWheel.h"
 #include "core/Navigation.h"
 #include "core/Shutdown.h"
+#include "core/Utilities.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "scheduling/ProposalHandOver.h"
@@ -143,7 +144,7 @@ void frmCustomerSelection::LoadProposals()
     const QStringList unreported = TakeUnreportedProposals(listing.Unreadable);
     if (!unreported.isEmpty())
         MsgBox(QStringLiteral("These proposal files could not be read and are left out:\n") +
-                   unreported.join(QLatin1Char('\n')),
+                   FewLines(unreported),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Damaged Proposal Files"));
     if (listing.Proposals.isEmpty()) {
         MsgBox(QStringLiteral("No Proposals Exist"));

@@ -127,7 +127,7 @@ void frmProjectControl::SaveAndReport()
 {
     const QStringList failed = SaveProjects();
     if (!failed.isEmpty())
-        ShowWriteFailure(QStringLiteral("These Project Files could not be written:\n") + failed.join(QLatin1Char('\n')));
+        ShowWriteFailure(QStringLiteral("These Project Files could not be written:\n") + FewLines(failed));
 }
 
 void frmProjectControl::ShowPanel(int n)

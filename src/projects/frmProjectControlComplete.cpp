@@ -117,7 +117,7 @@ void frmProjectControl::WriteOtherChangedProjects(int except)
             failed.append(project.FileName);
     }
     if (!failed.isEmpty())
-        ShowWriteFailure(QStringLiteral("These Project Files could not be written:\n") + failed.join(QLatin1Char('\n')));
+        ShowWriteFailure(QStringLiteral("These Project Files could not be written:\n") + FewLines(failed));
 }
 
 void frmProjectControl::mnuCompleteProject_Click()

@@ -2,6 +2,7 @@
 #include "projects/frmProjectControl.h"
 
 #include "core/GridWheel.h"
+#include "core/Utilities.h"
 #include "platform/Clock.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
@@ -86,7 +87,7 @@ void frmProjectControl::LoadProjects()
     FillProjectLists();
     const QStringList damaged = TakeUnreportedDamagedFiles();
     if (!damaged.isEmpty())
-        MsgBox(QStringLiteral("These Project Files could not be read\n") + damaged.join(QLatin1Char('\n')) +
+        MsgBox(QStringLiteral("These Project Files could not be read\n") + FewLines(damaged) +
                    QStringLiteral("\nThey are not listed and have not been changed"),
                MsgButtons::OkOnly, MsgIcon::Exclamation);
 }

@@ -7,6 +7,7 @@
 #include "core/Utilities.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/NativePath.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
 
@@ -46,7 +47,7 @@ DayFileRead SlotsOfFile(const QString& fullPath, std::array<QString, 12>& slotTe
     slotTexts.fill(NoEventScheduled);
     std::error_code error;
     const std::filesystem::file_status status =
-        std::filesystem::status(std::filesystem::path(fullPath.toStdU16String()), error);
+        std::filesystem::status(NativePath(fullPath), error);
     if (status.type() == std::filesystem::file_type::not_found
         || status.type() == std::filesystem::file_type::directory)
         return DayFileRead::Missing;

@@ -97,7 +97,7 @@ void frmAdmin::Form_Load()
     }
     const QStringList damaged = TakeUnreportedDamagedFiles();
     if (!damaged.isEmpty())
-        MsgBox(QStringLiteral("These project files could not be read and are left out:\n") + damaged.join(QLatin1Char('\n')),
+        MsgBox(QStringLiteral("These project files could not be read and are left out:\n") + FewLines(damaged),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Damaged Project Files"));
 }
 

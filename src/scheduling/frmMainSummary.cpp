@@ -106,7 +106,7 @@ void frmMain::cmdSave_Click()
         failures << QStringLiteral("The saved project could not be read back for its event records.");
     }
     if (!failures.isEmpty())
-        ShowWriteFailure(failures.join(QLatin1Char('\n')));
+        ShowWriteFailure(FewLines(failures));
     loaded.ProjectsLoaded = false;
     WizardStep = 0;
     ProjectInProgress = false;

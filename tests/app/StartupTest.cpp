@@ -17,11 +17,16 @@
 #include "support/ScreenFixture.h"
 #include "support/UserInput.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <QPushButton>
 #include <QtTest/QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -308,4 +313,74 @@ TEST_F(StartupTest, ACustomerDeleteCutShortBetweenItsRenamesIsFinishedAtTheStart
     for (const QString& path : {CustomerDeleteMarkerPath, QStringLiteral("/Temp.txt"), QStringLiteral("/ContractTemp.txt")})
         EXPECT_FALSE(Exists(path)) << path.toStdString();
     EXPECT_TRUE(Script().Shown().isEmpty());
+}
+
+TEST_F(StartupTest, AFolderNameThatIsNotUtf8NeverStopsTheStart)
+{
+#ifndef Q_OS_UNIX
+    GTEST_SKIP() << "only a Unix file system keeps a name's bytes as they are";
+#else
+    WriteRequiredSettings("");
+    WriteFile("/CustomerData.txt", Customer("C1001") + Customer("C1002"));
+    // What a copy from an older Windows machine leaves: names in Windows-1252, no UTF-8.
+    MakeFolders("/AuxFiles/C1001");
+    const QByteArray aux = QFile::encodeName(FullPath("/AuxFiles"));
+    ASSERT_EQ(::mkdir(aux + "/C1001/Fotos M\xfcller", 0777), 0);
+    ASSERT_EQ(::mkdir(aux + "/M\xfcller", 0777), 0);
+
+    ASSERT_TRUE(Main());
+    QTest::mouseClick(ScreenInstance<frmSplash>().cmdContinue, Qt::LeftButton);
+    ASSERT_TRUE(IsScreenLoaded<frmStartup>());
+    EXPECT_TRUE(ScreenInstance<frmStartup>().isVisible());
+    for (const char* account : {"C1001", "C1002"})
+        for (int n = 0; n <= 5; ++n)
+            EXPECT_TRUE(IsFolder(QStringLiteral("/AuxFiles/%1/AuxFile%2").arg(QLatin1String(account), QString::number(n))))
+                << account << n;
+    EXPECT_TRUE(FoldersNotMade().isEmpty());
+    EXPECT_TRUE(Script().Shown().isEmpty());
+#endif
+}
+
+TEST_F(StartupTest, ARewriteCutShortLeavesNoCopyButNoOtherFileIsTaken)
+{
+    WriteFile("/Assignto.txt", "\"North\"\r\n");
+    WriteFile("/2026/Team# 1/66.txt", "day");
+    // The writer's copies of files the program rewrites whole, as a kill leaves them.
+    const QStringList leftovers = {"/2026/Team# 1/66.txt.msJpiQ", "/CustomerData.txt.nQtPLF", "/Backup/Slips.txt.xYzzyQ",
+                                   "/ConstructionProjects/Pj66-1.txt.QwErTy", "/Backup/2027/Team# 1/120.txt.AbCdEf",
+                                   "/Templates/WONarrative.txt.ZzZzZz"};
+    // A sibling program's files, and names near the writer's but not its own.
+    const QStringList kept = {"/TamselProposals/P-100.txt.msJpiQ", "/TamselInvoicer/IncompleteInvoices/17.txt.msJpiQ",
+                              "/2026/Team# 1/66.txt.msJpi", "/2026/Team# 1/66.txt.msJp1Q", "/2026/Team# 1/66.txt.msJpiQx",
+                              "/2026/Team# 1/Notes.txt.msJpiQ", "/Invoice.txt.msJpiQ", "/CustomerData.txt.msJpiQ.bak",
+                              "/AuxFiles/C1001/AuxFile1/Data.txt.msJpiQ", "/2026/Team# 1/66.txt"};
+    for (const QString& path : leftovers + kept)
+        if (path != "/2026/Team# 1/66.txt")
+            WriteFile(path, "left");
+
+    ASSERT_TRUE(Main());
+    for (const QString& path : leftovers)
+        EXPECT_FALSE(Exists(path)) << path.toStdString();
+    for (const QString& path : kept)
+        EXPECT_TRUE(Exists(path)) << path.toStdString();
+    EXPECT_EQ(ReadFile("/2026/Team# 1/66.txt"), "day");
+}
+
+TEST_F(StartupTest, TheFolderBoxStaysShortWhenThousandsOfFoldersCannotBeMade)
+{
+    QByteArray customers;
+    for (int n = 1; n <= 1000; ++n)
+        customers += Customer("C" + QByteArray::number(1000 + n));
+    WriteFile("/CustomerData.txt", customers);
+    WriteFile("/AuxFiles", "a file where the folder goes");
+    Script().Queue(MsgAnswer::Ok);
+    ASSERT_TRUE(Main());
+
+    ASSERT_EQ(Script().Shown().size(), 1);
+    const ShownMessage& box = Script().Shown().first();
+    EXPECT_EQ(box.Title, "Folder Error");
+    EXPECT_LE(box.Prompt.count(QLatin1Char('\n')), 10) << box.Prompt.toStdString();
+    EXPECT_TRUE(box.Prompt.contains("7001 folders could not be created under /AuxFiles")) << box.Prompt.toStdString();
+    EXPECT_TRUE(box.Prompt.contains("/AuxFiles/C1001\n")) << box.Prompt.toStdString();
+    EXPECT_EQ(FoldersNotMade().size(), 7001);
 }
