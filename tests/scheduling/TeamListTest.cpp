@@ -1,4 +1,5 @@
 #include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
 #include "app/frmSetup.h"
 #include "core/QtPrinters.h"
 #include "core/SharedState.h"
