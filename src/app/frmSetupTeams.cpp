@@ -232,10 +232,23 @@ void frmSetup::cmdDelete_Click()
     const int open = OpenMilestonesOfTeam(DeletedTeamNo);
     if (open > 0) {
         MsgBox(QStringLiteral("%1 still has %2 Milestone(s) that are not Completed.\n"
-                              "Reschedule them to another Assignment before deleting it.")
+                              "Complete them, or delete their Projects, on the Project Control board before deleting it.")
                    .arg(name)
                    .arg(open),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
+        return;
+    }
+    // The team's coming slips and meetings go with its days; the user decides.
+    const TeamEventCounts upcoming = UpcomingEventsOfTeam(DeletedTeamNo);
+    if ((upcoming.Slips > 0 || upcoming.Meetings > 0)
+        && MsgBox(QStringLiteral("%1 has %2 Service Slip(s) and %3 Meeting(s) from today on.\n"
+                                 "They will be deleted with its Schedule.\nDelete %1?")
+                      .arg(name)
+                      .arg(upcoming.Slips)
+                      .arg(upcoming.Meetings),
+                  MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Delete Assignment"), 1)
+               != MsgAnswer::Yes) {
+        cboAssignments->setFocus();
         return;
     }
 

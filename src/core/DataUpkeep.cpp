@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 QString TeamFolderName(int teamNumber)
 {
@@ -100,17 +101,36 @@ void CheckYearRollover()
 }
 
 namespace {
-// Removes a year folder's team folders (their files first), then the year folder if that
-// leaves it empty. The teams may have changed since the folders were made, so every folder
-// named "Team#..." goes, whatever its number. Anything that will not go is left in place.
+// The names the team day store gives its folders and files: "Team# 3", "45.txt".
+bool IsTeamFolderName(const QString& name)
+{
+    static const QRegularExpression team(QStringLiteral("^Team# [1-9]\\d*$"));
+    return team.match(name).hasMatch();
+}
+
+bool IsDayFileName(const QString& name)
+{
+    static const QRegularExpression day(QStringLiteral("^[1-9]\\d{0,2}\\.txt$"));
+    return day.match(name).hasMatch() && name.chopped(4).toInt() <= 366;
+}
+
+// Removes the day files of a year folder's team folders, then every folder that leaves empty.
+// The teams may have changed since the folders were made, so every team folder is emptied,
+// whatever its number; but only of day files: whatever else the user put there stays, and so
+// does the folder that holds it.
 void RemoveYearFolder(const QString& relativeYearFolder)
 {
     QDir year(AppPath(relativeYearFolder));
     if (!year.exists())
         return;
-    const QStringList teamFolders = year.entryList({QStringLiteral("Team#*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList teamFolders = year.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QString& teamFolder : teamFolders) {
-        DeleteFile(relativeYearFolder + QLatin1Char('/') + teamFolder + QStringLiteral("/*.*"));
+        if (!IsTeamFolderName(teamFolder))
+            continue;
+        QDir team(year.filePath(teamFolder));
+        for (const QString& name : team.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            if (IsDayFileName(name))
+                team.remove(name);
         year.rmdir(teamFolder);
     }
     QDir().rmdir(year.absolutePath());

@@ -6,13 +6,22 @@
 // The folder and file work behind the team list: a new team's folder, and the renumbering
 // that deleting a team calls for. A team is known everywhere by its 1-based position, so every
 // team after a deleted one moves down by one: its day folders in every year and in the backup
-// mirror, and its number in the project files and in "ProjectRecords.txt".
+// mirror, and its number in the project files and in the event records ("ProjectRecords.txt",
+// "Slips.txt" and "Meetings.txt").
 
 // Makes the running year's folder of the last team of a list of that many teams.
 void CreateTeamFolder(int teamCount);
 
 // Milestones not completed in the project files that are booked to the team.
 int OpenMilestonesOfTeam(int teamNo);
+
+// Service slips and meetings of the team dated today or later: they go with its days when the
+// team is deleted.
+struct TeamEventCounts {
+    int Slips = 0;
+    int Meetings = 0;
+};
+TeamEventCounts UpcomingEventsOfTeam(int teamNo);
 
 struct TeamDeletion {
     bool Done = false;
@@ -26,7 +35,8 @@ struct TeamDeletion {
 
 // Deletes team `teamNo` of `teamCountBefore` teams: writes the remaining names as the new team
 // list and renumbers the folders, project files and event records (the deleted team's own
-// bookings are left without a team). The folder work comes first, so that a folder that cannot
-// be renamed or removed leaves everything as it was; a deletion that is refused undoes exactly
+// bookings are left without a team; its slips and meetings from today on go with its days).
+// The slips and meetings are rewritten and the folders moved first, so that a file or folder
+// that cannot be changed leaves everything as it was; a deletion that is refused undoes exactly
 // what it did.
 TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& remainingNames);

@@ -128,6 +128,30 @@ TEST_F(DataUpkeepTest, PreviousYearGoesFromDay121WhateverItsTeams)
     EXPECT_TRUE(IsFolder("/2029/Team# 1"));
 }
 
+TEST_F(DataUpkeepTest, PreviousYearKeepsWhatTheProgramDidNotMake)
+{
+    UseTeams(3);
+    for (const QString root : {"", "/Backup"}) {
+        WriteFile(root + "/2026/Team# 1/5.txt", "x");
+        WriteFile(root + "/2026/Team# 2/45.txt", "x");
+        WriteFile(root + "/2026/Team# 2/notes.doc", "site notes");
+        WriteFile(root + "/2026/Team# 2/045.txt", "not a day file of ours");
+        WriteFile(root + "/2026/Team# 3/400.txt", "nor this");
+        WriteFile(root + "/2026/Team# 9/plan.pdf", "plan");
+    }
+    SetToday(QDate(2027, 5, 1));
+    CheckYearRollover();
+
+    for (const QString root : {"", "/Backup"}) {
+        EXPECT_EQ(QDir(FullPath(root + "/2026")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  (QStringList{"Team# 2", "Team# 3", "Team# 9"})) << root.toStdString();
+        EXPECT_EQ(QDir(FullPath(root + "/2026/Team# 2")).entryList(QDir::Files), (QStringList{"045.txt", "notes.doc"}));
+        EXPECT_EQ(ReadFile(root + "/2026/Team# 2/notes.doc"), "site notes");
+        EXPECT_TRUE(Exists(root + "/2026/Team# 3/400.txt"));
+        EXPECT_EQ(ReadFile(root + "/2026/Team# 9/plan.pdf"), "plan");
+    }
+}
+
 TEST_F(DataUpkeepTest, MeetingPurgeDropsOnlyPastDays)
 {
     // Today is 3/7/2026. December's day of the year is not yet past; a garbled date is kept.

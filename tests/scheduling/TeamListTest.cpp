@@ -1,4 +1,5 @@
 #include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
 #include "app/frmSetup.h"
 #include "core/QtPrinters.h"
 #include "core/SharedState.h"
@@ -10,6 +11,7 @@
 #include "support/FileFlags.h"
 #include "support/ScreenFixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -17,6 +19,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -298,8 +301,68 @@ TEST_F(TeamListTest, ProjectFilesAndProjectRecordsFollowTheRenumbering)
     EXPECT_EQ(TeamsOf("P1"), (QStringList{"", "1", "2", ""}));
     EXPECT_EQ(TeamsOf("P2"), (QStringList{"1", "2"}));
     EXPECT_EQ(ReadFile(ProjectRecordsPath), EventRecords({"  ", "1 ", "2 ", "  "}));
-    EXPECT_EQ(ReadFile(SlipsPath), EventRecords({"2 ", "3 "}));
-    EXPECT_EQ(ReadFile(MeetingsPath), EventRecords({"3 "}));
+    EXPECT_EQ(ReadFile(SlipsPath), EventRecords({"1 ", "2 "}));
+    EXPECT_EQ(ReadFile(MeetingsPath), EventRecords({"2 "}));
+}
+
+TEST_F(TeamListTest, SlipsAndMeetingsStayWithTheirCrewWhenATeamBeforeThemGoes)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    WriteDayFiles({"A", "B", "C"}, {"/2026"});
+    WriteProject("P1", {Milestone("2", StatusCompleted), Milestone("3")});
+    auto event = [](const char* key, const char* team, const char* date) {
+        SlipRecord record;
+        record.EventKey = key;
+        record.TeamNo = team;
+        record.EventDate = date;
+        record.CustomerName = "Hall";
+        return record.ToBytes();
+    };
+    // Today is 3/7/2026. Team 2's coming slip and meetings go with it; its past slip stays
+    // on record with no team; team 3's move down with their day files.
+    const QByteArray slips = event("1001", "1", "3/9/2026") + event("1002", "2", "3/10/2026")
+                             + event("0917", "2", "2/3/2026") + event("1003", "3", "3/9/2026")
+                             + event("1004", "3", "someday");
+    const QByteArray meetings = event("M0305", "3", "12/18/2026") + event("M0201", "2", "3/7/2026")
+                                + event("M0202", "2", "4/1/2026") + event("M0101", "1", "4/1/2026");
+    WriteFile(SlipsPath, slips);
+    WriteFile(BackupPathOf(SlipsPath), slips);
+    WriteFile(MeetingsPath, meetings);
+
+    setup.Show();
+    ShowAtRealSize(&setup);
+    QTabBar* tabs = setup.tabSetup->tabBar();
+    ClickAt(tabs, tabs->tabRect(frmSetup::AssignmentsTab).center());
+    ASSERT_EQ(QApplication::focusWidget(), setup.cboAssignments);
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Down);
+    ASSERT_EQ(setup.cboAssignments->currentText(), "B");
+
+    // Asked first, and told what goes; No leaves everything as it was.
+    Script().Queue(MsgAnswer::No);
+    ClickButton(setup.cmdDelete);
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown().value(0).Title, "Delete Assignment");
+    EXPECT_TRUE(Script().Shown().value(0).Prompt.startsWith("B has 1 Service Slip(s) and 2 Meeting(s) from today on."))
+        << Script().Shown().value(0).Prompt.toStdString();
+    EXPECT_EQ(ReadFile(AssignmentsPath), ABC);
+    EXPECT_EQ(ReadFile(SlipsPath), slips);
+    EXPECT_EQ(ReadFile(MeetingsPath), meetings);
+    EXPECT_EQ(Day("/2026", 2), "B/2026");
+
+    Script().Queue(MsgAnswer::Yes);
+    ClickButton(setup.cmdDelete);
+    EXPECT_EQ(Script().Shown().size(), 2);
+    EXPECT_EQ(ReadFile(AssignmentsPath), "\"A\"\r\n\"C\"\r\n");
+    EXPECT_EQ(Entries("/2026"), (QStringList{"Team# 1", "Team# 2"}));
+    EXPECT_EQ(Day("/2026", 2), "C/2026");
+    const QByteArray slipsAfter = event("1001", "1", "3/9/2026") + event("0917", "", "2/3/2026")
+                                  + event("1003", "2", "3/9/2026") + event("1004", "2", "someday");
+    EXPECT_EQ(ReadFile(SlipsPath), slipsAfter);
+    EXPECT_EQ(ReadFile(BackupPathOf(SlipsPath)), slipsAfter);
+    EXPECT_EQ(ReadFile(MeetingsPath), event("M0305", "2", "12/18/2026") + event("M0101", "1", "4/1/2026"));
+    // No scratch or set-aside copy is left beside them.
+    EXPECT_EQ(QDir(FullPath("/")).entryList({"Slips*", "Meetings*"}, QDir::Files), (QStringList{"Meetings.txt", "Slips.txt"}));
 }
 
 TEST_F(TeamListTest, RenameAndDeleteActOnTheChosenEntry)
