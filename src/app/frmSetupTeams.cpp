@@ -233,8 +233,7 @@ void frmSetup::cmdDelete_Click()
     if (open > 0) {
         MsgBox(QStringLiteral("%1 still has %2 Milestone(s) that are not Completed.\n"
                               "Reschedule them to another Assignment before deleting it.")
-                   .arg(name)
-                   .arg(open),
+                   .arg(name, QString::number(open)),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
         return;
     }
