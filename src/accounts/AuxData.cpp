@@ -28,9 +28,15 @@ bool SaveAuxHeadings(const QStringList& headings)
     return output.Close();
 }
 
+QString AuxFolderPath(const QString& accountNo, int box)
+{
+    return QStringLiteral("/AuxFiles/") + accountNo + QStringLiteral("/AuxFile") + QString::number(box);
+}
+
 QString AuxDataPath(const QString& accountNo, int box)
 {
-    return QStringLiteral("/AuxFiles/%1/AuxFile%2/Data.txt").arg(accountNo).arg(box);
+    // Joined, not filled in: a "%2" in an account number is its own text, never a placeholder.
+    return AuxFolderPath(accountNo, box) + QStringLiteral("/Data.txt");
 }
 
 QString ReadAuxBox(const QString& accountNo, int box)
@@ -52,7 +58,7 @@ QString ReadAuxBox(const QString& accountNo, int box)
 bool WriteAuxBox(const QString& accountNo, int box, const QString& text)
 {
     const QString account = QStringLiteral("/AuxFiles/") + accountNo;
-    const QString folder = account + QStringLiteral("/AuxFile") + QString::number(box);
+    const QString folder = AuxFolderPath(accountNo, box);
     if (!MakeFolder(QStringLiteral("/AuxFiles")) || !MakeFolder(account) || !MakeFolder(folder))
         return false;
     QString lines = text;

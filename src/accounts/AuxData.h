@@ -13,6 +13,7 @@ inline constexpr int AuxBoxCount = 6;
 QStringList ReadAuxHeadings();
 bool SaveAuxHeadings(const QStringList& headings);
 
+QString AuxFolderPath(const QString& accountNo, int box);
 QString AuxDataPath(const QString& accountNo, int box);
 // The text of one box; the line end written after it is not part of it. Line breaks are "\n".
 QString ReadAuxBox(const QString& accountNo, int box);

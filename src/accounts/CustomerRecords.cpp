@@ -286,6 +286,8 @@ bool RebuildContractFile(int count)
     // The buffer holds what the rebuilt file holds, so a save cannot put a blank record back.
     Customers().ContractRec = ContractRecord::Defaults();
     Customers().ContractRecNo = 0;
+    if (!RecoverCustomerDelete())
+        return false;
     // The backup of a file that could not be put back is the only good copy: no rebuilt file
     // takes its place.
     if (FileStateOf(ContractInfoPath) == FileState::NotRestored)
@@ -303,6 +305,8 @@ bool RebuildCycleFile(int count)
 {
     Customers().CycleRec = CycleRecord::Defaults();
     Customers().CycleRecNo = 0;
+    if (!RecoverCustomerDelete())
+        return false;
     if (FileStateOf(CycleInfoPath) == FileState::NotRestored)
         return false;
     DeleteWithBackup(CycleInfoPath);
@@ -351,6 +355,17 @@ bool IsThere(const QString& path)
 
 } // namespace
 
+CustomerFileOutcome CheckCustomerFilesThere()
+{
+    for (const QString& path : {CustomerDataPath, ContractInfoPath, CycleInfoPath}) {
+        const FileState state = FileStateOf(path);
+        if (state != FileState::Present)
+            return {state == FileState::NotRestored ? CustomerFileFault::NotRestored : CustomerFileFault::Missing,
+                    path.mid(1)};
+    }
+    return {};
+}
+
 QString CustomerFileNotRestored()
 {
     for (const QString& path : {CustomerDataPath, ContractInfoPath, CycleInfoPath})
@@ -378,6 +393,10 @@ bool RecoverCustomerDelete()
     }
     if (direction != FinishDelete)
         return false;
+    // A copy cut short is not one the delete wrote: none takes a file's place.
+    for (const DeleteStep& step : DeleteSteps)
+        if (IsThere(step.scratch) && QFileInfo(AppPath(step.scratch)).size() % step.length != 0)
+            return false;
     for (const DeleteStep& step : DeleteSteps)
         if (IsThere(step.scratch) && !RenameDataFile(step.scratch, step.path))
             return false;
@@ -392,55 +411,70 @@ bool RecoverCustomerDelete()
     return DeleteFile(CustomerDeleteMarkerPath);
 }
 
-bool DeleteCustomer(qint64 number)
+CustomerFileOutcome DeleteCustomer(qint64 number)
 {
+    auto notWritten = [](const QString& path) { return CustomerFileOutcome{CustomerFileFault::NotWritten, path.mid(1)}; };
     // What an earlier delete left is settled first; copies left by one cut short before its
     // marker are stale and go, so none can be taken for this delete's.
-    if (!RecoverCustomerDelete() || !CustomerFileNotRestored().isEmpty())
-        return false;
-    for (const DeleteStep& step : DeleteSteps)
-        if (!DeleteFile(step.scratch) || !DeleteFile(step.aside))
-            return false;
+    if (!RecoverCustomerDelete())
+        return {CustomerFileFault::Unsettled, CustomerDeleteMarkerPath.mid(1)};
+    // Compacting the files that are there would pair the customers with the wrong billing
+    // records once the missing one comes back.
+    if (const CustomerFileOutcome missing = CheckCustomerFilesThere(); !missing)
+        return missing;
+    for (const DeleteStep& step : DeleteSteps) {
+        if (!DeleteFile(step.scratch))
+            return notWritten(step.scratch);
+        if (!DeleteFile(step.aside))
+            return notWritten(step.aside);
+    }
 
     // The invoicer's file is named by the number on file, never by what the box shows now.
     const QString storedAccountNo = ReadCustomer(number).AccountNo.trimmed();
 
-    // A missing billing file is rebuilt with defaults when the screen is next shown.
-    QList<DeleteStep> steps;
-    for (const DeleteStep& step : DeleteSteps)
-        if (step.path == CustomerDataPath || FileExists(step.path))
-            steps.append(step);
-
     // Every copy without the record, and every old file kept aside (a copy, so the shared file is
     // never missing), is complete before anything takes a file's place.
     auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
-    bool prepared = true;
-    for (const DeleteStep& step : steps)
-        prepared = prepared && WriteCompactedCopy(step.path, step.length, allBut, step.scratch)
-                   && CopyAppFile(step.path, step.aside);
-    if (!prepared || !WriteDeleteMarker(FinishDelete, storedAccountNo)) {
-        for (const DeleteStep& step : steps) {
+    QString failed;
+    for (const DeleteStep& step : DeleteSteps) {
+        if (!WriteCompactedCopy(step.path, step.length, allBut, step.scratch))
+            failed = step.scratch;
+        else if (!CopyAppFile(step.path, step.aside))
+            failed = step.aside;
+        if (!failed.isEmpty())
+            break;
+    }
+    if (failed.isEmpty() && !WriteDeleteMarker(FinishDelete, storedAccountNo))
+        failed = CustomerDeleteMarkerPath;
+    if (!failed.isEmpty()) {
+        for (const DeleteStep& step : DeleteSteps) {
             DeleteFile(step.scratch);
             DeleteFile(step.aside);
         }
-        return false;
+        return notWritten(failed);
     }
 
-    bool placed = true;
-    for (const DeleteStep& step : steps)
-        placed = placed && RenameDataFile(step.scratch, step.path);
+    for (const DeleteStep& step : DeleteSteps)
+        if (failed.isEmpty() && !RenameDataFile(step.scratch, step.path))
+            failed = step.path;
     // When one copy cannot take its file's place, those already placed go back to the old files;
     // when not even that can be marked, the delete is finished, now or at the next start.
-    if (!placed && WriteDeleteMarker(UndoDelete, QString())) {
-        RecoverCustomerDelete();
-        return false;
-    }
-    // Once every file is replaced the customer is gone; what is left to tidy, the next try does.
-    return RecoverCustomerDelete() || placed;
+    if (!failed.isEmpty() && WriteDeleteMarker(UndoDelete, QString()))
+        return RecoverCustomerDelete() ? notWritten(failed)
+                                       : CustomerFileOutcome{CustomerFileFault::Unsettled, CustomerDeleteMarkerPath.mid(1)};
+    // Once every file is replaced the customer is gone; what is left to tidy, the next try does
+    // before anything else is written to the three files.
+    if (RecoverCustomerDelete() || failed.isEmpty())
+        return {};
+    return {CustomerFileFault::Unsettled, CustomerDeleteMarkerPath.mid(1)};
 }
 
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
 {
+    // A record saved into files a cut-short delete left of mixed age would be lost when the
+    // delete is settled, or pair the customer with another's billing records.
+    if (!RecoverCustomerDelete())
+        return false;
     // A file missing while its backup could not be put back is not made anew: the backup is
     // its only good copy.
     for (const QString& path : {CustomerDataPath, ContractInfoPath, CycleInfoPath})

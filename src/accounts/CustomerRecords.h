@@ -142,25 +142,41 @@ bool SaveCycleRecord(qint64 number);
 void PrepareBillingRecordsFor(qint64 number);
 
 // Writes `count` default records as a new contract or cycle file (the old one and its backup
-// copy go first).
+// copy go first). Nothing while a cut-short delete cannot be settled.
 bool RebuildContractFile(int count);
 bool RebuildCycleFile(int count);
 
 // Writes customer `number` and the billing buffers at that record of the three files, all or
-// none (a record appended to some files is taken back when another fails).
+// none (a record appended to some files is taken back when another fails). None while a
+// cut-short delete cannot be settled: its files are of mixed age.
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record);
+
+// What a change of the three files came to; true when it was made. `File` names the file the
+// user has to know of: the one missing, or the one that could not be written ("Temp.txt").
+enum class CustomerFileFault { None, Missing, NotRestored, NotWritten, Unsettled };
+struct CustomerFileOutcome {
+    CustomerFileFault Fault = CustomerFileFault::None;
+    QString File;
+    explicit operator bool() const { return Fault == CustomerFileFault::None; }
+};
+
+// The first of the three files that is missing once its backup copy has been tried: Missing
+// (no backup copy to put back) or NotRestored (one that could not be put back).
+CustomerFileOutcome CheckCustomerFilesThere();
 
 // Removes customer `number` from the three files (records after it move down, the pairs stay
 // together), and the invoicer's active-account file of the account number stored in it, when
-// that number is safe as a file name. False, with the three files as they were, when the copies
-// without the record could not be written or one of the three files is missing while its
-// backup copy could not be put back.
-bool DeleteCustomer(qint64 number);
+// that number is safe as a file name. Refused, with the three files as they were, while one of
+// them is missing or a delete cut short before cannot be settled (Unsettled); NotWritten, with
+// the three files as they were, when a copy or a marker could not be written. Unsettled also
+// when a cut-short delete of its own could be neither finished nor undone.
+CustomerFileOutcome DeleteCustomer(qint64 number);
 
 // The marker a delete leaves while it replaces the three files.
 inline const QString CustomerDeleteMarkerPath = QStringLiteral("/CUSTOMER.DEL");
 // Finishes or undoes a delete that was cut short, so the three files are all as before it or all
-// as after it. True when there was none or it is settled; false leaves the marker for the next try.
+// as after it. True when there was none or it is settled; false leaves the marker for the next
+// try, and nothing may be written to the three files until then.
 bool RecoverCustomerDelete();
 // The name of the first of the three files that is missing while its backup copy could not be
 // put back ("ContractInfo.txt"); empty when there is none.

@@ -168,6 +168,11 @@ private:
     bool IsBlankRecord() const;
     void ApplyAddressStyle();
     void EnableRecordMenus(bool enabled);
+    // Settles a delete that was cut short; false, with the user told that the customer files
+    // must be repaired, while it cannot be settled.
+    bool CustomerFilesSettled();
+    // Tells the user why a change of the customer files was refused or failed, naming the file.
+    void ShowCustomerFileFault(const struct CustomerFileOutcome& outcome);
 
     QPushButton* BuildHandOverButton();
     QWidget* BuildSearchFrames();

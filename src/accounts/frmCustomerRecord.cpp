@@ -104,6 +104,10 @@ void frmCustomer::SaveCustomer()
         txtCustomer[0]->setFocus();
         return;
     }
+    if (!CustomerFilesSettled()) {
+        RecordValid = 0;
+        return;
+    }
     RecordCount = CustomerCount();
     if (CurrentRec > RecordCount + 1)
         CurrentRec = RecordCount + 1;
@@ -316,7 +320,7 @@ void frmCustomer::cmdNew_Click()
 
 void frmCustomer::mnuAdd_Click()
 {
-    if (!NewCustomer())
+    if (!CustomerFilesSettled() || !NewCustomer())
         return;
     // The data boxes belong to customers on file.
     fraAux->hide();
@@ -342,14 +346,50 @@ void frmCustomer::cmdCustomer_Click()
     }
 }
 
-void frmCustomer::mnuDelete_Click()
+bool frmCustomer::CustomerFilesSettled()
 {
-    const QString notRestored = CustomerFileNotRestored();
-    if (!notRestored.isEmpty()) {
+    if (RecoverCustomerDelete())
+        return true;
+    ShowCustomerFileFault({CustomerFileFault::Unsettled, CustomerDeleteMarkerPath.mid(1)});
+    return false;
+}
+
+void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
+{
+    switch (outcome.Fault) {
+    case CustomerFileFault::None:
+        return;
+    case CustomerFileFault::Missing:
+        MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n"
+                              "There is no Backup copy of it to put back")
+                   .arg(outcome.File),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Missing"));
+        return;
+    case CustomerFileFault::NotRestored:
         MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n"
                               "Its Backup copy could not be put back: make room on the disk and try again")
-                   .arg(notRestored),
+                   .arg(outcome.File),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Not Restored"));
+        return;
+    case CustomerFileFault::NotWritten:
+        ShowWriteFailure(QStringLiteral("The Customer could not be deleted: %1 could not be written.").arg(outcome.File),
+                         QStringLiteral("Delete Failed"));
+        return;
+    case CustomerFileFault::Unsettled:
+        MsgBox(QStringLiteral("A Customer delete could not be finished: the Customer Files must be repaired\n"
+                              "Make sure the program folder can be written to, then try again"),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Customer Files"));
+        return;
+    }
+}
+
+void frmCustomer::mnuDelete_Click()
+{
+    if (!CustomerFilesSettled())
+        return;
+    // The files as they are now, the backup copies tried, not as the screen found them.
+    if (const CustomerFileOutcome missing = CheckCustomerFilesThere(); !missing) {
+        ShowCustomerFileFault(missing);
         return;
     }
     if (MsgBox(QStringLiteral("Delete this Customer"), MsgButtons::YesNo) != MsgAnswer::Yes) {
@@ -358,8 +398,11 @@ void frmCustomer::mnuDelete_Click()
     }
     if (IsNewRecord())
         return;
-    if (!DeleteCustomer(CurrentRec))
-        ShowWriteFailure(QStringLiteral("The Customer could not be deleted."), QStringLiteral("Delete Failed"));
+    const CustomerFileOutcome deleted = DeleteCustomer(CurrentRec);
+    if (!deleted) {
+        ShowCustomerFileFault(deleted);
+        return;
+    }
     // The lists show record numbers, which the delete has moved.
     fraCustomersFound->hide();
     RecordCount = CustomerCount();

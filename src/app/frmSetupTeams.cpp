@@ -233,8 +233,7 @@ void frmSetup::cmdDelete_Click()
     if (open > 0) {
         MsgBox(QStringLiteral("%1 still has %2 Milestone(s) that are not Completed.\n"
                               "Complete them, or delete their Projects, on the Project Control board before deleting it.")
-                   .arg(name)
-                   .arg(open),
+                   .arg(name, QString::number(open)),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
         return;
     }
@@ -243,9 +242,7 @@ void frmSetup::cmdDelete_Click()
     if ((upcoming.Slips > 0 || upcoming.Meetings > 0)
         && MsgBox(QStringLiteral("%1 has %2 Service Slip(s) and %3 Meeting(s) from today on.\n"
                                  "They will be deleted with its Schedule.\nDelete %1?")
-                      .arg(name)
-                      .arg(upcoming.Slips)
-                      .arg(upcoming.Meetings),
+                      .arg(name, QString::number(upcoming.Slips), QString::number(upcoming.Meetings)),
                   MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Delete Assignment"), 1)
                != MsgAnswer::Yes) {
         cboAssignments->setFocus();

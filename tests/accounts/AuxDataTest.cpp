@@ -54,7 +54,7 @@ protected:
     {
         QByteArray all;
         for (int i = 0; i < AuxBoxCount; ++i)
-            all += ReadFile(QStringLiteral("/AuxFiles/%1/AuxFile%2/Data.txt").arg(accountNo).arg(i)) + "|";
+            all += ReadFile(QStringLiteral("/AuxFiles/%1/AuxFile%2/Data.txt").arg(accountNo, QString::number(i))) + "|";
         return all;
     }
 };
@@ -140,6 +140,26 @@ TEST_F(AuxDataTest, RetainedTextsGoToTheNextAccount)
     screen.cmdSaveAux[2]->click();
     EXPECT_EQ(BoxFiles("A2"), BoxFiles("A1"));
     EXPECT_EQ(ReadFile("/AuxFiles/A2/AuxFile5/Data.txt"), "Acme, last box\r\n");
+}
+
+TEST_F(AuxDataTest, APercentSignInAnAccountNumberNamesNoOtherAccount)
+{
+    SeedCustomer(1, "AB%2", "Percent Builders");
+    SeedCustomer(2, "AB3", "Three Builders");
+    ASSERT_TRUE(WriteAuxBox("AB3", 3, "AB3's own"));
+    frmCustomer& screen = ShowBoxes();
+    ShowAtRealSize(&screen);
+    EXPECT_EQ(Boxes(screen), QStringList({"", "", "", "", "", ""}));
+
+    ClickAt(screen.txtAux[3]);
+    TypeText("Percent's notes");
+    ClickButton(screen.cmdSaveAux[7]); // saves the boxes, shows AB3
+    EXPECT_EQ(screen.txtCustomer[0]->text(), "AB3");
+    EXPECT_EQ(Boxes(screen), QStringList({"", "", "", "AB3's own", "", ""}));
+    EXPECT_EQ(ReadFile("/AuxFiles/AB3/AuxFile3/Data.txt"), "AB3's own\r\n");
+    EXPECT_EQ(ReadFile("/AuxFiles/AB%2/AuxFile3/Data.txt"), "Percent's notes\r\n");
+    ClickButton(screen.cmdSaveAux[8]);
+    EXPECT_EQ(Boxes(screen), QStringList({"", "", "", "Percent's notes", "", ""}));
 }
 
 TEST_F(AuxDataTest, UnsafeAccountNumberNeverNamesAFolder)

@@ -15,6 +15,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest/QTest>
 
@@ -57,6 +59,28 @@ protected:
         QTest::keyClicks(screen.txtCustomer[0], accountNo);
         QTest::keyClicks(screen.txtCustomer[8], first);
         QTest::keyClicks(screen.txtCustomer[10], last);
+    }
+
+    // Opens a menu of the screen's menu bar and clicks its entry, as the user does.
+    static void ChooseMenu(QWidget* screen, const QString& title, const QString& entry)
+    {
+        ShowAtRealSize(screen);
+        auto* bar = screen->findChild<QMenuBar*>();
+        ASSERT_TRUE(bar);
+        for (QAction* top : bar->actions()) {
+            if (top->text() != title)
+                continue;
+            ClickAt(bar, bar->actionGeometry(top).center());
+            QMenu* menu = top->menu();
+            ASSERT_TRUE(menu && menu->isVisible()) << title.toStdString();
+            for (QAction* action : menu->actions())
+                if (action->text() == entry) {
+                    ClickAt(menu, menu->actionGeometry(action).center());
+                    return;
+                }
+            FAIL() << "no menu entry " << entry.toStdString();
+        }
+        FAIL() << "no menu " << title.toStdString();
     }
 
     void ExpectNoCustomerFiles() const
@@ -453,6 +477,7 @@ TEST_F(CustomerFilesStayPairedTest, ADeleteThatCannotCopyEveryFileChangesNothing
     Script().Queue(MsgAnswer::Ok);
     screen.mnuDelete_Click();
     EXPECT_EQ(Script().Shown().last().Title, "Delete Failed");
+    EXPECT_TRUE(Script().Shown().last().Prompt.contains("Temp.txt could not be written"));
     EXPECT_EQ(CustomerMarks(), before);
     EXPECT_FALSE(Exists("/CUSTOMER.TMP"));
 }
@@ -472,6 +497,78 @@ TEST_F(CustomerFilesStayPairedTest, ASaveThatCannotReachEveryFileWritesNone)
     EXPECT_EQ(Script().Shown().last().Title, "Save Failed");
     EXPECT_EQ(ReadFile("/CustomerData.txt"), customers);
     EXPECT_EQ(ReadFile("/ContractInfo.txt"), contracts);
+}
+
+TEST_F(CustomerFilesStayPairedTest, ADeleteIsRefusedWhileAFileIsGoneAtTheMomentOfTheDelete)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    frmCustomer& screen = ShowScreen();
+    const QByteArray customers = ReadFile("/CustomerData.txt");
+    const QByteArray cycles = ReadFile("/CycleInfo.txt");
+    // While the question is up the contract file goes, and its backup copy cannot be put back.
+    Script().WhileShown = [this](const ShownMessage& shown) {
+        if (shown.Prompt != "Delete this Customer")
+            return;
+        QFile::remove(FullPath("/ContractInfo.txt"));
+        MakeFolders("/Backup/ContractInfo.txt/in the way");
+    };
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    ChooseMenu(&screen, "Files", "DELETE This customer");
+    ASSERT_EQ(Script().Shown().size(), 2);
+    EXPECT_EQ(Script().Shown().last().Title, "File Missing");
+    EXPECT_TRUE(Script().Shown().last().Prompt.contains("ContractInfo.txt"));
+    EXPECT_EQ(ReadFile("/CustomerData.txt"), customers);
+    EXPECT_EQ(ReadFile("/CycleInfo.txt"), cycles);
+    EXPECT_FALSE(Exists("/ContractInfo.txt"));
+    EXPECT_EQ(screen.txtCustomer[0]->text(), "A1");
+
+    // Tried again, it is refused before the question.
+    Script().Queue(MsgAnswer::Ok);
+    ChooseMenu(&screen, "Files", "DELETE This customer");
+    ASSERT_EQ(Script().Shown().size(), 3);
+    EXPECT_EQ(Script().Shown().last().Title, "File Missing");
+    EXPECT_EQ(ReadFile("/CustomerData.txt"), customers);
+}
+
+TEST_F(CustomerFilesStayPairedTest, NothingIsSavedWhileACutShortDeleteCannotBeSettled)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    frmCustomer& screen = ShowScreen();
+    ShowAtRealSize(&screen);
+    // A delete stopped on its way: its customer copy is cut short, so it cannot be finished.
+    WriteFile(CustomerDeleteMarkerPath, "\"Finish\",\"A2\"\r\n");
+    const QByteArray torn = ReadFile("/CustomerData.txt").left(CustomerRecord::Length + 100);
+    WriteFile("/CUSTOMER.TMP", torn);
+    const QByteArray before = AllFiles();
+
+    ClickAt(screen.txtCustomer[1]);
+    PressKey(Qt::Key_End);
+    TypeText(" renamed");
+    Script().Queue(MsgAnswer::Ok);
+    ClickButton(screen.cmdNav[2]); // saves, then moves on
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown().last().Title, "Customer Files");
+    EXPECT_TRUE(Script().Shown().last().Prompt.contains("repaired"));
+    EXPECT_EQ(screen.CurrentRec, 1);
+    Script().Queue(MsgAnswer::Ok);
+    ClickButton(screen.cmdNew);
+    Script().Queue(MsgAnswer::Ok);
+    ChooseMenu(&screen, "Files", "DELETE This customer");
+    EXPECT_EQ(Titles(), QStringList({"Customer Files", "Customer Files", "Customer Files"}));
+    EXPECT_EQ(AllFiles(), before);
+    EXPECT_EQ(ReadFile("/CUSTOMER.TMP"), torn);
+    EXPECT_TRUE(Exists(CustomerDeleteMarkerPath));
+
+    // Once the folder is put right the delete is settled and the save goes through.
+    QFile::remove(FullPath("/CUSTOMER.TMP"));
+    ClickButton(screen.cmdNav[2]);
+    EXPECT_EQ(Script().Shown().size(), 3);
+    EXPECT_FALSE(Exists(CustomerDeleteMarkerPath));
+    EXPECT_EQ(ReadCustomer(1).AccountName.trimmed(), "Firm1 renamed");
+    EXPECT_EQ(screen.CurrentRec, 2);
 }
 
 TEST_F(CustomerFilesStayPairedTest, ADeleteHidesTheListWhoseNumbersItMoved)

@@ -173,7 +173,7 @@ Kind CustomerDelete(int customers)
     kind.rewrite = [] {
         if (QFileInfo(AppPath(CustomerDataPath)).size() <= CustomerRecord::Length)
             return false;
-        return DeleteCustomer(1);
+        return bool(DeleteCustomer(1));
     };
     kind.valid = [=](const QByteArray& bytes) {
         const qsizetype count = bytes.size() / CustomerRecord::Length;
