@@ -227,6 +227,22 @@ TEST_F(ProjectCreationTest, AnHoursMilestoneNeedsItsOwnPickInTheDayShown)
     EXPECT_EQ(screen.CurrentMilestone, 2);
 }
 
+TEST_F(ProjectCreationTest, ATeamSwitchThatDropsThePickAsksForAnHourAgain)
+{
+    frmMain& screen = Open({2});
+    ShowAtRealSize(&screen);
+    Unit(screen, "Hours", 1);
+    ClickButton(screen.cmdContinue);
+    ASSERT_TRUE(screen.fgHours->isVisible());
+    EXPECT_EQ(screen.lblDateTime->text(), "Click a Starting Hour");
+    ClickRow(screen.fgHours, 4); // 09:00
+    EXPECT_EQ(screen.lblDateTime->text(), "Click Continue");
+    ClickAt(screen.lstTeam->viewport(), screen.lstTeam->visualItemRect(screen.lstTeam->item(1)).center());
+    ASSERT_EQ(screen.lstTeam->currentRow(), 1);
+    EXPECT_EQ(screen.lblDateTime->text(), "Click a Starting Hour");
+    EXPECT_EQ(screen.SelectedSlotText, "No Slot Selected");
+}
+
 TEST_F(ProjectCreationTest, ASecondProjectInOneRunStartsWithTheDefaultTitleAndNoPrompt)
 {
     frmMain& screen = ScreenInstance<frmMain>();
