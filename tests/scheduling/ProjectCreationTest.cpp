@@ -243,6 +243,26 @@ TEST_F(ProjectCreationTest, ATeamSwitchThatDropsThePickAsksForAnHourAgain)
     EXPECT_EQ(screen.SelectedSlotText, "No Slot Selected");
 }
 
+TEST_F(ProjectCreationTest, ALongBillingNameIsShownWholeOrElidedWithItAsTip)
+{
+    // As long as the customer file's name field holds.
+    const QString name = "Mr/Mrs Daniel O'Rourke-Whitman";
+    ASSERT_EQ(name.size(), 30);
+    CustomerHandOver().Items[1] = name;
+    frmMain& screen = ScreenInstance<frmMain>();
+    screen.Show();
+    ShowAtRealSize(&screen);
+    screen.resize(1024, 768);
+    QApplication::processEvents();
+    QLabel* label = screen.lblCustomerInfo[1];
+    ASSERT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), name);
+    const QFontMetrics metrics = label->fontMetrics();
+    const bool whole = metrics.horizontalAdvance(name) + metrics.horizontalAdvance('x') <= label->contentsRect().width();
+    EXPECT_TRUE(whole || label->toolTip() == name) << label->contentsRect().width();
+    EXPECT_EQ(screen.txtCustomerInfo[1]->text(), name);
+}
+
 TEST_F(ProjectCreationTest, ASecondProjectInOneRunStartsWithTheDefaultTitleAndNoPrompt)
 {
     frmMain& screen = ScreenInstance<frmMain>();
