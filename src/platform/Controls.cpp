@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -31,6 +32,72 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+QSize ElidedLabel::minimumSizeHint() const
+{
+    const QSize hint = QLabel::minimumSizeHint();
+    const int frame = 2 * (frameWidth() + margin());
+    return {std::min(hint.width(), fontMetrics().horizontalAdvance(QStringLiteral("Wm...")) + frame), hint.height()};
+}
+
+QRect ElidedLabel::TextRect() const
+{
+    // Where QLabel itself puts the text: inside the frame and margin, after its indent.
+    QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const int indent = this->indent() >= 0 ? this->indent()
+                       : frameWidth() > 0  ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2
+                                           : 0;
+    if (alignment() & Qt::AlignRight)
+        area.setRight(area.right() - indent);
+    else if (!(alignment() & Qt::AlignHCenter))
+        area.setLeft(area.left() + indent);
+    return area;
+}
+
+bool ElidedLabel::Elided() const
+{
+    return fontMetrics().horizontalAdvance(text()) > TextRect().width();
+}
+
+void ElidedLabel::UpdateTip()
+{
+    const QString tip = Elided() ? text() : QString();
+    if (toolTip() != tip)
+        setToolTip(tip);
+}
+
+bool ElidedLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+        UpdateTip();
+    return QLabel::event(event);
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    UpdateTip();
+}
+
+void ElidedLabel::paintEvent(QPaintEvent* event)
+{
+    UpdateTip();
+    if (!Elided()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = TextRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    style()->drawItemText(&painter, area, int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
+                          isEnabled(), shown, foregroundRole());
 }
 
 QPixmap ProductLogo(int size)

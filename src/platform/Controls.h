@@ -19,6 +19,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A one-line label for a value of any length. Given less room than its text needs, it ends the
+// text in "..." and offers the whole text as its tool tip; text() is always the whole text.
+class ElidedLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ElidedLabel(QWidget* parent = nullptr);
+
+    QSize minimumSizeHint() const override;
+    bool Elided() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QRect TextRect() const;
+    void UpdateTip();
+};
+
 // The program's own logo, drawn at the given size in pixels.
 QPixmap ProductLogo(int size);
 // A telephone handset, the picture of the dial buttons.

@@ -4,6 +4,7 @@
 #include "core/Navigation.h"
 #include "core/Shutdown.h"
 #include "core/Utilities.h"
+#include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
 #include "scheduling/ProposalHandOver.h"
@@ -97,7 +98,7 @@ QWidget* frmCustomerSelection::BuildProjectInfo()
     grid->addWidget(lblAccount, 0, 1);
     for (int i = 1; i <= 8; ++i) {
         grid->addWidget(new QLabel(QString::fromLatin1(InfoCaptions[i]), fraProjectInfo), i, 0);
-        lblCustomerInfo[size_t(i)] = new QLabel(fraProjectInfo);
+        lblCustomerInfo[size_t(i)] = new ElidedLabel(fraProjectInfo);
         lblCustomerInfo[size_t(i)]->setMinimumWidth(300);
         grid->addWidget(lblCustomerInfo[size_t(i)], i, 1);
     }

@@ -180,7 +180,9 @@ bool frmProjectControl::eventFilter(QObject* watched, QEvent* event)
     for (int i = 0; i < int(lblCustomer.size()); ++i)
         if (watched == lblCustomer[size_t(i)] && event->type() == QEvent::MouseButtonRelease)
             lblCustomer_MouseUp(i, static_cast<QMouseEvent*>(event)->button());
-    if (grid && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+    // A disabled grid still shows its clicks to this filter; they must not move its row or open a menu.
+    if (grid && grid->isEnabled() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         // A right-click acts on the row under the pointer.
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {

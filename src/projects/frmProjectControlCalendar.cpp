@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RegionalFormat.h"
 #include "projects/BoardControls.h"
+#include "scheduling/LoadedProjects.h"
 #include "scheduling/TeamDayStore.h"
 
 #include <QCalendarWidget>
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -147,6 +149,13 @@ void frmProjectControl::SetupCalendarPanel(const QString& action)
     fraMSCal->show();
     // A click on another milestone would leave the panel naming one and moving another.
     fgMilestones->setEnabled(false);
+    // Greyed, the list cannot be scrolled: it keeps a few whole rows, the panel's among them.
+    const int rows = std::min(int(LoadedProjects().Projects.at(SelectedProject).Milestones.size()), 4);
+    fgMilestones->setMinimumHeight(fgMilestones->horizontalHeader()->sizeHint().height() +
+                                   rows * fgMilestones->verticalHeader()->defaultSectionSize() +
+                                   2 * fgMilestones->frameWidth() +
+                                   (fgMilestones->horizontalScrollBar()->isVisible() ? fgMilestones->horizontalScrollBar()->height() : 0));
+    fgMilestones->scrollTo(fgMilestones->model()->index(SelectedMilestone - 1, 0));
     fraTime->hide();
     const bool completing = action == QLatin1String("Complete");
     fraReschedule->setVisible(!completing);
@@ -368,6 +377,7 @@ void frmProjectControl::CloseCalendarPanel()
 {
     fraMSCal->hide();
     fgMilestones->setEnabled(true);
+    fgMilestones->setMinimumHeight(0);
     panelProject_ = 0;
     panelMilestone_ = 0;
     hoursDay_ = QDate();

@@ -2,6 +2,7 @@
 #include "projects/frmProjectControl.h"
 
 #include "core/GridWheel.h"
+#include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/RegionalFormat.h"
 #include "projects/BoardControls.h"
@@ -23,7 +24,7 @@ const QList<int> MilestonesCentred{3, 4};
 
 QLabel* ValueLabel(QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new ElidedLabel(parent);
     label->setFrameShape(QFrame::StyledPanel);
     label->setMinimumWidth(120);
     return label;
@@ -46,7 +47,7 @@ QWidget* frmProjectControl::BuildSummaryPanel()
     heading->addWidget(lblAcctNo, 2, 1);
     auto* customer = new QVBoxLayout;
     for (size_t i = 0; i < lblCustomer.size(); ++i) {
-        lblCustomer[i] = new QLabel(fraProjectSummary);
+        lblCustomer[i] = new ElidedLabel(fraProjectSummary);
         customer->addWidget(lblCustomer[i]);
     }
     heading->addLayout(customer, 0, 2, 4, 1);

@@ -6,6 +6,7 @@
 #include "core/Navigation.h"
 #include "core/Settings.h"
 #include "core/Shutdown.h"
+#include "platform/Controls.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
 #include "projects/NarrativeTemplate.h"
@@ -92,7 +93,7 @@ QWidget* frmWorkOrder::BuildAccountFrame()
     fraAccount = new QGroupBox(QStringLiteral("Account Information"), this);
     auto* box = new QVBoxLayout(fraAccount);
     for (size_t i = 0; i < lblAccount.size(); ++i) {
-        lblAccount[i] = new QLabel(fraAccount);
+        lblAccount[i] = new ElidedLabel(fraAccount);
         lblAccount[i]->setMinimumWidth(220);
         box->addWidget(lblAccount[i]);
     }

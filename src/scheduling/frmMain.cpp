@@ -136,7 +136,6 @@ void frmMain::Form_Activate()
     SetButtonsByRoutine();
     HideAllFrames();
     mnuWindows->setEnabled(false);
-    lblDate->setText(ShortDateText(SkipNonWorkDays(Clock::Today())));
     optSelect[Settings().DaysOn ? 1 : 0]->setChecked(true);
     if (!IsScheduleView()) {
         // A restore from a partial copy would lose days: without a whole copy there is no new
@@ -266,6 +265,7 @@ void frmMain::lstTeam_Click()
             ShowDayIfBooked();
     } else if (MilestoneRecord* m = CurrentDraft(); m && m->PersonnelType == 2) {
         m->Team = QString::number(row + 1);
+        DropLostPick();
     }
 }
 

@@ -91,6 +91,8 @@ public:
     bool CheckforSlots(int start, int hours);
     void WriteSlots();
     void ClearSelectedSlot();
+    // Forgets an hour pick that the day now shown no longer holds.
+    void DropLostPick();
     void FillDayWindow();
     // Shows the loaded day in the hour grid.
     void ShowDaySlots();

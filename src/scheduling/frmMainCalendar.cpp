@@ -178,6 +178,8 @@ void frmMain::MonthView1_Change()
     if (TeamNumberOf(team) == 0)
         return;
     LoadTeamDay(date, team);
+    if (!IsScheduleView())
+        DropLostPick();
     if (IsScheduleView()) {
         bool booked = false;
         for (int slot = 1; slot <= 12; ++slot)

@@ -125,6 +125,18 @@ void frmMain::ClearSelectedSlot()
     lblDateTime->setText(QStringLiteral("Click a Starting Hour"));
 }
 
+void frmMain::DropLostPick()
+{
+    if (SelectedSlotText == QLatin1String("No Slot Selected"))
+        return;
+    for (int row = 1; row <= 12; ++row)
+        if (TeamDay().DaySlots[size_t(row)] == SelectedSlotText)
+            return;
+    // Another team's or day's file was loaded over the pick: the step needs an hour again.
+    SelectedSlotText = QStringLiteral("No Slot Selected");
+    lblDateTime->setText(QStringLiteral("Click a Starting Hour"));
+}
+
 void frmMain::fgHours_Click(int row)
 {
     if (row < 1 || row > 12)

@@ -21,7 +21,7 @@ namespace {
 
 QLabel* NewValue(QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new ElidedLabel(parent);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(60);

@@ -367,6 +367,33 @@ TEST_F(ProjectControlTest, AnOpenCalendarPanelKeepsToItsMilestoneWhateverIsClick
     EXPECT_EQ(TeamDay().DaySlots[5], "Pj45-4-Drywall");
 }
 
+TEST_F(ProjectControlTest, TheGreyedListUnderAnOpenPanelLeavesItsCaptionAlone)
+{
+    WriteProject("Pj45-1", {Milestone("Framing", 2, Day(11), "Days", 1, 3), Milestone("Roofing", 2, Day(12), "Days", 1, 3),
+                            Milestone("Siding", 2, Day(13), "Days", 1, 3)});
+    frmProjectControl& board = OpenBoard();
+    ShowAtRealSize(&board);
+    board.cmdGotoProjects_Click();
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    ASSERT_TRUE(board.fraMSCal->isVisible());
+    const QString caption = board.lblMilestone->text();
+    ASSERT_EQ(caption, "Framing scheduled for 3/11/2026");
+
+    // The list stays readable beside the panel: every row whole in view.
+    QApplication::processEvents();
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_TRUE(board.fgMilestones->viewport()->rect().contains(
+            board.fgMilestones->visualRect(board.fgMilestones->model()->index(r - 1, 1))))
+            << "row " << r;
+
+    ClickRow(board.fgMilestones, 2, Qt::RightButton);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(board.lblMilestone->text(), caption);
+    EXPECT_EQ(board.fgMilestones->currentRow(), 0);
+}
+
 TEST_F(ProjectControlTest, AnAdministrativeMoveCarriesItsDependantsAlong)
 {
     MilestoneRecord inspected = Milestone("Inspection", 1, Day(13), QString(), 0, 1, 2, 2);

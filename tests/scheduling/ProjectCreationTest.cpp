@@ -227,6 +227,42 @@ TEST_F(ProjectCreationTest, AnHoursMilestoneNeedsItsOwnPickInTheDayShown)
     EXPECT_EQ(screen.CurrentMilestone, 2);
 }
 
+TEST_F(ProjectCreationTest, ATeamSwitchThatDropsThePickAsksForAnHourAgain)
+{
+    frmMain& screen = Open({2});
+    ShowAtRealSize(&screen);
+    Unit(screen, "Hours", 1);
+    ClickButton(screen.cmdContinue);
+    ASSERT_TRUE(screen.fgHours->isVisible());
+    EXPECT_EQ(screen.lblDateTime->text(), "Click a Starting Hour");
+    ClickRow(screen.fgHours, 4); // 09:00
+    EXPECT_EQ(screen.lblDateTime->text(), "Click Continue");
+    ClickAt(screen.lstTeam->viewport(), screen.lstTeam->visualItemRect(screen.lstTeam->item(1)).center());
+    ASSERT_EQ(screen.lstTeam->currentRow(), 1);
+    EXPECT_EQ(screen.lblDateTime->text(), "Click a Starting Hour");
+    EXPECT_EQ(screen.SelectedSlotText, "No Slot Selected");
+}
+
+TEST_F(ProjectCreationTest, ALongBillingNameIsShownWholeOrElidedWithItAsTip)
+{
+    // As long as the customer file's name field holds.
+    const QString name = "Mr/Mrs Daniel O'Rourke-Whitman";
+    ASSERT_EQ(name.size(), 30);
+    CustomerHandOver().Items[1] = name;
+    frmMain& screen = ScreenInstance<frmMain>();
+    screen.Show();
+    ShowAtRealSize(&screen);
+    screen.resize(1024, 768);
+    QApplication::processEvents();
+    QLabel* label = screen.lblCustomerInfo[1];
+    ASSERT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), name);
+    const QFontMetrics metrics = label->fontMetrics();
+    const bool whole = metrics.horizontalAdvance(name) + metrics.horizontalAdvance('x') <= label->contentsRect().width();
+    EXPECT_TRUE(whole || label->toolTip() == name) << label->contentsRect().width();
+    EXPECT_EQ(screen.txtCustomerInfo[1]->text(), name);
+}
+
 TEST_F(ProjectCreationTest, ASecondProjectInOneRunStartsWithTheDefaultTitleAndNoPrompt)
 {
     frmMain& screen = ScreenInstance<frmMain>();

@@ -150,6 +150,18 @@ TEST_F(SchedulingScreenTest, StepsStayBetweenTodayAndTwoYearsAhead)
     EXPECT_EQ(screen.lstTeam->currentRow(), 0);
 }
 
+TEST_F(SchedulingScreenTest, AnEveningsDateLabelNamesTheDateTheCalendarHolds)
+{
+    // Wednesday after eight: the screen proposes Thursday.
+    SetToday(QDate(2026, 3, 11), QTime(20, 30));
+    frmMain& screen = ShowSchedule();
+    ShowAtRealSize(&screen);
+    ClickAt(screen.cmdShowCal);
+    ASSERT_EQ(screen.CalendarDate(), QDate(2026, 3, 12));
+    EXPECT_EQ(screen.lblDate->text(), "3/12/2026");
+    EXPECT_EQ(screen.lblDay->text(), "Thursday");
+}
+
 TEST_F(SchedulingScreenTest, TheMonthCalendarPagesBothWaysUnderThePointer)
 {
     frmMain& screen = ShowSchedule();
