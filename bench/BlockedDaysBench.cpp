@@ -38,7 +38,7 @@ struct BlockedTeams {
         CreateYearFolders(QStringLiteral("2027"));
         blocked = RequestWorkdays(start, 30);
         for (int n = 1; n <= Teams; ++n) {
-            ReserveTeamDays(TeamText(n), blocked, QStringLiteral("Holiday"));
+            ReserveTeamDays({TeamText(n)}, blocked, QStringLiteral("Holiday"));
             TeamDay().CurrentTeam = TeamText(n);
             for (QDate day = blocked.last().addDays(1 + n % 5); day.year() == 2027; day = day.addDays(7))
                 ScheduleDays(day, 1, QStringLiteral("Pj12-3-Framing"));
@@ -59,7 +59,7 @@ void BM_ReserveAllTeams30Days(benchmark::State& state)
     BlockedTeams teams;
     for (auto _ : state)
         for (int n = 1; n <= Teams; ++n)
-            benchmark::DoNotOptimize(ReserveTeamDays(TeamText(n), teams.blocked, QStringLiteral("Holiday")).Kind);
+            benchmark::DoNotOptimize(ReserveTeamDays({TeamText(n)}, teams.blocked, QStringLiteral("Holiday")).Kind);
 }
 BENCHMARK(BM_ReserveAllTeams30Days)->Unit(benchmark::kMillisecond);
 

@@ -6,7 +6,6 @@
 #include "platform/ProgramFolder.h"
 #include "scheduling/TeamDayStore.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -104,35 +103,99 @@ bool RestoreBlockedDay(const QDate& day, const QString& team)
     return output.Close();
 }
 
-BlockRequestResult ReserveTeamDays(const QString& team, const QList<QDate>& days, const QString& reason)
+namespace {
+
+// A day file as it was before the request, so a request cut short can put it back.
+struct DayBefore {
+    QString Team;
+    QDate Day;
+    QString Path;
+    bool Present = false;
+    QByteArray Bytes;
+};
+
+// Reads a day as it is; false when it is there but cannot be read, or when it is missing and
+// its backup copy could not come back (nothing may be made in its place then).
+bool TakeDayBefore(const QString& team, const QDate& day, DayBefore& before)
 {
-    if (!IsBlockReason(reason))
-        return {BlockRequestResult::NotWritten, days.value(0), 0};
-    MakeLaterYearFolders(days);
-    for (const QDate& day : days) {
-        const BlockDayCheck check = CheckJulian(day, team, reason);
-        if (check.Kind == BlockDayCheck::Conflict)
-            return {BlockRequestResult::Conflict, day, check.Slot};
-        if (check.Kind == BlockDayCheck::Unreadable)
-            return {BlockRequestResult::Unreadable, day, 0};
+    before = {team, day, DayFileOf(day, TeamNumberOf(team)), false, {}};
+    switch (FileStateOf(before.Path)) {
+    case FileState::Missing:
+        return true;
+    case FileState::NotRestored:
+        return false;
+    case FileState::Present:
+        break;
     }
-    for (const QDate& day : days)
-        if (!WriteBlockedDay(day, team, reason))
-            return {BlockRequestResult::NotWritten, day, 0};
+    before.Present = true;
+    return ReadWholeFile(before.Path, before.Bytes);
+}
+
+bool PutBack(const DayBefore& before)
+{
+    if (!before.Present)
+        return DeleteFile(before.Path);
+    QByteArray now;
+    if (ReadWholeFile(before.Path, now) && now == before.Bytes)
+        return true;
+    TextOutput output = OpenForOutput(before.Path);
+    output.WriteRaw(before.Bytes);
+    return output.Close();
+}
+
+// Checks every day of every team, then writes them; a failed write puts back what was written.
+template <typename Check, typename Write>
+BlockRequestResult RunRequest(const QStringList& teams, const QList<QDate>& days, Check check, Write write)
+{
+    MakeLaterYearFolders(days);
+    QList<DayBefore> before;
+    for (const QString& team : teams)
+        for (const QDate& day : days) {
+            if (!BuildDayPath(day, team))
+                return {BlockRequestResult::NotWritten, team, day, 0, {}};
+            DayBefore taken;
+            if (!TakeDayBefore(team, day, taken))
+                return {BlockRequestResult::Unreadable, team, day, 0, {}};
+            const int slot = check(team, day);
+            if (slot < 0)
+                return {BlockRequestResult::Unreadable, team, day, 0, {}};
+            if (slot > 0)
+                return {BlockRequestResult::Conflict, team, day, slot, {}};
+            before.append(std::move(taken));
+        }
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (write(before.at(i).Team, before.at(i).Day))
+            continue;
+        BlockRequestResult result{BlockRequestResult::NotWritten, before.at(i).Team, before.at(i).Day, 0, {}};
+        // The failed day too: a write cut short may have left something in its place.
+        for (qsizetype k = i; k >= 0; --k)
+            if (!PutBack(before.at(k)))
+                result.NotPutBack.prepend({before.at(k).Team, before.at(k).Day});
+        return result;
+    }
     return {};
 }
 
-BlockRequestResult RestoreTeamDays(const QString& team, const QList<QDate>& days)
+} // namespace
+
+BlockRequestResult ReserveTeamDays(const QStringList& teams, const QList<QDate>& days, const QString& reason)
 {
-    MakeLaterYearFolders(days);
-    for (const QDate& day : days) {
-        if (RestoreBlockedDay(day, team))
-            continue;
-        const QString path = DayFileOf(day, TeamNumberOf(team));
-        const bool unreadable = QFileInfo(AppPath(path)).isFile() && !OpenForInput(path).IsOpen();
-        return {unreadable ? BlockRequestResult::Unreadable : BlockRequestResult::NotWritten, day, 0};
-    }
-    return {};
+    if (!IsBlockReason(reason))
+        return {BlockRequestResult::NotWritten, teams.value(0), days.value(0), 0, {}};
+    return RunRequest(
+        teams, days,
+        [&reason](const QString& team, const QDate& day) {
+            const BlockDayCheck check = CheckJulian(day, team, reason);
+            return check.Kind == BlockDayCheck::Unreadable ? -1 : check.Slot;
+        },
+        [&reason](const QString& team, const QDate& day) { return WriteBlockedDay(day, team, reason); });
+}
+
+BlockRequestResult RestoreTeamDays(const QStringList& teams, const QList<QDate>& days)
+{
+    return RunRequest(
+        teams, days, [](const QString&, const QDate&) { return 0; },
+        [](const QString& team, const QDate& day) { return RestoreBlockedDay(day, team); });
 }
 
 QList<BlockedDayRow> FindBlockedDays(const QDate& first, const QDate& last)

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <utility>
 
 // Blocked days: team days reserved for a reason so that nothing is booked on them. A blocked
 // day file holds the reason on all twelve lines, as bare text; the team day store counts such
@@ -38,17 +39,20 @@ bool WriteBlockedDay(const QDate& day, const QString& team, const QString& reaso
 // become free. False when the day file could not be read or written.
 bool RestoreBlockedDay(const QDate& day, const QString& team);
 
-// How a request for one team ended; on a stop, the day (and slot) that stopped it. Days
-// written before a failed write stay written; a conflict stops before anything is written.
+// How a request ended; on a stop, the team and day (and slot) that stopped it. A request is
+// whole or nothing: every day of every team is checked before any is written, and a write that
+// fails puts back the days already written. Days that could not be put back are listed, with
+// their teams.
 struct BlockRequestResult {
     enum Kind { Done, Conflict, Unreadable, NotWritten } Kind = Done;
+    QString Team;
     QDate Day;
     int Slot = 0;
+    QList<std::pair<QString, QDate>> NotPutBack;
 };
-// Checks every day of the team first, then writes them all. A later year's folders are made
-// for every team.
-BlockRequestResult ReserveTeamDays(const QString& team, const QList<QDate>& days, const QString& reason);
-BlockRequestResult RestoreTeamDays(const QString& team, const QList<QDate>& days);
+// The days of the teams, in order. A later year's folders are made for every team.
+BlockRequestResult ReserveTeamDays(const QStringList& teams, const QList<QDate>& days, const QString& reason);
+BlockRequestResult RestoreTeamDays(const QStringList& teams, const QList<QDate>& days);
 
 struct BlockedDayRow {
     int TeamNumber = 0;

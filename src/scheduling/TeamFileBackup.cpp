@@ -152,6 +152,12 @@ bool UndoDaysEvents(const QString& projectNo, const QList<MilestoneRecord>& sche
         QDate day = milestone.ScheduledDate;
         for (int d = 1; d <= days; ++d) {
             LoadTeamDay(day, team);
+            // A day that cannot be read may still hold the booking: it was not given back.
+            if (state.DayUnreadable) {
+                ok = false;
+                day = SkipNonWorkDays(day.addDays(1));
+                continue;
+            }
             bool freed = false;
             for (int slot = 1; slot <= 12; ++slot)
                 if (state.DaySlots[size_t(slot)] == booking) {

@@ -24,7 +24,7 @@ bool RestoreTeamFiles();
 // Frees the bookings of a project's milestones scheduled so far: for each technical one, on its
 // team's booked days (its date for "Hours", the workdays from its date for "Days"), every slot
 // that holds exactly the project number, "-" and the milestone name. A milestone whose team is
-// not in the team list is skipped. False when a day could not be written.
+// not in the team list is skipped. False when a day could not be read or written.
 bool UndoDaysEvents(const QString& projectNo, const QList<MilestoneRecord>& scheduled);
 
 // The text a milestone's booking leaves in its team's slots.

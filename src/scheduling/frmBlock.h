@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -88,8 +89,10 @@ private:
     // Makes the year folders of a later year and sets TeamFolderPrefix for the date.
     void TakeYear(const QDate& date);
     void SetDateLimits();
-    // Tells why a team's request stopped.
-    void ShowRequestStop(const QString& team, const BlockRequestResult& result);
+    // Checks and writes the request's days for the teams, whole or not at all.
+    void RunRequest(const QStringList& teams);
+    // Tells why a request stopped; among all teams a conflict names its team.
+    void ShowRequestStop(const BlockRequestResult& result, bool allTeams);
     void ShowCount(int count);
     void ShowGrid(bool show);
 };

@@ -55,22 +55,28 @@ void frmBlock::cmdAccept_Click()
 
 void frmBlock::FindAllTeams()
 {
+    QStringList teams;
+    for (int n = 1; n <= Shared().TeamCount(); ++n)
+        teams.append(TeamText(n));
+    if (teams.isEmpty())
+        return;
     const WaitCursor wait;
-    for (int n = 1; n <= Shared().TeamCount(); ++n) {
-        FindTeam(TeamText(n));
-        if (!RequestFlag)
-            return;
-    }
+    RunRequest(teams);
 }
 
 void frmBlock::FindTeam(const QString& team)
 {
+    RunRequest({team});
+}
+
+void frmBlock::RunRequest(const QStringList& teams)
+{
     const QList<QDate> days = RequestWorkdays(BlockStartDate, sldTimeReq->Value());
-    const BlockRequestResult result = Reserving() ? ReserveTeamDays(team, days, lstReason->currentText())
-                                                  : RestoreTeamDays(team, days);
+    const BlockRequestResult result = Reserving() ? ReserveTeamDays(teams, days, lstReason->currentText())
+                                                  : RestoreTeamDays(teams, days);
     RequestFlag = result.Kind == BlockRequestResult::Done;
     if (!RequestFlag) {
-        ShowRequestStop(team, result);
+        ShowRequestStop(result, teams.size() > 1);
         Initform();
         Calender->SetValue(SkipNonWorkDays(Clock::Today()));
         return;
@@ -80,21 +86,40 @@ void frmBlock::FindTeam(const QString& team)
     TakeYear(Calender->Value());
 }
 
-void frmBlock::ShowRequestStop(const QString& team, const BlockRequestResult& result)
+void frmBlock::ShowRequestStop(const BlockRequestResult& result, bool allTeams)
 {
     const QString dayText = ShortDateText(result.Day);
+    const QString team = TeamName(result.Team);
     QString prompt;
     switch (result.Kind) {
     case BlockRequestResult::Conflict:
+        // Among all teams the hour and day alone do not say whose schedule holds the event.
         prompt = QStringLiteral("An Event Exists at ") + Shared().TimeSlotLabels.value(result.Slot) + QStringLiteral(" on ") +
-                 dayText + QStringLiteral("\nUse the Reschedule Routine to\nDelete or Rechedule this Attention");
+                 dayText + (allTeams ? QStringLiteral(" for ") + team : QString()) +
+                 QStringLiteral("\nUse the Reschedule Routine to\nDelete or Rechedule this Attention");
         break;
     case BlockRequestResult::Unreadable:
-        prompt = QStringLiteral("The day file of %1 for %2 cannot be read.").arg(TeamName(team), dayText);
+        prompt = QStringLiteral("The day file of %1 for %2 cannot be read.").arg(team, dayText);
         break;
     default:
-        prompt = QStringLiteral("The day file of %1 for %2 could not be written.").arg(TeamName(team), dayText);
+        prompt = QStringLiteral("The day file of %1 for %2 could not be written.").arg(team, dayText);
         break;
+    }
+    if (!result.NotPutBack.isEmpty()) {
+        // Name every team with its days, so the user knows which days to see to.
+        QStringList lines;
+        QString lineTeam;
+        for (const auto& [dayTeam, day] : result.NotPutBack) {
+            if (lines.isEmpty() || dayTeam != lineTeam) {
+                lineTeam = dayTeam;
+                lines.append(TeamName(dayTeam) + QStringLiteral(": ") + ShortDateText(day));
+            } else {
+                lines.last() += QStringLiteral(", ") + ShortDateText(day);
+            }
+        }
+        prompt += (Reserving() ? QStringLiteral("\nThese Days could not be put back and stay Blocked:\n")
+                               : QStringLiteral("\nThese Days could not be put back and stay Restored:\n")) +
+                  lines.join(QLatin1Char('\n'));
     }
     MsgBox(prompt + QStringLiteral("\nThis Request will be aborted."), MsgButtons::OkOnly, MsgIcon::Critical,
            CantBlockTitle);

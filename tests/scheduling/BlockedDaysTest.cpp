@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -201,20 +202,49 @@ TEST_F(BlockedDaysTest, AnyOtherTextStopsTheReservationBeforeTheTeamIsWritten)
     EXPECT_GT(box->width(), QFontMetrics(titleFont).horizontalAdvance(conflict.Title) + 100);
 }
 
-TEST_F(BlockedDaysTest, AllTeamsStopAtTheTeamWithAConflict)
+TEST_F(BlockedDaysTest, AllTeamsAreBlockedWholeOrNotAtAll)
 {
-    WriteFile(DayFile(Friday, 2), BlockedDay("Sick Day"));
-    Request(3, "Holiday", Friday, 1, {MsgAnswer::Yes, MsgAnswer::Ok});
-    EXPECT_EQ(LastPrompt().section('\n', 0, 0), "An Event Exists at 06:00 on 3/6/2026");
-    EXPECT_EQ(ReadFile(DayFile(Friday, 1)), BlockedDay("Holiday"));
-    EXPECT_EQ(ReadFile(DayFile(Friday, 2)), BlockedDay("Sick Day"));
-    EXPECT_FALSE(Exists(DayFile(Friday, 3)));
+    // Framers' Monday is free but written in another form, Painters (the last team) have a
+    // booking on it.
+    WriteFile(DayFile(Monday, 1), Lines(QStringList(12, "\"No Event Scheduled\"")));
+    WriteFile(DayFile(Friday, 2), BlockedDay("Vacation"));
+    QStringList booked(12, "\"No Event Scheduled\"");
+    booked[3] = "\"Pj45-3-Framing\"";
+    WriteFile(DayFile(Monday, 3), Lines(booked));
+    const auto dayFiles = [this] {
+        QMap<QString, QByteArray> files;
+        for (int team = 1; team <= 3; ++team) {
+            const QString folder = TeamFolderPath("2026", team);
+            for (const QString& name : QDir(FullPath(folder)).entryList(QDir::Files))
+                files.insert(folder + '/' + name, ReadFile(folder + '/' + name));
+        }
+        return files;
+    };
+    const QMap<QString, QByteArray> before = dayFiles();
+
+    // As the user does it: the day, "All Assignments", two days, Accept, Yes.
+    frmBlock& screen = Open();
+    ShowAtRealSize(&screen);
+    screen.Calender->ClickDate(Friday);
+    QListWidgetItem* all = screen.lstAssignto->item(3);
+    ClickAt(screen.lstAssignto->viewport(), screen.lstAssignto->visualItemRect(all).center());
+    ASSERT_EQ(screen.lstAssignto->currentRow(), 3);
+    screen.sldTimeReq->ClickUp();
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    ClickButton(screen.cmdAccept);
+
+    ASSERT_EQ(Script().Shown().size(), 2);
+    EXPECT_TRUE(Script().Shown()[0].Prompt.endsWith("of  2 Consecutive WORKDAYS\nStarting on 3/6/2026\nfor All Assignments"));
+    EXPECT_EQ(LastPrompt(), "An Event Exists at 09:00 on 3/9/2026 for Painters\nUse the Reschedule Routine to\n"
+                            "Delete or Rechedule this Attention\nThis Request will be aborted.");
+    EXPECT_EQ(dayFiles(), before);
 
     // Without teams the list holds only "All Assignments" and a request writes nothing.
     QDir(FullPath("/2026")).removeRecursively();
     Shared().TeamNames = {"empty"};
     FillTeamLists();
-    frmBlock& screen = Request(0, "Vacation", Monday, 2);
+    Request(0, "Vacation", Monday, 2);
     ASSERT_EQ(screen.lstAssignto->count(), 1);
     EXPECT_EQ(screen.lstAssignto->item(0)->text(), "All Assignments");
     EXPECT_TRUE(LastPrompt().endsWith("for All Assignments"));
@@ -272,7 +302,8 @@ TEST_F(BlockedDaysTest, ADayThatCannotBeWrittenStopsTheRequest)
     MakeFolders(DayFile(Monday));
     Request(0, "Holiday", Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
     EXPECT_EQ(LastPrompt(), "The day file of Framers for 3/9/2026 could not be written.\nThis Request will be aborted.");
-    EXPECT_EQ(ReadFile(DayFile(Friday)), BlockedDay("Holiday"));
+    // Friday, written before it, is put back as it was: not there.
+    EXPECT_FALSE(Exists(DayFile(Friday)));
     EXPECT_FALSE(Exists(DayFile(Tuesday)));
 
     // A day that is there but cannot be read is not free: neither a block nor a restore
@@ -284,10 +315,10 @@ TEST_F(BlockedDaysTest, ADayThatCannotBeWrittenStopsTheRequest)
     Request(1, "Holiday", Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
     EXPECT_EQ(LastPrompt(), unreadable);
     EXPECT_FALSE(Exists(DayFile(Friday, 2)));
-    // A restore stops there too; the free Friday before it stays written.
+    // A restore stops there too, before the free Friday is written.
     Request(1, NoEventScheduled, Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
     EXPECT_EQ(LastPrompt(), unreadable);
-    EXPECT_EQ(ReadFile(DayFile(Friday, 2)), BlockedDay(NoEventScheduled));
+    EXPECT_FALSE(Exists(DayFile(Friday, 2)));
     EXPECT_FALSE(Exists(DayFile(Tuesday, 2)));
 }
 

@@ -393,6 +393,35 @@ TEST_F(ProjectCreationTest, ACopyThatCannotComeBackIsToldByKillAndTheCloseBox)
     }
 }
 
+TEST_F(ProjectCreationTest, StartingOverOverADayThatCannotBeReadIsToldAsNotGivenBack)
+{
+    frmMain& screen = Open({2, 3});
+    ShowAtRealSize(&screen);
+    const QString number = screen.lblProjectNo->text();
+    Unit(screen, "Days", 2);
+    ClickButton(screen.cmdContinue);
+    ASSERT_EQ(Bookings(number), 16);
+    // One of the booked days can no longer be read: its booking may still be there.
+    QString booked;
+    const QMap<QString, QByteArray> files = TeamFiles();
+    for (auto file = files.begin(); file != files.end() && booked.isEmpty(); ++file)
+        if (file.value().contains(number.toLatin1() + '-'))
+            booked = file.key();
+    if (!MakeUnreadableFile(booked))
+        GTEST_SKIP() << "no unreadable file on this system";
+
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    // The new start's copy of the team files stumbles on the same day.
+    Script().Queue(MsgAnswer::Ok);
+    ClickButton(screen.cmdStartOver);
+    ASSERT_EQ(Script().Shown().size(), 3);
+    EXPECT_EQ(Script().Shown()[0].Title, "Cancel Project Creation");
+    EXPECT_TRUE(Script().Shown()[1].Prompt.startsWith("Some of the new project's booked days could not be given back."));
+    // The other day is freed all the same.
+    EXPECT_EQ(Bookings(number), 0);
+}
+
 TEST_F(ProjectCreationTest, AGiveBackThatFailsIsToldAndLeftToTheExit)
 {
     frmMain& screen = Open({2, 3});
