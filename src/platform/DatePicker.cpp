@@ -88,6 +88,7 @@ void DatePicker::ClickDate(const QDate& value)
 
 void DatePicker::UserChose()
 {
+    typing_ = false;
     signalled_ = date();
     emit DateClick(signalled_);
 }
