@@ -5,7 +5,9 @@ class QWidget;
 
 // Mouse-wheel paging for the screens' list grids: a screen registers its main grid when it
 // loads or becomes active and releases it when it is deactivated or closes. One grid in the
-// program is the wheel target at a time, and the wheel pages it whichever control has focus.
+// program is the wheel target at a time. A notch over that grid, or over a control of the screen
+// that does nothing with the wheel, pages the grid whichever control has focus; a list, box or
+// calendar under the pointer scrolls itself instead.
 void HookFlexGrid(QWidget* screen, FlexGrid* grid);
 void UnhookFlexGrid();
 // Pages the hooked grid: a positive rotation turns towards the top.

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
 {
@@ -202,4 +203,21 @@ void UpDown::ClickDown()
 {
     SetValue(value_ - 1);
     emit DownClick();
+}
+
+void UpDown::wheelEvent(QWheelEvent* event)
+{
+    const int rotation = event->angleDelta().y();
+    if (rotation == 0 || !isEnabled()) {
+        event->ignore();
+        return;
+    }
+    if ((wheelPending_ > 0) != (rotation > 0))
+        wheelPending_ = 0;
+    wheelPending_ += rotation;
+    for (; wheelPending_ >= 120; wheelPending_ -= 120)
+        ClickUp();
+    for (; wheelPending_ <= -120; wheelPending_ += 120)
+        ClickDown();
+    event->accept();
 }

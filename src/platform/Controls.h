@@ -67,7 +67,12 @@ signals:
     void DownClick();
     void ValueShown(int value);
 
+protected:
+    // A wheel notch away from the user is a click up, towards the user a click down.
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
+    int wheelPending_ = 0;
     QToolButton* up_ = nullptr;
     QToolButton* down_ = nullptr;
     int value_ = 0;

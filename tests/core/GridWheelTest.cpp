@@ -1,13 +1,18 @@
 #include "core/GridWheel.h"
 
+#include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QtTest/QTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <gtest/gtest.h>
 
@@ -82,6 +87,87 @@ TEST(GridWheelTest, WheelAnywhereOnTheHookedScreenPagesItsGridUntilReleased)
     EXPECT_EQ(HookedGrid(), nullptr);
     Wheel(button, Down);
     EXPECT_EQ(grid->TopRow(), 17);
+}
+
+// A wheel notch as the window system gives it: to whatever lies on top at the point, with the
+// pointer's place on the screen.
+void WheelAt(QWidget* widget, QPoint point, int rotation)
+{
+    QWidget* window = widget->window();
+    const QPoint inWindow = widget->mapTo(window, point);
+    QWidget* target = window->childAt(inWindow);
+    ASSERT_NE(target, nullptr);
+    const QPoint local = target->mapFrom(window, inWindow);
+    QWheelEvent event(QPointF(local), QPointF(target->mapToGlobal(local)), QPoint(), QPoint(0, rotation), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    // From the window system, so that a control that leaves the notch passes it to its parents.
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    qApp->notify(target, &event);
+}
+
+TEST(GridWheelTest, ListsAndBoxesUnderThePointerScrollThemselvesAndTheGridPagesOncePerNotch)
+{
+    // A screen like the new-project page: a list of 9 with room for 8, a drop-down box, spin
+    // buttons, and the hooked grid of 200 rows with 12 to a page.
+    QWidget screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* list = new QListWidget(&screen);
+    for (int i = 1; i <= 9; ++i)
+        list->addItem(QStringLiteral("Milestone %1").arg(i));
+    list->setFixedHeight(list->sizeHintForRow(0) * 8 + 2 * list->frameWidth());
+    layout->addWidget(list);
+    auto* combo = new QComboBox(&screen);
+    combo->addItems({"Vacation", "Holiday", "Personal Day"});
+    layout->addWidget(combo);
+    auto* spin = new UpDown(&screen);
+    spin->SetRange(1, 30);
+    spin->SetValue(1);
+    layout->addWidget(spin);
+    auto* button = new QPushButton("Other control", &screen);
+    layout->addWidget(button);
+    auto* grid = new FlexGrid(&screen);
+    grid->SetCols(2);
+    grid->SetRows(200);
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(16);
+    grid->setFixedHeight(200);
+    layout->addWidget(grid);
+    screen.resize(400, 600);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    ASSERT_GT(list->verticalScrollBar()->maximum(), 0);
+    grid->SetTopRow(5);
+    HookFlexGrid(&screen, grid);
+
+    WheelAt(list->viewport(), list->viewport()->rect().center(), Down);
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    WheelAt(combo, combo->rect().center(), Down);
+    EXPECT_EQ(combo->currentIndex(), 1);
+    WheelAt(spin, spin->rect().center(), Up);
+    EXPECT_EQ(spin->Value(), 2);
+    // The list at its end leaves the notch to its parents, which page nothing either.
+    WheelAt(list->viewport(), list->viewport()->rect().center(), Down);
+    EXPECT_EQ(grid->TopRow(), 5);
+
+    // Over the grid, its rows or its scroll bar, one page per notch and no rows of its own.
+    WheelAt(grid->viewport(), grid->viewport()->rect().center(), Down);
+    EXPECT_EQ(grid->TopRow(), 17);
+    WheelAt(grid->verticalScrollBar(), grid->verticalScrollBar()->rect().center(), Down);
+    EXPECT_EQ(grid->TopRow(), 29);
+    // A fine-stepping wheel pages once for a whole notch's worth.
+    for (int step = 0; step < 8; ++step)
+        WheelAt(grid->viewport(), grid->viewport()->rect().center(), Up / 8);
+    EXPECT_EQ(grid->TopRow(), 17);
+    // A control that does nothing with the wheel leaves it to the grid.
+    WheelAt(button, button->rect().center(), Up);
+    EXPECT_EQ(grid->TopRow(), 5);
+    // A greyed list does not scroll.
+    list->scrollToTop();
+    list->setEnabled(false);
+    WheelAt(list->viewport(), list->viewport()->rect().center(), Down);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(grid->TopRow(), 17);
+    UnhookFlexGrid();
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "support/ScreenFixture.h"
 #include "support/UserInput.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QTest>
@@ -239,6 +240,51 @@ TEST_F(AdminTasksTest, ReportPrintsLandscapeInGroupsOfFiveAndRepeatsItsHeader)
     for (int i = 1; i < second.size(); ++i)
         EXPECT_NEAR(second[i] - second[i - 1], i % 5 == 0 ? 2 * h : h, 0.01) << i;
     EXPECT_EQ(dialogs.Unanswered(), 0);
+}
+
+TEST_F(AdminTasksTest, ADateTypedIntoTheBoxIsTheRangeTheGridIsLoadedFor)
+{
+    Save(Project("Pj66-1", {Milestone("Order windows", 1, QDate(2027, 1, 5)), Milestone("Inspection", 1, QDate(2027, 11, 20)),
+                            Milestone("Final walk", 1, QDate(2027, 12, 20))}));
+    frmAdmin& screen = Open();
+    ShowAtRealSize(&screen);
+    screen.DTEnd->SetValue(QDate(2027, 1, 9));
+    const auto listed = [&] {
+        QStringList names;
+        for (const QStringList& row : screen.ListedRows())
+            names.append(row[3]);
+        return names;
+    };
+
+    // The month clicked, Home, then 1 and 2: December.
+    ClickAt(screen.DTEnd, QPoint(6, screen.DTEnd->height() / 2));
+    PressKey(Qt::Key_Home);
+    TypeText("12");
+    ClickButton(screen.cmdWeekly[3]);
+    EXPECT_EQ(screen.DTEnd->Value(), QDate(2027, 12, 9));
+    EXPECT_EQ(listed(), (QStringList{"Order windows", "Inspection"}));
+
+    // The whole text selected, a whole date typed.
+    ClickAt(screen.DTEnd);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    TypeText("12/31/2027");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(screen.DTEnd->Value(), QDate(2027, 12, 31));
+    ClickAt(screen.DTStart);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    TypeText("1/6/2027");
+    ClickButton(screen.cmdWeekly[3]);
+    EXPECT_EQ(screen.DTStart->Value(), QDate(2027, 1, 6));
+    EXPECT_EQ(listed(), (QStringList{"Inspection", "Final walk"}));
+
+    // A date that cannot be taken leaves the box showing the date it holds.
+    ClickAt(screen.DTEnd);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    TypeText("13/45/2027");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(screen.DTEnd->Value(), QDate(2027, 12, 31));
+    EXPECT_EQ(screen.DTEnd->text(), "12/31/2027");
+    EXPECT_TRUE(Script().Shown().isEmpty());
 }
 
 TEST_F(AdminTasksTest, AWideFontPrintsWholeDatesUnderTheRangeTheRowsWereLoadedFor)

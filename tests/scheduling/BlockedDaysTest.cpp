@@ -360,6 +360,34 @@ TEST_F(BlockedDaysTest, GridListsTheBlockedDaysOfEveryTeamOverTheRange)
     EXPECT_TRUE(screen.fraBlockedDays->isHidden());
 }
 
+TEST_F(BlockedDaysTest, TheGridIsLoadedForTheSearchDatesTyped)
+{
+    WriteFile(DayFile(QDate(2026, 4, 20), 1), BlockedDay("Vacation"));
+    WriteFile(DayFile(QDate(2026, 5, 4), 2), BlockedDay("Holiday"));
+    frmBlock& screen = Open();
+    ShowAtRealSize(&screen);
+    screen.mnuBlocked->trigger();
+    ASSERT_EQ(screen.FGBlocked->Rows(), 2);
+
+    // A whole date over the selected text.
+    ClickAt(screen.DTEndSearch);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    TypeText("4/30/2026");
+    ClickButton(screen.cmdSearch);
+    EXPECT_EQ(screen.DTEndSearch->Value(), QDate(2026, 4, 30));
+    ASSERT_EQ(screen.FGBlocked->Rows(), 3);
+    EXPECT_EQ(screen.FGBlocked->TextMatrix(1, 1), "4/20/2026");
+
+    // A click on the month selects it for the digit typed.
+    ClickAt(screen.DTEndSearch, QPoint(6, screen.DTEndSearch->height() / 2));
+    TypeText("5");
+    PressKey(Qt::Key_Tab);
+    ClickButton(screen.cmdSearch);
+    EXPECT_EQ(screen.DTEndSearch->Value(), QDate(2026, 5, 30));
+    EXPECT_EQ(screen.FGBlocked->Rows(), 4);
+    EXPECT_TRUE(Script().Shown().isEmpty());
+}
+
 TEST_F(BlockedDaysTest, InvalidSearchDatesGiveTheMessageAndTheDefaultRange)
 {
     frmBlock& screen = Open();
