@@ -20,14 +20,15 @@ void PrintAt(double xInches, const QString& text)
     ThePrinter().Print(text);
 }
 
-// "Account Information" centred at the top; the font is 10 point again afterwards.
+// "Account Information" centred at the top; the font is 10 point again afterwards. Centred on the
+// paper as it lies: the layout width stays that of an upright page on a landscape one.
 void PrintReportTitle()
 {
     Printer& printer = ThePrinter();
     SetPrintPosition(0, 0.5);
     SetPrintFont(14, true, true);
     const QString title = QStringLiteral("Account Information");
-    printer.CurrentX = (printer.Width - printer.TextWidth(title)) / 2;
+    printer.CurrentX = (printer.PageWidth() - printer.TextWidth(title)) / 2;
     printer.Print(title);
     SetPrintFont(10, false, false);
 }

@@ -338,12 +338,17 @@ ItemView ItemReader::ScanItem(qsizetype limit)
 
 ReadValue ItemReader::ReadItem()
 {
-    const ReadValue value = ScanItem(bytes_.size()).Value();
+    return ReadItemView().Value();
+}
+
+ItemView ItemReader::ReadItemView()
+{
+    const ItemView item = ScanItem(bytes_.size());
     if (pos_ < bytes_.size() && bytes_.at(pos_) == ',')
         ++pos_;
     else
         SkipLineEnd();
-    return value;
+    return item;
 }
 
 QString ItemReader::ReadLine()

@@ -101,6 +101,8 @@ public:
     bool AtEnd() const;
     // The next item; reading at the end gives an empty bare item.
     ReadValue ReadItem();
+    // The same item as a view into the bytes, for a reader that keeps only part of it.
+    ItemView ReadItemView();
     // The characters up to the next line end, commas and quotes included.
     QString ReadLine();
     // The items of the next line; an empty line gives one empty item. A short line cannot

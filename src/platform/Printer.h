@@ -49,6 +49,8 @@ public:
     int copies = 1;
     // The width the reports lay out on; set by the reports.
     double Width = 12240;
+    // The paper itself, as the orientation turns it.
+    double PageWidth() const { return orientation == Portrait ? 12240 : 15840; }
     double Height() const { return orientation == Portrait ? 15840 : 12240; }
 
     double CurrentX = 0;

@@ -23,7 +23,8 @@ struct PickEntry {
 };
 
 // Entries from a file's bytes, one per record to the last (the count is rounded to the nearest
-// whole record; a short last record reads as if padded with NULs).
+// whole record; a short last record reads as if padded with NULs). A price is empty, for the user
+// to type, when its record is short or its bytes cannot be a price.
 QList<PickEntry> DecodeInventory(const QByteArray& bytes);
 QList<PickEntry> DecodeServices(const QByteArray& bytes);
 QList<PickEntry> DecodeCustomItems(const QByteArray& bytes);

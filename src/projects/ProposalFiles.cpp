@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 QSet<QString>& ReportedProposals()
@@ -50,7 +52,9 @@ std::optional<ProposalRecord> DecodeProposal(const QByteArray& bytes)
     for (ReadValue* item : items) {
         if (reader.AtEnd())
             return std::nullopt;
-        *item = reader.ReadItem();
+        ItemView view = reader.ReadItemView();
+        view.Bytes = view.Bytes.first(std::min<qsizetype>(view.Bytes.size(), ProposalRecord::ItemWidth));
+        *item = view.Value();
     }
     return record;
 }

@@ -17,6 +17,9 @@ inline const QString ProposalsFolder = QStringLiteral("/TamselProposals");
 
 struct ProposalRecord {
     static constexpr int ItemCount = 11;
+    // No item goes into a field wider than the customer name's 45 characters; whatever a
+    // damaged file holds beyond that is dropped as it is read.
+    static constexpr int ItemWidth = 45;
 
     ReadValue ProposalNo;
     ReadValue ProposalAmount;
@@ -38,7 +41,8 @@ struct ProposalRecord {
     std::array<QString, 8> CustomerBlock() const;
 };
 
-// The record from a file's bytes; nothing when the file ends before its 11th item.
+// The record from a file's bytes, each item cut to ItemWidth; nothing when the file ends before
+// its 11th item.
 std::optional<ProposalRecord> DecodeProposal(const QByteArray& bytes);
 
 struct ProposalListing {

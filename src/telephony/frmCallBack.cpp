@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -113,6 +114,7 @@ frmCallBack::frmCallBack()
     for (int index : {3, 5, 6, 7})
         connect(cmdWeekly[size_t(index)], &QPushButton::clicked, this, [this, index] { cmdWeekly_Click(index); });
     connect(fgTomorrow, &QTableWidget::cellClicked, this, [this](int row, int) { fgTomorrow_Click(row + 1); });
+    fgTomorrow->viewport()->installEventFilter(this);
     // The hint beside the picture asks for a right click; the left one dials as well.
     for (auto signal : {&PictureBox::clicked, &PictureBox::rightClicked})
         connect(Image2, signal, this, [this] {
@@ -204,9 +206,28 @@ void frmCallBack::fgTomorrow_Click(int row)
         Image2->setEnabled(true);
 }
 
+bool frmCallBack::eventFilter(QObject* watched, QEvent* event)
+{
+    // "Then Right Click to place a Call": a right click on a listed row dials that row.
+    if (watched == fgTomorrow->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int row = fgTomorrow->rowAt(mouse->position().toPoint().y()) + 1;
+        if (mouse->button() == Qt::RightButton && row >= 1 && row < fgTomorrow->Rows()) {
+            fgTomorrow->setCurrentCell(row - 1, 0);
+            DialRow(row);
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
 void frmCallBack::Image2_Click()
 {
-    const int row = fgTomorrow->currentRow() + 1;
+    DialRow(fgTomorrow->currentRow() + 1);
+}
+
+void frmCallBack::DialRow(int row)
+{
     if (row < 1 || row >= fgTomorrow->Rows())
         return;
     DialRequest() = {fgTomorrow->TextMatrix(row, 0), fgTomorrow->TextMatrix(row, 3)};

@@ -20,6 +20,8 @@ public:
     void cmdWeekly_Click(int Index);
     void fgTomorrow_Click(int row);
     void Image2_Click();
+    // Hands the account of data row `row` to the dialer.
+    void DialRow(int row);
     void cmdTomorrow_Click();
 
     // The records of Slips.txt when the screen was activated.
@@ -39,4 +41,5 @@ protected:
     void Form_Activate() override;
     void Form_Deactivate() override;
     void Form_QueryUnload(int unloadMode, bool& cancel) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

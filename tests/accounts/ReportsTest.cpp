@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -224,6 +225,40 @@ TEST_F(ReportsTest, CustomerReportRendersToPdf)
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
     for (const char* expected : {"Account Information", "Harbor Lumber", "Mrs. Jones Smith"})
         EXPECT_TRUE(text.contains(expected)) << expected << " missing from:\n" << text.toStdString();
+}
+
+TEST_F(ReportsTest, TitlesAreCentredOnTheLandscapePage)
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    AddCustomer(1, "Harbor Lumber");
+    AddContact(1, "Dayton");
+    DialogScript dialogs;
+    for (const bool customers : {true, false}) {
+        SCOPED_TRACE(customers ? "customer report" : "contact report");
+        const QString pdf = FullPath(customers ? "/customers.pdf" : "/contacts.pdf");
+        Script().Queue(MsgAnswer::Yes);
+        dialogs.QueuePrinter(pdf);
+        if (customers)
+            ScreenInstance<frmCustomer>().cmdPrintCustomers_Click();
+        else
+            ScreenInstance<frmContacts>().cmdPrintContacts_Click();
+        // Where the words stand on the printed page, in points.
+        QProcess process;
+        process.start(pdftotext, {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        const QString page = QString::fromUtf8(process.readAllStandardOutput());
+        const QRegularExpressionMatch size = QRegularExpression(R"re(<page width="([\d.]+)")re").match(page);
+        const auto word = [&page](const char* text) {
+            return QRegularExpression(QStringLiteral(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>%1<)re").arg(text)).match(page);
+        };
+        const QRegularExpressionMatch first = word("Account"), last = word("Information");
+        ASSERT_TRUE(size.hasMatch() && first.hasMatch() && last.hasMatch()) << page.toStdString();
+        const double width = size.captured(1).toDouble();
+        EXPECT_NEAR(width, 792, 1); // eleven inches across
+        EXPECT_NEAR((first.captured(1).toDouble() + last.captured(2).toDouble()) / 2, width / 2, 2);
+    }
 }
 
 } // namespace

@@ -52,9 +52,10 @@ TEST_F(PickListsTest, RecordsAreReadAtTheirOffsetsToTheLastOne)
     WriteFile(ServicesPath, ServiceRecord("Paint Room", "    125.00") + ServiceRecord("Haul\0\0\0", "40\0\0"));
     EXPECT_EQ(Texts(ReadServices()), QStringList({"Paint Room|125.00", "Haul|40"}));
 
-    // A short last record is read when it is more than half there, as if padded with NULs.
+    // A short last record is read when it is more than half there, as if padded with NULs; its
+    // price is left for the user to type.
     WriteFile(CustomItemsPath, CustomRecord("Shelf", 19.99) + CustomRecord("Rail", 7).left(40));
-    EXPECT_EQ(Texts(ReadCustomItems()), QStringList({"Shelf|$19.99", "Rail|$0.00"}));
+    EXPECT_EQ(Texts(ReadCustomItems()), QStringList({"Shelf|$19.99", "Rail|"}));
     WriteFile(CustomItemsPath, CustomRecord("Shelf", 19.99) + CustomRecord("Rail", 7).left(20));
     EXPECT_EQ(Texts(ReadCustomItems()), QStringList({"Shelf|$19.99"}));
 

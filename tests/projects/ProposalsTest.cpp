@@ -11,6 +11,7 @@
 #include "scheduling/ProposalHandOver.h"
 #include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -149,6 +150,27 @@ TEST_F(ProposalsTest, APickedProposalGoesToTheScheduling)
     frmCustomerSelection& again = Open();
     EXPECT_EQ(again.fgProposals->Rows(), 4);
     EXPECT_EQ(Script().Shown().size(), shown);
+}
+
+TEST_F(ProposalsTest, AHugeItemIsCutToItsFieldAsItIsRead)
+{
+    // A damaged proposal whose customer name runs on for 50 MiB; the items after it are whole.
+    QByteArray big = "\"BIG-1\",100,#2026-11-02#,\"C1001\",\"" + QByteArray(50 << 20, 'N');
+    big += "\",\"1 Main St\",\"\",\"Dayton\",\"OH\",\"45402\",\"937-555-0101\"\r\n1,2,3,4,5,6,7\r\n";
+    WriteFile("/TamselProposals/big.txt", big);
+    big.clear();
+    frmCustomerSelection& screen = Open();
+    ShowAtRealSize(&screen);
+    ASSERT_EQ(screen.fgProposals->Rows(), 2);
+    EXPECT_EQ(screen.fgProposals->TextMatrix(1, 2), QString(ProposalRecord::ItemWidth, 'N'));
+    EXPECT_EQ(screen.fgProposals->TextMatrix(1, 3), "$100.00");
+
+    ClickButton(screen.cmdStartup[1]);
+    ClickRow(screen.fgProposals, 1);
+    EXPECT_EQ(screen.lblAccount->text(), "C1001");
+    EXPECT_EQ(screen.lblCustomerInfo[1]->text().size(), ProposalRecord::ItemWidth);
+    EXPECT_EQ(screen.lblCustomerInfo[2]->text(), "1 Main St");
+    EXPECT_EQ(screen.lblCustomerInfo[7]->text(), "937-555-0101");
 }
 
 } // namespace

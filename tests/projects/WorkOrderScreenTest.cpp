@@ -18,6 +18,7 @@
 #include "projects/PickLists.h"
 #include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -158,6 +159,27 @@ TEST_F(WorkOrderScreenTest, ChosenPartsKeepTheirPricesAndAreNeverDoubled)
     EXPECT_TRUE(Entries(screen.lstItemsList).isEmpty());
     EXPECT_TRUE(Entries(screen.lstServicesList).isEmpty());
     EXPECT_EQ(Script().Beeps(), 3);
+}
+
+TEST_F(WorkOrderScreenTest, ARecordThatCannotHoldAPriceOffersNone)
+{
+    // Text where a whole record's price belongs, and a last record torn off after 100 bytes.
+    QByteArray textPrice = PricedRecord(124, 40, 68, "Gutter", 0);
+    textPrice.replace(68, 8, "GUTTERS ");
+    const QByteArray torn = QByteArray("Ladder, 8 ft, aluminium, with stand-off arms and rubber feet ").repeated(2).left(100);
+    WriteFile(InventoryPath, PricedRecord(124, 40, 68, "Hinge", 4.5) + textPrice + torn);
+    frmWorkOrder& screen = Open();
+    ShowAtRealSize(&screen);
+    EXPECT_EQ(ComboItems(screen.cboPrices[1]), (QStringList{"$4.50", "", "", "$80.00", "$1,200.00"}));
+
+    // Picked, the torn item waits for a typed price; Select All adds it with none.
+    QListWidget* items = screen.lstItems;
+    ClickAt(items->viewport(), items->visualItemRect(items->item(2)).center());
+    EXPECT_EQ(screen.cboPrices[1]->currentText(), "");
+    ClickButton(screen.cmdWO[5]);
+    ClickButton(screen.cmdWO[9]);
+    EXPECT_EQ(Entries(screen.lstItemsList).first(), "Ladder, 8 ft, aluminium, with stand-off");
+    EXPECT_EQ(Entries(screen.lstPrices[1]), (QStringList{"", "$4.50", "", "$80.00", "$1,200.00"}));
 }
 
 TEST_F(WorkOrderScreenTest, OnlyANewVisitEmptiesTheChosenLists)

@@ -190,6 +190,35 @@ TEST_F(CallBackTest, ARightClickOnThePictureCallsTheAccountClickedInTheList)
     EXPECT_FALSE(list.Image2->isEnabled());
 }
 
+TEST_F(CallBackTest, ARightClickOnARowCallsThatRowsAccount)
+{
+    WriteFile("/Slips.txt", SlipsFile({Slip("Tomorrow", "10/6/2026", "3", "2"), Slip("Later", "10/9/2026", "2")}));
+    frmCallBack& list = ScreenInstance<frmCallBack>();
+    list.Show();
+    ShowAtRealSize(&list);
+    // The dialer is modal: it is answered once it is up (within two seconds).
+    QString name, number;
+    int tries = 0;
+    std::function<void()> hangUp = [&] {
+        auto* dialer = IsScreenLoaded<frmDialer>() ? &ScreenInstance<frmDialer>() : nullptr;
+        if ((!dialer || !dialer->isVisible()) && ++tries < 200) {
+            QTimer::singleShot(10, hangUp);
+            return;
+        }
+        ASSERT_TRUE(dialer);
+        name = dialer->lblName->text();
+        number = dialer->lblNumber->text();
+        dialer->cmdHangup->click();
+    };
+    QTimer::singleShot(0, hangUp);
+    // No left click first: the row under the pointer is the one called.
+    ClickRow(list.fgTomorrow, 2, Qt::RightButton);
+    // Without a call the answer keeps looking for the dialer: it is let finish here.
+    FakeModem::WaitUntil([&] { return !name.isEmpty() || tries >= 200; }, 4000);
+    EXPECT_EQ(name, "Later");
+    EXPECT_EQ(number, "555-123-LLLL");
+}
+
 TEST_F(CallBackTest, WithoutSlipsTheRoutineGoesBackToAFreshMenuThatStays)
 {
     WriteFile("/CustomerData.txt", QByteArray(328, ' '));
