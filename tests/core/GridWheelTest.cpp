@@ -46,6 +46,19 @@ TEST(WheelTopRowTest, PagesByTheRowsThatFitAndStaysInsideTheGrid)
     EXPECT_EQ(WheelTopRow(0, 0, 1, 1, Down), 1);
 }
 
+// A 200-row grid 3,000 twips high with rows of 240 twips: 12 rows to a page.
+FlexGrid* AddPagedGrid(QWidget& screen, QVBoxLayout* layout)
+{
+    auto* grid = new FlexGrid(&screen);
+    grid->SetCols(2);
+    grid->SetRows(200);
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(16);
+    grid->setFixedHeight(200);
+    layout->addWidget(grid);
+    return grid;
+}
+
 void Wheel(QWidget* target, int rotation)
 {
     QWheelEvent event(QPointF(5, 5), QPointF(target->mapToGlobal(QPoint(5, 5))), QPoint(), QPoint(0, rotation),
@@ -60,13 +73,7 @@ TEST(GridWheelTest, WheelAnywhereOnTheHookedScreenPagesItsGridUntilReleased)
     auto* layout = new QVBoxLayout(&screen);
     auto* button = new QPushButton("Other control", &screen);
     layout->addWidget(button);
-    auto* grid = new FlexGrid(&screen);
-    grid->SetCols(2);
-    grid->SetRows(200);
-    grid->verticalHeader()->setMinimumSectionSize(1);
-    grid->verticalHeader()->setDefaultSectionSize(16);
-    grid->setFixedHeight(200);
-    layout->addWidget(grid);
+    FlexGrid* grid = AddPagedGrid(screen, layout);
     screen.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
     ASSERT_EQ(grid->HeightTwips(), 3000);
@@ -125,13 +132,7 @@ TEST(GridWheelTest, ListsAndBoxesUnderThePointerScrollThemselvesAndTheGridPagesO
     layout->addWidget(spin);
     auto* button = new QPushButton("Other control", &screen);
     layout->addWidget(button);
-    auto* grid = new FlexGrid(&screen);
-    grid->SetCols(2);
-    grid->SetRows(200);
-    grid->verticalHeader()->setMinimumSectionSize(1);
-    grid->verticalHeader()->setDefaultSectionSize(16);
-    grid->setFixedHeight(200);
-    layout->addWidget(grid);
+    FlexGrid* grid = AddPagedGrid(screen, layout);
     screen.resize(400, 600);
     screen.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));

@@ -160,6 +160,27 @@ TEST_F(CallBackTest, TheListLoadsAtEveryActivationAndHandsTheSelectedSlipToTheDi
     }
 }
 
+// Answers the modal dialer once it is up (within two seconds): notes whom it calls and hangs up.
+struct DialerAnswer {
+    QString Name, Number;
+    int Tries = 0;
+    std::function<void()> HangUp = [this] {
+        // Finding a screen loads it, so only a dialer already up is looked at.
+        auto* dialer = IsScreenLoaded<frmDialer>() ? &ScreenInstance<frmDialer>() : nullptr;
+        if ((!dialer || !dialer->isVisible()) && ++Tries < 200) {
+            QTimer::singleShot(10, HangUp);
+            return;
+        }
+        ASSERT_TRUE(dialer);
+        Name = dialer->lblName->text();
+        Number = dialer->lblNumber->text();
+        dialer->cmdHangup->click();
+    };
+    DialerAnswer() { QTimer::singleShot(0, HangUp); }
+    DialerAnswer(const DialerAnswer&) = delete;
+    DialerAnswer& operator=(const DialerAnswer&) = delete;
+};
+
 TEST_F(CallBackTest, ARightClickOnThePictureCallsTheAccountClickedInTheList)
 {
     WriteFile("/Slips.txt", SlipsFile({Slip("Tomorrow", "10/6/2026", "3", "2"), Slip("Later", "10/9/2026", "2")}));
@@ -169,24 +190,10 @@ TEST_F(CallBackTest, ARightClickOnThePictureCallsTheAccountClickedInTheList)
     FlexGrid* grid = list.fgTomorrow;
     ClickAt(grid->viewport(), grid->visualRect(grid->model()->index(1, 1)).center());
     ASSERT_TRUE(list.Image2->isEnabled());
-    // The click settles pending events first, so the answer waits until the dialer is up (for
-    // two seconds at most).
-    QString name;
-    int tries = 0;
-    std::function<void()> hangUp = [&] {
-        // Finding a screen loads it, so only a dialer already up is looked at.
-        auto* dialer = IsScreenLoaded<frmDialer>() ? &ScreenInstance<frmDialer>() : nullptr;
-        if ((!dialer || !dialer->isVisible()) && ++tries < 200) {
-            QTimer::singleShot(10, hangUp);
-            return;
-        }
-        ASSERT_TRUE(dialer);
-        name = dialer->lblName->text();
-        dialer->cmdHangup->click();
-    };
-    QTimer::singleShot(0, hangUp);
+    // The click settles pending events first, so the answer waits until the dialer is up.
+    DialerAnswer answer;
     ClickAt(list.Image2, std::nullopt, Qt::RightButton);
-    EXPECT_EQ(name, "Later");
+    EXPECT_EQ(answer.Name, "Later");
     EXPECT_FALSE(list.Image2->isEnabled());
 }
 
@@ -196,27 +203,13 @@ TEST_F(CallBackTest, ARightClickOnARowCallsThatRowsAccount)
     frmCallBack& list = ScreenInstance<frmCallBack>();
     list.Show();
     ShowAtRealSize(&list);
-    // The dialer is modal: it is answered once it is up (within two seconds).
-    QString name, number;
-    int tries = 0;
-    std::function<void()> hangUp = [&] {
-        auto* dialer = IsScreenLoaded<frmDialer>() ? &ScreenInstance<frmDialer>() : nullptr;
-        if ((!dialer || !dialer->isVisible()) && ++tries < 200) {
-            QTimer::singleShot(10, hangUp);
-            return;
-        }
-        ASSERT_TRUE(dialer);
-        name = dialer->lblName->text();
-        number = dialer->lblNumber->text();
-        dialer->cmdHangup->click();
-    };
-    QTimer::singleShot(0, hangUp);
+    DialerAnswer answer;
     // No left click first: the row under the pointer is the one called.
     ClickRow(list.fgTomorrow, 2, Qt::RightButton);
     // Without a call the answer keeps looking for the dialer: it is let finish here.
-    FakeModem::WaitUntil([&] { return !name.isEmpty() || tries >= 200; }, 4000);
-    EXPECT_EQ(name, "Later");
-    EXPECT_EQ(number, "555-123-LLLL");
+    FakeModem::WaitUntil([&] { return !answer.Name.isEmpty() || answer.Tries >= 200; }, 4000);
+    EXPECT_EQ(answer.Name, "Later");
+    EXPECT_EQ(answer.Number, "555-123-LLLL");
 }
 
 TEST_F(CallBackTest, WithoutSlipsTheRoutineGoesBackToAFreshMenuThatStays)
