@@ -3,6 +3,7 @@
 #include "platform/ProgramNames.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -28,6 +29,15 @@ protected:
         auto* box = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::Show && !event->spontaneous()) {
             framed_ = false;
+            shown_.start();
+            QTimer::singleShot(0, box, [box] {
+                box->raise();
+                box->activateWindow();
+            });
+        } else if (event->type() == QEvent::WindowDeactivate && !QApplication::activeWindow()
+                   && shown_.isValid() && shown_.elapsed() < FrontTime) {
+            // A window of another program mapped just after the box took the focus; the user
+            // has not touched anything yet, so the box is what they must see.
             QTimer::singleShot(0, box, [box] {
                 box->raise();
                 box->activateWindow();
@@ -47,7 +57,9 @@ protected:
     }
 
 private:
+    static constexpr qint64 FrontTime = 2000;
     bool framed_ = false;
+    QElapsedTimer shown_;
 };
 
 MessageScript*& InstalledScript()
