@@ -55,7 +55,9 @@ void Screen::Show()
         const QMargins margins = FrameMargins();
         const QSize room = screen()->availableGeometry().size().shrunkBy(margins);
         const QSize least = NeededSize().boundedTo(room);
-        const QSize wanted = (ownSize_.isValid() ? ownSize_ : sizeHint()).expandedTo(least).boundedTo(room);
+        // A window with neither its own size nor a layout keeps the window system's default.
+        const QSize hint = sizeHint().isValid() ? sizeHint() : size();
+        const QSize wanted = (ownSize_.isValid() ? ownSize_ : hint).expandedTo(least).boundedTo(room);
         if (wanted != size())
             resize(wanted);
         MoveFrameTo(Place(size().grownBy(margins)));
