@@ -276,7 +276,9 @@ walk() {
   while IFS='|' read -r routine steps title back; do
     goto_routine "$steps"
     await "$title" "routine $routine" || return
-    keys "$back"
+    # A screen still busy opening (the call monitor looks for its modem) may miss the key.
+    local tries=0
+    while keys "$back" && ! poll 4 active_is "$menu" && ((++tries < 3)); do :; done
     await "$menu" "the main menu after routine $routine" || return
   done <<'ROUTINES'
 2 (customer screen)|1|Customer Selection       |alt+e
