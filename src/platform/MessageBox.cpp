@@ -3,13 +3,64 @@
 #include "platform/ProgramNames.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 // Room in a title bar beside its text: the window's icon and its three buttons.
 constexpr int TitleBarButtonsWidth = 140;
+
+// Brings a box up whole on its screen, in front and active: a window manager places a new
+// window where it likes, and may put one from a program the user has not touched yet behind
+// the window that has the focus.
+class BoxKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            framed_ = false;
+            shown_.start();
+            QTimer::singleShot(0, box, [box] {
+                box->raise();
+                box->activateWindow();
+            });
+        } else if (event->type() == QEvent::WindowDeactivate && !QApplication::activeWindow()
+                   && shown_.isValid() && shown_.elapsed() < FrontTime) {
+            // A window of another program mapped just after the box took the focus; the user
+            // has not touched anything yet, so the box is what they must see.
+            QTimer::singleShot(0, box, [box] {
+                box->raise();
+                box->activateWindow();
+            });
+        } else if (!framed_ && (event->type() == QEvent::WindowActivate
+                                || (event->type() == QEvent::Move && event->spontaneous()))) {
+            // Once the window manager has framed it; the frame is part of what must fit.
+            const QRect frame = box->frameGeometry();
+            framed_ = event->type() == QEvent::WindowActivate || frame != box->geometry();
+            const QRect area = box->screen()->availableGeometry();
+            const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+            const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+            if (x != frame.left() || y != frame.top())
+                box->move(x, y);
+        }
+        return false;
+    }
+
+private:
+    static constexpr qint64 FrontTime = 2000;
+    bool framed_ = false;
+    QElapsedTimer shown_;
+};
 
 MessageScript*& InstalledScript()
 {
@@ -112,6 +163,7 @@ std::unique_ptr<QMessageBox> NewMessageBox(const QString& prompt, MsgButtons but
 {
     const QString caption = title.isEmpty() ? ProgramTitle : title;
     auto box = std::make_unique<QMessageBox>(IconOf(icon), caption, prompt);
+    box->installEventFilter(new BoxKeeper(box.get()));
     const QList<QMessageBox::StandardButton> standard = ButtonsOf(buttons);
     for (QMessageBox::StandardButton button : standard)
         box->addButton(button);

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 #include <QEventLoop>
+#include <QHash>
 #include <QLayout>
 #include <QScreen>
 #include <QPointer>
@@ -22,12 +23,47 @@ Screen::~Screen()
     ScreenRegistry::Instance().Forget(this);
 }
 
+namespace {
+
+// The frame the window manager put around the last screen it framed: the best guess for a
+// screen it has not framed yet (none where no window manager runs).
+QMargins& KnownFrame()
+{
+    static QMargins frame;
+    return frame;
+}
+
+// Per screen class, where the user last left the frame in this run.
+QHash<QByteArray, QPoint>& UserPlaces()
+{
+    static QHash<QByteArray, QPoint> places;
+    return places;
+}
+
+} // namespace
+
 void Screen::Show()
 {
     TakeSizing();
     // A screen made without a size of its own takes the one its layout gives it when shown.
     if (!ownSize_.isValid() && testAttribute(Qt::WA_Resized))
         ownSize_ = size();
+    if (!isVisible() && Settled()) {
+        // Sized and placed before the window manager sees the window, so that it places it once;
+        // the place is corrected once the real frame is known.
+        ensurePolished();
+        const QMargins margins = FrameMargins();
+        const QSize room = screen()->availableGeometry().size().shrunkBy(margins);
+        const QSize least = NeededSize().boundedTo(room);
+        // A window with neither its own size nor a layout keeps the window system's default.
+        const QSize hint = sizeHint().isValid() ? sizeHint() : size();
+        const QSize wanted = (ownSize_.isValid() ? ownSize_ : hint).expandedTo(least).boundedTo(room);
+        if (wanted != size())
+            resize(wanted);
+        MoveFrameTo(Place(size().grownBy(margins)));
+        placing_ = true;
+        placeDue_ = false;
+    }
     show();
     if (!ownSize_.isValid())
         ownSize_ = size();
@@ -36,6 +72,66 @@ void Screen::Show()
     ScreenRegistry::Instance().Activate(this);
     // Activation lays the screen out for its routine; only now is its real size known.
     FitToScreen();
+}
+
+void Screen::SetAlternatePanels(const QList<QWidget*>& panels)
+{
+    panels_.clear();
+    for (QWidget* panel : panels)
+        panels_.append(panel);
+}
+
+QSize Screen::NeededSize()
+{
+    QLayout* own = layout();
+    if (!own)
+        return minimumSize();
+    own->activate();
+    QSize needed = own->totalMinimumSize();
+    // The panel showing stands in for the largest of its turn-takers.
+    QSize shown(0, 0), largest(0, 0);
+    for (const QPointer<QWidget>& panel : panels_) {
+        if (!panel)
+            continue;
+        const QSize least = panel->minimumSizeHint().expandedTo(panel->minimumSize());
+        largest = largest.expandedTo(least);
+        if (panel->isVisibleTo(this))
+            shown = shown.expandedTo(least);
+    }
+    needed.rheight() += largest.height() - shown.height();
+    needed.rwidth() += std::max(0, largest.width() - shown.width());
+    return needed;
+}
+
+QMargins Screen::FrameMargins() const
+{
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    if (margins.isNull())
+        return KnownFrame();
+    KnownFrame() = margins;
+    return margins;
+}
+
+QPoint Screen::Place(const QSize& outer) const
+{
+    const QRect area = screen()->availableGeometry();
+    QPoint at(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+    if (const auto user = UserPlaces().constFind(metaObject()->className()); user != UserPlaces().constEnd())
+        at = *user;
+    return {std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())),
+            std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height()))};
+}
+
+void Screen::MoveFrameTo(const QPoint& place)
+{
+    if (askedPlaces_.size() >= 8)
+        askedPlaces_.removeFirst();
+    askedPlaces_.append(place);
+    // A window's position is its frame's.
+    move(place);
 }
 
 bool Screen::Settled() const
@@ -70,23 +166,17 @@ void Screen::FitToScreen()
         return;
     TakeSizing();
     fitting_ = true;
-    QSize needed = minimumSize();
-    if (QLayout* own = layout()) {
-        own->activate();
-        needed = own->totalMinimumSize();
-    }
+    const QSize needed = NeededSize();
     const QRect area = screen()->availableGeometry();
-    // The frame the window system adds; none is known before the window is first mapped.
-    const QRect frame = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                           frame.bottom() - inner.bottom());
+    const bool framed = frameGeometry() != geometry();
+    const QMargins margins = FrameMargins();
     const QSize room = area.size().shrunkBy(margins);
     const QSize least = needed.boundedTo(room);
     if (!Settled()) {
         // Maximised: the user's size stays; only a smallest size that it already meets is taken.
         if (least.width() <= width() && least.height() <= height())
             setMinimumSize(least);
+        placing_ = false;
         fitting_ = false;
         return;
     }
@@ -95,10 +185,17 @@ void Screen::FitToScreen()
     if (wanted != size())
         resize(wanted);
     const QSize outer = size().grownBy(margins);
-    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - outer.width()));
-    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - outer.height()));
-    if (x != frame.left() || y != frame.top())
-        move(x, y);
+    QPoint at = pos();
+    if (placing_ && (framed || placeDue_)) {
+        // The window manager has framed and placed the window: the place it was meant to have,
+        // now that the frame is known.
+        placing_ = placeDue_ = false;
+        at = Place(outer);
+    }
+    const int x = std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height()));
+    if (x != pos().x() || y != pos().y())
+        MoveFrameTo({x, y});
     fitting_ = false;
 }
 
@@ -183,6 +280,8 @@ bool Screen::event(QEvent* event)
         // which window is active once the pending events are through.
         ScreenRegistry::Instance().CheckActiveWindowSoon();
         // A window manager frames a window before it activates it; the frame is known now.
+        if (placing_)
+            placeDue_ = true;
         FitSoon();
         break;
     case QEvent::LayoutRequest: {
@@ -208,10 +307,19 @@ bool Screen::event(QEvent* event)
         }
         break;
     case QEvent::Move:
-        // A window manager that frames the window after it is placed can push the frame out of
-        // the area; a window the user drags is left where it goes.
-        if (event->spontaneous() && QGuiApplication::mouseButtons() == Qt::NoButton)
+        if (!event->spontaneous())
+            break;
+        if (const qsizetype asked = askedPlaces_.indexOf(pos()); asked >= 0) {
+            askedPlaces_.remove(0, asked + 1);
+        } else if (placing_) {
+            // The window manager's own placement, corrected once the frame is known.
             FitSoon();
+        } else if (isVisible() && Settled()) {
+            // A place nobody here asked for is the user's: kept, and used when the screen is
+            // shown again.
+            askedPlaces_.clear();
+            UserPlaces().insert(metaObject()->className(), pos());
+        }
         break;
     case QEvent::Hide:
         if (!event->spontaneous()) {

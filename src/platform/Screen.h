@@ -44,6 +44,10 @@ public:
     // never past the area. A maximised window is left alone.
     void FitToScreen();
 
+    // Panels that take turns in one place of the layout: the window is sized for the largest of
+    // them, so that it keeps its height whichever one shows.
+    void SetAlternatePanels(const QList<QWidget*>& panels);
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -66,6 +70,12 @@ private:
     void FitSoon();
     void TakeSizing();
     bool Settled() const;
+    QSize NeededSize();
+    QMargins FrameMargins() const;
+    // Where the frame goes when the screen is shown: where the user last put a screen of this
+    // class in this run, else centred on the available area; wholly inside the area.
+    QPoint Place(const QSize& outer) const;
+    void MoveFrameTo(const QPoint& place);
 
     bool loaded_ = false;
     bool unloading_ = false;
@@ -74,6 +84,13 @@ private:
     QSize ownSize_;
     // Sizes the program asked for that the window system has not reported back yet.
     QList<QSize> askedSizes_;
+    // Frame places the program asked for that the window system has not reported back yet.
+    QList<QPoint> askedPlaces_;
+    // Shown, and the window system has not yet framed and placed it.
+    bool placing_ = false;
+    // Activated since: the frame is as known as it will get.
+    bool placeDue_ = false;
+    QList<QPointer<QWidget>> panels_;
     QEventLoop* modalLoop_ = nullptr;
 };
 

@@ -46,6 +46,7 @@ frmProjectControl::frmProjectControl()
     layout->addWidget(BuildProjectsPanel(), 1);
     layout->addWidget(BuildPastDuePanel(), 1);
     layout->addWidget(BuildSummaryPanel(), 1);
+    SetAlternatePanels({fraMSCal, fraProjects, fraCompleteMS, fraProjectSummary});
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();

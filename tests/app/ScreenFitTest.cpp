@@ -188,9 +188,12 @@ protected:
         schedule.Hide();
 
         frmProjectControl& board = Open<frmProjectControl>(where);
+        const int boardHeight = board.height();
         for (int panel = 1; panel <= 4; ++panel) {
             board.ShowPanel(panel);
             Fits(board, where, qPrintable(QStringLiteral("board panel %1").arg(panel)));
+            // Sized once for the largest panel: the window does not jump from panel to panel.
+            EXPECT_EQ(board.height(), boardHeight) << "board panel " << panel;
         }
         board.Hide();
 

@@ -6,7 +6,9 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -190,6 +192,36 @@ TEST_F(ScreenTest, AStaleActivationOfAWindowBehindAModalScreenChangesNothing)
     });
     b.ShowModal();
     EXPECT_EQ(TakeEvents(), (QStringList{"A.Deactivate", "B.Activate", "B.Deactivate", "A.Activate"}));
+}
+
+TEST_F(ScreenTest, AScreenWithPanelsTakingTurnsKeepsOneHeight)
+{
+    // Two panels in one place, the second far taller than the first and than the screen's own size.
+    Screen screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* small = new QWidget(&screen);
+    small->setMinimumSize(100, 100);
+    auto* tall = new QWidget(&screen);
+    tall->setMinimumSize(100, 500);
+    layout->addWidget(small);
+    layout->addWidget(tall);
+    tall->hide();
+    screen.SetAlternatePanels({small, tall});
+    screen.resize(300, 200);
+    screen.Show();
+    QCoreApplication::processEvents();
+    const int height = screen.height();
+    EXPECT_GE(height, 500);
+    small->hide();
+    tall->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screen.height(), height);
+    tall->hide();
+    small->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screen.height(), height);
+    // Centred on the screen's available area.
+    EXPECT_EQ(screen.frameGeometry().center(), screen.screen()->availableGeometry().center());
 }
 
 } // namespace
