@@ -13,6 +13,7 @@
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "platform/Clock.h"
+#include "platform/CodePage.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalFormat.h"
@@ -45,6 +46,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -222,14 +224,14 @@ void MakeAccountFolders()
         ::mkdir((aux + "/C1001/" + name).constData(), 0777);
     }
     QStringList accounts{QStringLiteral("C1001")};
-    const QString first = QString::fromLatin1(names.value(0)).trimmed();
+    const QString first = FromCodePage(names.value(0)).trimmed();
     if (IsSafePathPart(first) && first.size() <= 20)
         accounts << first;
     QFile customers(AppPath(CustomerDataPath));
     if (!customers.open(QIODevice::WriteOnly))
         std::abort();
     for (const QString& accountNo : accounts)
-        customers.write(accountNo.toLatin1().leftJustified(CustomerRecord::Length, ' '));
+        customers.write(ToCodePage(accountNo).leftJustified(CustomerRecord::Length, ' '));
     customers.close();
 
     CreateDataFolders();
@@ -311,6 +313,16 @@ void ResetProgramState()
     ModemState() = ModemStateValues{};
 }
 
+// Empties the scratch folder by the bytes of its names: Qt cannot name again a file whose
+// name is not valid in the locale's encoding, so it would be left for every later input.
+void EmptyScratchFolder()
+{
+    const std::filesystem::path folder(QFile::encodeName(Folder->path()).toStdString());
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        std::filesystem::remove_all(entry.path(), error);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -350,20 +362,17 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     SetPortTable(QStringList());
     Clock::Fix(QDateTime(Today, QTime(10, 0)));
     SetRegionalLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    std::atexit([] { delete Folder; });
+    std::atexit([] {
+        EmptyScratchFolder();
+        delete Folder;
+    });
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     // Every input meets the same empty folder and fresh state.
-    QDir folder(Folder->path());
-    for (const QFileInfo& entry : folder.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        if (entry.isDir() && !entry.isSymLink())
-            QDir(entry.filePath()).removeRecursively();
-        else
-            folder.remove(entry.fileName());
-    }
+    EmptyScratchFolder();
     ResetProgramState();
 
     const QString path = AppPath(Chosen->path);
