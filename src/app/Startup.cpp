@@ -105,9 +105,9 @@ QSet<QString> SubfolderNames(const QString& path)
 QStringList MakeAccountFolders(const QStringList& accounts, const QSet<QString>& accountFolders)
 {
     QStringList notMade;
-    // Two numbers may name one folder (a case-blind disk): the other maker's folder is as good.
+    // Two numbers may name one folder (a case-blind disk): MakeFolder takes the other maker's.
     auto make = [&notMade](const QString& folder) {
-        if (!MakeFolder(folder) && !QFileInfo(AppPath(folder)).isDir())
+        if (!MakeFolder(folder))
             notMade.append(folder);
     };
     for (const QString& accountNo : accounts) {

@@ -286,7 +286,8 @@ bool MakeFolder(const QString& path)
     QFileInfo info(fullPath);
     if (info.exists())
         return info.isDir();
-    return QDir().mkdir(fullPath);
+    // Another copy of the program starting beside this one may make it first: a folder is a folder.
+    return QDir().mkdir(fullPath) || QFileInfo(fullPath).isDir();
 }
 
 bool ReplaceWithTemp(const QString& path)
