@@ -261,11 +261,11 @@ void frmSetup::cmdDelete_Click()
     }
     if (!deletion.NotRenumbered.isEmpty())
         MsgBox(QStringLiteral("%1 was deleted, but the Assignment numbers in these files could not be updated:\n%2")
-                   .arg(name, deletion.NotRenumbered.join(QLatin1Char('\n'))),
+                   .arg(name, FewLines(deletion.NotRenumbered)),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
     if (!deletion.NotRemoved.isEmpty())
         MsgBox(QStringLiteral("%1 was deleted, but these folders of its days could not be removed:\n%2")
-                   .arg(name, deletion.NotRemoved.join(QLatin1Char('\n'))),
+                   .arg(name, FewLines(deletion.NotRemoved)),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
     ReadAssignments();
     FillTeamLists();
