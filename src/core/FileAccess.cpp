@@ -356,8 +356,10 @@ QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bo
 
 int RemoveRewriteLeftovers(const QString& folder, const std::function<bool(const QString& fileName)>& ours)
 {
-    // The writer (QSaveFile) names its copy after the file, a dot and six random letters.
-    static const QRegularExpression shape(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    // The writer (QSaveFile) names its copy after the file, a dot and six random letters. A word
+    // in one case (".backup", ".before") is a copy the user made: only mixed letters are the writer's.
+    static const QRegularExpression shape(
+        QStringLiteral("^(.+)\\.(?=[A-Za-z]{0,5}[a-z])(?=[A-Za-z]{0,5}[A-Z])[A-Za-z]{6}$"));
     int removed = 0;
     QDirIterator entries(AppPath(folder), QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     while (entries.hasNext()) {

@@ -353,7 +353,8 @@ TEST_F(StartupTest, ARewriteCutShortLeavesNoCopyButNoOtherFileIsTaken)
     const QStringList kept = {"/TamselProposals/P-100.txt.msJpiQ", "/TamselInvoicer/IncompleteInvoices/17.txt.msJpiQ",
                               "/2026/Team# 1/66.txt.msJpi", "/2026/Team# 1/66.txt.msJp1Q", "/2026/Team# 1/66.txt.msJpiQx",
                               "/2026/Team# 1/Notes.txt.msJpiQ", "/Invoice.txt.msJpiQ", "/CustomerData.txt.msJpiQ.bak",
-                              "/AuxFiles/C1001/AuxFile1/Data.txt.msJpiQ", "/2026/Team# 1/66.txt"};
+                              "/AuxFiles/C1001/AuxFile1/Data.txt.msJpiQ", "/2026/Team# 1/66.txt",
+                              "/Slips.txt.backup", "/2026/Team# 1/66.txt.BEFORE"};
     for (const QString& path : leftovers + kept)
         if (path != "/2026/Team# 1/66.txt")
             WriteFile(path, "left");
