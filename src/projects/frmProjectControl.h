@@ -203,8 +203,8 @@ private:
     void CloseCalendarPanel();
     // The milestone list's height while a panel greys it: the header and `rows` whole rows.
     int GreyedListHeight(int rows) const;
-    // Grows the window's own size to the tallest the panels get: the calendar panel with its
-    // hours over the summary.
+    // Grows the window's own size to the tallest the panels get: the calendar panel over the
+    // summary.
     void SizeForTallestPanels();
     // What the last ClearjDayEvents gave back, booked again when the move fails.
     FreedSlots lastFreed_;

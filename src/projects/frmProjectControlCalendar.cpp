@@ -379,8 +379,8 @@ int frmProjectControl::GreyedListHeight(int rows) const
 
 void frmProjectControl::SizeForTallestPanels()
 {
-    // Laid out once, hidden, the way a reschedule in hours shows it; the most rows the greyed
-    // list keeps, and a scroll bar under them.
+    // Laid out once, hidden, with the calendar panel at its fullest (the hours grid and the
+    // administrative note both) over the summary, whose greyed list keeps its most rows.
     ensurePolished();
     HidePanels();
     fraMSCal->show();
