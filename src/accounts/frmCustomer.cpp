@@ -231,6 +231,8 @@ frmCustomer::frmCustomer()
     connect(cboAccounts, &QComboBox::activated, this, [this](int index) { cboAccounts_Click(index); });
     connect(cboAccounts, &QComboBox::editTextChanged, this, [this](const QString& text) { cboAccounts_Change(text); });
     resize(760, 560);
+    // The search and the list of customers found open in turn under the buttons.
+    SetAlternatePanels({fraSearch, fraCustomersFound});
 }
 
 int frmCustomer::USAStyle() const

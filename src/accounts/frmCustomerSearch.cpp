@@ -74,7 +74,8 @@ QWidget* frmCustomer::BuildSearchFrames()
     fraSearch->hide();
     layout->addWidget(fraSearch);
 
-    fraCustomersFound = new QGroupBox(area);
+    // Titled from the start, so that the room it takes is known before it first shows.
+    fraCustomersFound = new QGroupBox(QStringLiteral("Customer List"), area);
     auto* found = new QVBoxLayout(fraCustomersFound);
     fgCustomersFound = new FlexGrid(fraCustomersFound);
     fgCustomersFound->SetCols(5);

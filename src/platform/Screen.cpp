@@ -90,16 +90,32 @@ QSize Screen::NeededSize()
     QSize needed = own->totalMinimumSize();
     // The panel showing stands in for the largest of its turn-takers.
     QSize shown(0, 0), largest(0, 0);
+    QWidget* tallest = nullptr;
     for (const QPointer<QWidget>& panel : panels_) {
         if (!panel)
             continue;
         const QSize least = panel->minimumSizeHint().expandedTo(panel->minimumSize());
+        if (!tallest || least.height() > largest.height())
+            tallest = panel;
         largest = largest.expandedTo(least);
         if (panel->isVisibleTo(this))
             shown = shown.expandedTo(least);
     }
     needed.rheight() += largest.height() - shown.height();
-    needed.rwidth() += std::max(0, largest.width() - shown.width());
+    if (shown.width() > 0) {
+        needed.rwidth() += std::max(0, largest.width() - shown.width());
+    } else if (tallest) {
+        // None showing: the panel to come stands between the window's margins, spaced from
+        // whatever else shows in the layout that holds it.
+        const QMargins margins = own->contentsMargins();
+        needed.setWidth(std::max(needed.width(), largest.width() + margins.left() + margins.right()));
+        QLayout* home = tallest->parentWidget() ? tallest->parentWidget()->layout() : nullptr;
+        bool beside = false;
+        for (int i = 0; home && i < home->count(); ++i)
+            beside = beside || (home->itemAt(i)->widget() && home->itemAt(i)->widget()->isVisibleTo(this));
+        if (beside)
+            needed.rheight() += std::max(0, home->spacing());
+    }
     return needed;
 }
 

@@ -66,7 +66,7 @@ frmProjectControl::frmProjectControl()
     ConnectCalendar();
     ConnectCompleting();
     ConnectDialling();
-    HidePanels();
+    SizeForTallestPanels();
 }
 
 void frmProjectControl::Form_Load()

@@ -201,6 +201,11 @@ private:
     // panel holds none.
     bool TakePanelMilestone();
     void CloseCalendarPanel();
+    // The milestone list's height while a panel greys it: the header and `rows` whole rows.
+    int GreyedListHeight(int rows) const;
+    // Grows the window's own size to the tallest the panels get: the calendar panel over the
+    // summary.
+    void SizeForTallestPanels();
     // What the last ClearjDayEvents gave back, booked again when the move fails.
     FreedSlots lastFreed_;
     // The project whose milestones fgMilestones shows.

@@ -151,10 +151,7 @@ void frmProjectControl::SetupCalendarPanel(const QString& action)
     fgMilestones->setEnabled(false);
     // Greyed, the list cannot be scrolled: it keeps a few whole rows, the panel's among them.
     const int rows = std::min(int(LoadedProjects().Projects.at(SelectedProject).Milestones.size()), 4);
-    fgMilestones->setMinimumHeight(fgMilestones->horizontalHeader()->sizeHint().height() +
-                                   rows * fgMilestones->verticalHeader()->defaultSectionSize() +
-                                   2 * fgMilestones->frameWidth() +
-                                   (fgMilestones->horizontalScrollBar()->isVisible() ? fgMilestones->horizontalScrollBar()->height() : 0));
+    fgMilestones->setMinimumHeight(GreyedListHeight(rows));
     fgMilestones->scrollTo(fgMilestones->model()->index(SelectedMilestone - 1, 0));
     fraTime->hide();
     const bool completing = action == QLatin1String("Complete");
@@ -371,6 +368,34 @@ bool frmProjectControl::TakePanelMilestone()
     SelectedProject = panelProject_;
     SelectedMilestone = panelMilestone_;
     return true;
+}
+
+int frmProjectControl::GreyedListHeight(int rows) const
+{
+    return fgMilestones->horizontalHeader()->sizeHint().height() +
+           rows * fgMilestones->verticalHeader()->defaultSectionSize() + 2 * fgMilestones->frameWidth() +
+           (fgMilestones->horizontalScrollBar()->isVisible() ? fgMilestones->horizontalScrollBar()->height() : 0);
+}
+
+void frmProjectControl::SizeForTallestPanels()
+{
+    // Laid out once, hidden, with the calendar panel at its fullest (the hours grid and the
+    // administrative note both) over the summary, whose greyed list keeps its most rows.
+    ensurePolished();
+    HidePanels();
+    fraMSCal->show();
+    fraProjectSummary->show();
+    for (QWidget* part : {static_cast<QWidget*>(fraTime), static_cast<QWidget*>(fraReschedule),
+                          static_cast<QWidget*>(lblAction[1]), static_cast<QWidget*>(Label1[2])})
+        part->show();
+    fraComplete->hide();
+    lblAction[0]->hide();
+    fgMilestones->setMinimumHeight(GreyedListHeight(4) + fgMilestones->horizontalScrollBar()->sizeHint().height());
+    layout()->invalidate();
+    const int tallest = layout()->totalMinimumSize().height();
+    HidePanels();
+    if (tallest > height())
+        resize(width(), tallest);
 }
 
 void frmProjectControl::CloseCalendarPanel()

@@ -6,6 +6,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
 #include "support/ScreenFixture.h"
+#include "support/UserInput.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -188,6 +189,21 @@ TEST_F(CustomerSearchTest, CustomerListShowsTheRecordsOnFileAndLoadsTheChosenRow
     // A later search leaves no row of the list behind.
     Search(screen, SearchByAddress1, "main");
     EXPECT_EQ(screen.fgCustomersFound->Rows(), 3);
+}
+
+TEST_F(CustomerSearchTest, TheSearchAndTheListTakeTurnsAtOneHeight)
+{
+    frmCustomer& screen = ShowScreen();
+    ShowAtRealSize(&screen);
+    const int height = screen.height();
+    ClickAt(screen.Command1[0]);
+    ASSERT_TRUE(screen.fraSearch->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(screen.height(), height) << "the search";
+    screen.mnuPrint->trigger();
+    ASSERT_TRUE(screen.fraCustomersFound->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(screen.height(), height) << "the customer list";
 }
 
 } // namespace

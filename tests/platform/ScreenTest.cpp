@@ -224,4 +224,32 @@ TEST_F(ScreenTest, AScreenWithPanelsTakingTurnsKeepsOneHeight)
     EXPECT_EQ(screen.frameGeometry().center(), screen.screen()->availableGeometry().center());
 }
 
+TEST_F(ScreenTest, PanelsTakingTurnsThatNoneShowsYetLeaveTheWidthAlone)
+{
+    // The panels open in turn under a row of buttons; at first neither shows.
+    Screen screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* buttons = new QWidget(&screen);
+    buttons->setMinimumSize(400, 50);
+    auto* search = new QWidget(&screen);
+    search->setMinimumSize(380, 100);
+    auto* list = new QWidget(&screen);
+    list->setMinimumSize(390, 200);
+    layout->addWidget(buttons);
+    layout->addWidget(search);
+    layout->addWidget(list);
+    search->hide();
+    list->hide();
+    screen.SetAlternatePanels({search, list});
+    screen.resize(500, 200);
+    screen.Show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screen.width(), 500);
+    const int height = screen.height();
+    EXPECT_GE(height, 250);
+    list->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(screen.size(), QSize(500, height));
+}
+
 } // namespace

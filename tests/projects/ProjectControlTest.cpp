@@ -394,6 +394,36 @@ TEST_F(ProjectControlTest, TheGreyedListUnderAnOpenPanelLeavesItsCaptionAlone)
     EXPECT_EQ(board.fgMilestones->currentRow(), 0);
 }
 
+TEST_F(ProjectControlTest, TheBoardKeepsOneHeightWhicheverPanelsShow)
+{
+    QList<MilestoneRecord> milestones = {Milestone("Wiring", 2, Day(11), "Hours", 2, 3), Milestone("Permit", 1, Day(11))};
+    for (const char* name : {"Framing", "Roofing", "Siding", "Painting"})
+        milestones.append(Milestone(name, 2, Day(12), "Days", 1, 1));
+    WriteProject("Pj45-1", milestones);
+    frmProjectControl& board = OpenBoard();
+    ShowAtRealSize(&board);
+    board.cmdGotoProjects_Click();
+    QApplication::processEvents();
+    const int height = board.height();
+    const auto step = [&](const char* what) {
+        QApplication::processEvents();
+        EXPECT_EQ(board.height(), height) << what;
+    };
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    step("the summary");
+    ChooseFromRowMenu(board.fgMilestones, 2, "Reschedule Milestone");
+    ASSERT_TRUE(board.Label1[2]->isVisible());
+    step("an administrative milestone's calendar over the summary");
+    ClickAt(board.cmdCalButtons[0]);
+    step("the calendar hidden");
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    ASSERT_TRUE(board.fraTime->isVisible());
+    step("the calendar and its hours over the summary");
+    ClickDate(board.MSCal, Day(13));
+    step("a day's hours");
+}
+
 TEST_F(ProjectControlTest, AnAdministrativeMoveCarriesItsDependantsAlong)
 {
     MilestoneRecord inspected = Milestone("Inspection", 1, Day(13), QString(), 0, 1, 2, 2);
