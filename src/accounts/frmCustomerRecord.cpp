@@ -360,17 +360,16 @@ void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
     case CustomerFileFault::None:
         return;
     case CustomerFileFault::Missing:
-        MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n"
-                              "There is no Backup copy of it to put back")
-                   .arg(outcome.File),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Missing"));
+    case CustomerFileFault::NotRestored: {
+        const bool noBackup = outcome.Fault == CustomerFileFault::Missing;
+        MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n%2")
+                   .arg(outcome.File, noBackup ? QStringLiteral("There is no Backup copy of it to put back")
+                                               : QStringLiteral("Its Backup copy could not be put back: make room "
+                                                                "on the disk and try again")),
+               MsgButtons::OkOnly, MsgIcon::Exclamation,
+               noBackup ? QStringLiteral("File Missing") : QStringLiteral("File Not Restored"));
         return;
-    case CustomerFileFault::NotRestored:
-        MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n"
-                              "Its Backup copy could not be put back: make room on the disk and try again")
-                   .arg(outcome.File),
-               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Not Restored"));
-        return;
+    }
     case CustomerFileFault::NotWritten:
         ShowWriteFailure(QStringLiteral("The Customer could not be deleted: %1 could not be written.").arg(outcome.File),
                          QStringLiteral("Delete Failed"));
