@@ -205,7 +205,6 @@ void frmCustomer::cmdSaveAux_Click(int Index)
             break;
         CurrentRec += next ? 1 : -1;
         LoadCustomer();
-        lblAccount->setText(AuxAccountLine());
         break;
     }
     default:
