@@ -10,16 +10,14 @@
 
 namespace {
 
-// Clicks the given button of the next real box once it is up, where the pointer would press it.
-void ClickOnNextBox(QMessageBox::StandardButton which)
+// Clicks the given button of the real box once it is up, where the pointer would press it.
+void ClickWhenUp(QTimer& poll, QMessageBox::StandardButton which)
 {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, which] {
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&poll, which] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        poll->stop();
-        poll->deleteLater();
+        poll.stop();
         QAbstractButton* button = box->button(which);
         if (!button) {
             ADD_FAILURE() << "the box has no such button";
@@ -28,7 +26,7 @@ void ClickOnNextBox(QMessageBox::StandardButton which)
         }
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     });
-    poll->start(20);
+    poll.start(20);
 }
 
 // No script is installed: these are the boxes the user sees.
@@ -49,7 +47,8 @@ TEST(MessageBoxTest, EveryButtonOfEveryRealBoxAnswersWhatItSays)
         {MsgButtons::YesNoCancel, QMessageBox::Cancel, MsgAnswer::Cancel},
     };
     for (const auto& c : cases) {
-        ClickOnNextBox(c.Button);
+        QTimer poll;
+        ClickWhenUp(poll, c.Button);
         // The default button is another one where the set has two, so the click is what counts.
         EXPECT_EQ(MsgBox(QStringLiteral("Press a button"), c.Set, MsgIcon::Question, QStringLiteral("Buttons"), 1), c.Answer)
             << "set " << int(c.Set) << ", button " << std::hex << c.Button;
