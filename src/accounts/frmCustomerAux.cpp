@@ -123,6 +123,9 @@ void frmCustomer::LoadAuxHeadings()
 
 void frmCustomer::LoadAuxData()
 {
+    // Whatever loaded the customer (a navigation button, a cancelled add), the data screen names
+    // the account its boxes now belong to.
+    lblAccount->setText(AuxAccountLine());
     if (ckSaveAux->isChecked())
         return;
     for (MultiLineTextBox* box : txtAux)
@@ -202,7 +205,6 @@ void frmCustomer::cmdSaveAux_Click(int Index)
             break;
         CurrentRec += next ? 1 : -1;
         LoadCustomer();
-        lblAccount->setText(AuxAccountLine());
         break;
     }
     default:

@@ -5,6 +5,7 @@
 
 #include "core/Settings.h"
 #include "core/Utilities.h"
+#include "core/WriteFormat.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
@@ -62,10 +63,7 @@ QWidget* frmSetup::BuildMilestonesTab()
     layout->addWidget(BoldLabel(QStringLiteral("Typical Project Milestones in Order of Occurance"), page));
 
     auto* row = new QHBoxLayout;
-    cboMilestones = new QComboBox(page);
-    cboMilestones->setEditable(true);
-    cboMilestones->setInsertPolicy(QComboBox::NoInsert);
-    cboMilestones->setCompleter(nullptr);
+    cboMilestones = NewTextCombo(page, 0);
     cboMilestones->setMaxVisibleItems(20);
     cboMilestones->setMinimumWidth(300);
     cboMilestones->setToolTip(QStringLiteral("Milestone Events that will be Tracked and Scheduled for each Project that you Create"));
@@ -258,7 +256,8 @@ void frmSetup::FillMilestoneGrid()
 
 void frmSetup::cmdAddMilestone_Click()
 {
-    const QString name = cboMilestones->currentText();
+    // The catalogue holds the names as the file gives them back.
+    const QString name = AsReadBack(cboMilestones->currentText());
     if (name.isEmpty()) {
         MsgBox(QStringLiteral("Enter a New Milestone in the Box to the Left"));
         return;

@@ -8,6 +8,7 @@
 #include "core/Settings.h"
 #include "core/SharedState.h"
 #include "core/Utilities.h"
+#include "core/WriteFormat.h"
 #include "platform/MessageBox.h"
 #include "platform/TextBox.h"
 #include "scheduling/TeamList.h"
@@ -73,10 +74,7 @@ QWidget* frmSetup::BuildAssignmentsTab()
     explanation->setWordWrap(true);
     left->addWidget(explanation);
     left->addWidget(new QLabel(QStringLiteral("Drop Here Here"), page));
-    cboAssignments = new QComboBox(page);
-    cboAssignments->setEditable(true);
-    cboAssignments->setInsertPolicy(QComboBox::NoInsert);
-    cboAssignments->setCompleter(nullptr);
+    cboAssignments = NewTextCombo(page, 0);
     cboAssignments->setMaxVisibleItems(20);
     cboAssignments->setMinimumWidth(300);
     cboAssignments->setToolTip(QStringLiteral("Displays Current Assignment Names"));
@@ -175,7 +173,8 @@ void frmSetup::SaveTeamChange()
 void frmSetup::cmdSave_Click()
 {
     if (!AddedByDrop) {
-        const QString name = cboAssignments->currentText();
+        // The list holds the names as the file gives them back.
+        const QString name = AsReadBack(cboAssignments->currentText());
         if (name.isEmpty())
             return;
         if (cboAssignments->count() >= MaxTypedTeams) {
@@ -286,7 +285,8 @@ void frmSetup::cboAssignments_DragDrop()
     QListWidgetItem* dragged = lstContacts->currentItem();
     if (!dragged || !dragged->isSelected())
         return;
-    const QString name = dragged->text();
+    // A sub-contractor's name may hold a double quote, which the file keeps as an apostrophe.
+    const QString name = AsReadBack(dragged->text());
     if (AssignmentNames().contains(name, Qt::CaseSensitive))
         return;
     {

@@ -113,6 +113,11 @@ QByteArray FormatWriteLine(std::initializer_list<WriteItem> items)
     return FormatWriteLine(QList<WriteItem>(items));
 }
 
+QString AsReadBack(const QString& text)
+{
+    return SafeText(text);
+}
+
 QByteArray FormatPlainLine(const QString& text)
 {
     return ToCodePage(text) + "\r\n";

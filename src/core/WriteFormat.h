@@ -46,6 +46,10 @@ private:
 QByteArray FormatWriteLine(std::initializer_list<WriteItem> items);
 QByteArray FormatWriteLine(const QList<WriteItem>& items);
 
+// A text as it reads back from a write-format item: a double quote as an apostrophe, a line
+// break as a blank. Names kept in such files are compared in this form.
+QString AsReadBack(const QString& text);
+
 // A plain text line: the text as it stands and CR LF.
 QByteArray FormatPlainLine(const QString& text);
 // The text with every control character (a pasted line break among them) as a blank, for a plain

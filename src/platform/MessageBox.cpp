@@ -144,6 +144,8 @@ MsgAnswer MsgBox(const QString& prompt, MsgButtons buttons, MsgIcon icon, const 
     const std::unique_ptr<QMessageBox> box = NewMessageBox(prompt, buttons, icon, caption, defaultButton);
     const QList<QMessageBox::StandardButton> standard = ButtonsOf(buttons);
     switch (box->exec()) {
+    case QMessageBox::Ok:
+        return MsgAnswer::Ok;
     case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
     case QMessageBox::Yes:
@@ -151,7 +153,7 @@ MsgAnswer MsgBox(const QString& prompt, MsgButtons buttons, MsgIcon icon, const 
     case QMessageBox::No:
         return MsgAnswer::No;
     default:
-        // A box closed by Escape or its close button answers Cancel where it has one.
+        // A box closed by its close button answers Cancel where it has one.
         return buttons == MsgButtons::OkOnly ? MsgAnswer::Ok
              : standard.contains(QMessageBox::Cancel) ? MsgAnswer::Cancel
                                                        : MsgAnswer::No;

@@ -4,24 +4,82 @@
 #include "platform/MessageBox.h"
 
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTimer>
 #include <QValidator>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
-// Pasted or dropped text is held to the same rules as typed text; text set by the program is
-// not checked, since a validator only sees the user's input.
-class TypingValidator : public QValidator {
-public:
-    explicit TypingValidator(TextBox* box) : QValidator(box), box_(box) {}
+// The characters of a text the data files can hold, in order; the first one left out, whole
+// (a character outside the basic plane is two QChars), goes to leftOut.
+QString StorablePart(const QString& text, QString* leftOut)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        if (pair)
+            ++i;
+        if (FitsCodePage(character))
+            kept += character;
+        else if (leftOut && leftOut->isEmpty())
+            *leftOut = character;
+    }
+    return kept;
+}
 
-    State validate(QString& input, int&) const override
+void RefuseCharacter(const QString& character)
+{
+    MsgBox(QStringLiteral("This character, (%1) cannot be stored").arg(character), MsgButtons::OkOnly, MsgIcon::None,
+           QStringLiteral("Invalid Key entry"));
+}
+
+} // namespace
+
+// Every insertion by the user (typing, a paste by key, menu or middle button, a drop, an input
+// method) passes here, with the text already changed and the cursor after what went in. Text
+// set by the program has no undo step yet and is left as it is.
+class TextBox::InsertionCheck : public QValidator {
+public:
+    explicit InsertionCheck(TextBox* box) : QValidator(box), box_(box) {}
+
+    State validate(QString& input, int& cursor) const override
     {
-        if (!FitsCodePage(input))
-            return Invalid;
-        if (box_->MaxLength() > 0 && input.size() > box_->MaxLength() && input.size() > box_->text().size())
-            return Invalid;
+        const QString& before = box_->before_;
+        if (!box_->isUndoAvailable() || input == before)
+            return Acceptable;
+        // What follows the cursor was there before; what precedes it, up to where the two texts
+        // part, is what went in.
+        const qsizetype after = input.size() - cursor;
+        if (cursor < 0 || after < 0 || after > before.size()
+            || QStringView(before).last(after) != QStringView(input).sliced(cursor))
+            return Acceptable;
+        qsizetype start = 0;
+        const qsizetype startLimit = std::min<qsizetype>(cursor, before.size() - after);
+        while (start < startLimit && input.at(start) == before.at(start))
+            ++start;
+        const QString inserted = input.mid(start, cursor - start);
+        QString leftOut;
+        QString kept = StorablePart(inserted, &leftOut);
+        // As typing stops at the maximum length, so does a paste; the text already there stays.
+        const qsizetype others = input.size() - inserted.size();
+        if (box_->maxLength_ > 0)
+            kept.truncate(std::max<qsizetype>(0, box_->maxLength_ - others));
+        if (kept.size() < inserted.size()) {
+            // Never half a character.
+            if (!kept.isEmpty() && kept.back().isHighSurrogate())
+                kept.chop(1);
+            input = input.left(start) + kept + input.mid(cursor);
+            cursor = int(start + kept.size());
+        }
+        if (!leftOut.isEmpty())
+            box_->Refuse(leftOut);
         return Acceptable;
     }
 
@@ -29,11 +87,10 @@ private:
     TextBox* box_;
 };
 
-} // namespace
-
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
-    setValidator(new TypingValidator(this));
+    setValidator(new InsertionCheck(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
 }
 
 void TextBox::SetMaxLength(int length)
@@ -44,6 +101,35 @@ void TextBox::SetMaxLength(int length)
 void TextBox::SetKeyFilter(std::function<int(int keyAscii)> filter)
 {
     keyFilter_ = std::move(filter);
+}
+
+void TextBox::Refuse(const QString& character)
+{
+    if (!refused_.isEmpty())
+        return;
+    refused_ = character;
+    // Told once the change is done: at the end of the event that made it, or, for a paste from
+    // the context menu, when the event loop comes back.
+    if (eventDepth_ == 0)
+        QTimer::singleShot(0, this, [this] { TellRefused(); });
+}
+
+void TextBox::TellRefused()
+{
+    if (refused_.isEmpty())
+        return;
+    const QString character = std::exchange(refused_, QString());
+    RefuseCharacter(character);
+}
+
+bool TextBox::event(QEvent* event)
+{
+    ++eventDepth_;
+    const bool handled = QLineEdit::event(event);
+    --eventDepth_;
+    if (eventDepth_ == 0)
+        TellRefused();
+    return handled;
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event)
@@ -58,8 +144,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
         }
         if (code != 8) {
             if (!FitsCodePage(typed)) {
-                MsgBox(QStringLiteral("This character, (%1) cannot be stored").arg(typed),
-                       MsgButtons::OkOnly, MsgIcon::None, QStringLiteral("Invalid Key entry"));
+                RefuseCharacter(typed);
                 event->accept();
                 return;
             }
@@ -79,14 +164,33 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent)
 
 void MultiLineTextBox::keyPressEvent(QKeyEvent* event)
 {
+    // A character outside the basic plane (an emoji) comes as two QChars.
     const QString typed = event->text();
-    if (typed.size() == 1 && typed.at(0).isPrint() && !FitsCodePage(typed)) {
-        MsgBox(QStringLiteral("This character, (%1) cannot be stored").arg(typed), MsgButtons::OkOnly,
-               MsgIcon::None, QStringLiteral("Invalid Key entry"));
-        event->accept();
-        return;
+    if (!typed.isEmpty() && !typed.at(0).isNull() && typed.at(0).category() != QChar::Other_Control) {
+        QString leftOut;
+        StorablePart(typed, &leftOut);
+        if (!leftOut.isEmpty()) {
+            RefuseCharacter(leftOut);
+            event->accept();
+            return;
+        }
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void MultiLineTextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    QString leftOut;
+    const QString kept = StorablePart(event->commitString(), &leftOut);
+    if (leftOut.isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent storable(event->preeditString(), event->attributes());
+    storable.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&storable);
+    event->accept();
+    RefuseCharacter(leftOut);
 }
 
 void MultiLineTextBox::mouseDoubleClickEvent(QMouseEvent* event)
@@ -97,12 +201,11 @@ void MultiLineTextBox::mouseDoubleClickEvent(QMouseEvent* event)
 
 void MultiLineTextBox::insertFromMimeData(const QMimeData* source)
 {
-    // Pasted text keeps only what the data files can hold.
-    QString text = source->text();
-    for (QChar& c : text)
-        if (!FitsCodePage(QString(c)) && c != QLatin1Char('\n'))
-            c = QLatin1Char('?');
-    insertPlainText(text);
+    // What the data files can hold goes in; the user is told of the first character left out.
+    QString leftOut;
+    insertPlainText(StorablePart(source->text(), &leftOut));
+    if (!leftOut.isEmpty())
+        RefuseCharacter(leftOut);
 }
 
 QComboBox* NewTextCombo(QWidget* parent, int maxLength)

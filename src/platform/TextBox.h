@@ -5,10 +5,10 @@
 
 #include <functional>
 
-// A text box as the program's screens expect it: the maximum length limits typing only and
-// never cuts text already there; a key filter sees each typed character before it is inserted
-// and can swallow it (by answering 0); characters the data files' code page cannot hold are
-// refused with a short message.
+// A text box as the program's screens expect it: the maximum length limits typing and pasting
+// only and never cuts text already there; a key filter sees each typed character before it is
+// inserted and can swallow it (by answering 0); characters the data files' code page cannot hold
+// are refused with a short message, and a paste keeps the rest.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -23,11 +23,19 @@ public:
     void SetKeyFilter(std::function<int(int keyAscii)> filter);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    class InsertionCheck;
+    void Refuse(const QString& character);
+    void TellRefused();
+
     int maxLength_ = 0;
     std::function<int(int)> keyFilter_;
+    QString before_;
+    QString refused_;
+    int eventDepth_ = 0;
 };
 
 #include <QPlainTextEdit>
@@ -54,6 +62,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 };

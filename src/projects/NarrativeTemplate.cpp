@@ -34,9 +34,14 @@ std::optional<QStringList> ReadLines(const QString& path)
 
 bool SaveNarrativeTemplate(const QString& narrative)
 {
+    // A narrative loaded from the template ends with its last line's line break, which is the
+    // one the file ends with: it is not doubled, so a load and a save leave the file as it was.
+    QString text = narrative;
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(text.endsWith(QStringLiteral("\r\n")) ? 2 : 1);
     // Written through a scratch file, so a failed save keeps the old template; its backup copy
     // would bring the old text back, so it goes.
-    if (!WriteNarrative(NarrativeTemplatePath, narrative))
+    if (!WriteNarrative(NarrativeTemplatePath, text))
         return false;
     DeleteFile(BackupPathOf(NarrativeTemplatePath));
     return true;

@@ -6,7 +6,8 @@
 #include <optional>
 
 // The work order's narrative on disk: the saved template, and the copy that printing reads.
-// Both hold the narrative's text as it stands followed by one line break.
+// Both hold the narrative's text as it stands followed by one line break; a template saved from
+// a narrative that already ends with a line break takes no second one.
 
 inline const QString NarrativeTemplatePath = QStringLiteral("/Templates/WONarrative.txt");
 inline const QString NarrativeTempPath = QStringLiteral("/Templates/WONarrativeTEMP.txt");

@@ -86,6 +86,27 @@ TEST_F(AuxDataTest, BoxTextsComeBackAsTypedAndTheFilesDoNotGrow)
     EXPECT_TRUE(Script().Shown().isEmpty());
 }
 
+TEST_F(AuxDataTest, TheDataScreenNamesTheCustomerShownAfterACancelledAdd)
+{
+    WriteAuxBox("A1", 0, "Acme's gate code");
+    frmCustomer& screen = ScreenInstance<frmCustomer>();
+    screen.Show();
+    ShowAtRealSize(&screen);
+    ClickButton(screen.cmdNew);
+    QTest::keyClicks(screen.txtCustomer[0], "C3");
+    QTest::keyClicks(screen.txtCustomer[8], "Carl");
+    QTest::keyClicks(screen.txtCustomer[10], "Hart");
+    // The last-record button saves the new customer; the data screen then opens on it.
+    ClickButton(screen.cmdNav[3]);
+    screen.mnuAux->trigger();
+    EXPECT_EQ(screen.lblAccount->text(), " Carl Hart");
+
+    ClickButton(screen.cmdCustomer);
+    EXPECT_EQ(screen.txtCustomer[0]->text(), "A1");
+    EXPECT_EQ(Boxes(screen).value(0), "Acme's gate code");
+    EXPECT_EQ(screen.lblAccount->text(), "Acme Builders");
+}
+
 TEST_F(AuxDataTest, HeadingsAreSixWholeLinesSharedByEveryAccount)
 {
     WriteFile("/AuxHeadings.txt", "Gate code, side door\r\n  Dog's name\r\n\"Quoted\"\r\n");

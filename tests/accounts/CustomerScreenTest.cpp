@@ -10,6 +10,8 @@
 #include "support/UserInput.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -280,6 +282,29 @@ TEST_F(CustomerScreenTest, CancellingAnAddKeepsTheCountOfTheFile)
     screen.cmdCustomer->click();
     EXPECT_EQ(screen.RecordCount, 2);
     EXPECT_EQ(screen.txtCustomer[0]->text(), "C1");
+}
+
+TEST_F(CustomerScreenTest, APastedAccountNumberIsCheckedAsItWillBeStored)
+{
+    frmCustomer& screen = ShowOnEmptyFolder();
+    ShowAtRealSize(&screen);
+    // A new customer whose account number is pasted; leaving the box checks it against those on file.
+    auto addWithPastedNumber = [&](const QString& pasted) {
+        ClickButton(screen.cmdNew);
+        ClickAt(screen.txtCustomer[0]);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        ClickAt(screen.txtCustomer[8]);
+    };
+    addWithPastedNumber(QStringLiteral("DUPACCOUNT0123456789X"));
+    TypeText("Ann");
+    ClickAt(screen.txtCustomer[10]);
+    TypeText("Jones");
+    Script().Queue(MsgAnswer::Ok);
+    addWithPastedNumber(QStringLiteral("DUPACCOUNT0123456789Y"));
+    EXPECT_EQ(Titles().mid(3), QStringList{"Duplicate Account Number"});
+    EXPECT_EQ(screen.txtCustomer[0]->text(), "");
+    EXPECT_EQ(CustomerMarks(), QStringList{"DUPACCOUNT0123456789  "});
 }
 
 TEST_F(CustomerScreenTest, InternationalAddressKeepsLinesThreeAndFour)

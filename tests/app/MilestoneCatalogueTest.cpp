@@ -6,12 +6,16 @@
 #include "support/ScreenFixture.h"
 #include "support/UserInput.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -106,6 +110,24 @@ TEST_F(MilestoneCatalogueTest, DeleteAndAddRefuseWhatTheyCannotUse)
     setup.cmdAddMilestone_Click();
     EXPECT_EQ(ReadFile(CharacteristicsPath), ThreeEntries + "\"c\",0,0,0,0\r\n");
     EXPECT_EQ(setup.MilestoneNames(), (QStringList{"A", "B", "C", "c"}));
+}
+
+TEST_F(MilestoneCatalogueTest, ANameIsKeptAndComparedAsTheFileHoldsIt)
+{
+    frmSetup& setup = LoadWithCatalogue(ThreeEntries);
+    setup.Show();
+    ShowAtRealSize(&setup);
+    QTabBar* tabs = setup.tabSetup->tabBar();
+    ClickAt(tabs, tabs->tabRect(frmSetup::MilestonesTab).center());
+    for (int i = 0; i < 2; ++i) {
+        ClickAt(setup.cboMilestones);
+        QGuiApplication::clipboard()->setText(QStringLiteral("Tile \"\u0141azienka\" \U0001F642"));
+        Script().Queue(MsgAnswer::Ok);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        ClickButton(setup.cmdAddMilestone);
+    }
+    EXPECT_EQ(ReadFile(CharacteristicsPath), ThreeEntries + "\"Tile 'azienka' \",0,0,0,0\r\n");
+    EXPECT_EQ(Prompts(), QStringList(2, QStringLiteral("This character, (\u0141) cannot be stored")));
 }
 
 TEST_F(MilestoneCatalogueTest, MovedNamesLeaveTheirAttributesBehind)

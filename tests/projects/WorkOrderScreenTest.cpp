@@ -224,6 +224,20 @@ TEST_F(WorkOrderScreenTest, TemplatesSaveLoadAndGo)
     EXPECT_EQ(Script().Beeps(), 1);
 }
 
+TEST_F(WorkOrderScreenTest, LoadingAndSavingATemplateLeavesItAsItWas)
+{
+    const QByteArray stored = "Replace the ridge cap.\r\n\r\nCheck the flashing.\r\n";
+    WriteFile(NarrativeTemplatePath, stored);
+    frmWorkOrder& screen = Open();
+    ShowAtRealSize(&screen);
+    for (int i = 0; i < 2; ++i) {
+        ClickButton(screen.cmdWO[8]);
+        ClickButton(screen.cmdWO[6]);
+        EXPECT_EQ(ReadFile(NarrativeTemplatePath), stored);
+    }
+    EXPECT_EQ(screen.txtWONarrative->toPlainText(), "Replace the ridge cap.\n\nCheck the flashing.\n");
+}
+
 TEST_F(WorkOrderScreenTest, PrintingCutsTheHeadingAndReturnsToTheMenu)
 {
     frmWorkOrder& screen = Open();

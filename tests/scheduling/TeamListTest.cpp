@@ -12,6 +12,7 @@
 #include "support/ScreenFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -177,6 +178,35 @@ TEST_F(TeamListTest, TypedNamesUpToFortyThenOnlyDrops)
     setup.cboAssignments_DragDrop();
     EXPECT_EQ(setup.cboAssignments->count(), 41);
     EXPECT_EQ(Script().Beeps(), 1);
+}
+
+TEST_F(TeamListTest, NamesAreKeptAndComparedAsTheFileHoldsThem)
+{
+    frmSetup& setup = LoadWithTeams("");
+    setup.Show();
+    ShowAtRealSize(&setup);
+    QTabBar* tabs = setup.tabSetup->tabBar();
+    ClickAt(tabs, tabs->tabRect(frmSetup::AssignmentsTab).center());
+
+    // A pasted name keeps what the file can hold, and the user hears of the first character left out.
+    ClickAt(setup.cboAssignments);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Crew \"\u0141\u00f3d\u017a\", \u65e5\u672c \U0001F642 \u20ac ok"));
+    Script().Queue(MsgAnswer::Ok);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    ClickButton(setup.cmdSave);
+    const QByteArray crew = "\"Crew '\xf3" "d',   \x80 ok\"\r\n";
+    EXPECT_EQ(ReadFile(AssignmentsPath), crew);
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown().at(0).Prompt, QStringLiteral("This character, (\u0141) cannot be stored"));
+
+    // A sub-contractor whose name holds double quotes is one team however often it is dropped.
+    setup.lstContacts->addItems({QStringLiteral("Bob \"Tiny\" Miller, Jr.")});
+    setup.lstContacts->setCurrentRow(0);
+    setup.cboAssignments_DragDrop();
+    setup.cboAssignments_DragDrop();
+    EXPECT_EQ(ReadFile(AssignmentsPath), crew + "\"Bob 'Tiny' Miller, Jr.\"\r\n");
+    EXPECT_EQ(setup.cboAssignments->count(), 2);
+    EXPECT_FALSE(IsFolder("/2026/Team# 3"));
 }
 
 TEST_F(TeamListTest, DeletingATeamRenumbersEveryYearAndTheBackup)
