@@ -160,8 +160,11 @@ QString ThisYear()
     return QString::number(Clock::Today().year());
 }
 
-// The files the program rewrites whole in its own folders, by folder; a sibling program's
-// folders (proposals, invoices) are never looked into.
+} // namespace
+
+// Only the writer's own copies go (their names end in its tag), and only beside the files the
+// program rewrites whole, in the folders it writes; a sibling program's proposals are never
+// looked into.
 void ClearRewriteLeftovers()
 {
     const QStringList sharedFiles = {
@@ -182,6 +185,10 @@ void ClearRewriteLeftovers()
         });
         static const QRegularExpression projectFile(QStringLiteral("^.+\\.txt$"), QRegularExpression::CaseInsensitiveOption);
         RemoveRewriteLeftovers(root + ProjectsFolder.mid(1), [](const QString& name) { return projectFile.match(name).hasMatch(); });
+        // The invoice records a completed project leaves for the invoicer.
+        static const QRegularExpression invoiceRecord(QStringLiteral("^[0-9]+\\.txt$"), QRegularExpression::CaseInsensitiveOption);
+        RemoveRewriteLeftovers(root + IncompleteInvoicesFolder.mid(1),
+                               [](const QString& name) { return invoiceRecord.match(name).hasMatch(); });
         // The day files of the years a start or a roll-over keeps.
         static const QRegularExpression dayFile(QStringLiteral("^[0-9]{1,3}\\.txt$"), QRegularExpression::CaseInsensitiveOption);
         static const QRegularExpression teamFolder(QStringLiteral("^Team# [0-9]+$"));
@@ -198,8 +205,6 @@ void ClearRewriteLeftovers()
         }
     }
 }
-
-} // namespace
 
 void CreateDataFolders()
 {

@@ -346,13 +346,19 @@ TEST_F(StartupTest, ARewriteCutShortLeavesNoCopyButNoOtherFileIsTaken)
     WriteFile("/Assignto.txt", "\"North\"\r\n");
     WriteFile("/2026/Team# 1/66.txt", "day");
     // The writer's copies of files the program rewrites whole, as a kill leaves them.
-    const QStringList leftovers = {"/2026/Team# 1/66.txt.msJpiQ", "/CustomerData.txt.nQtPLF", "/Backup/Slips.txt.xYzzyQ",
-                                   "/ConstructionProjects/Pj66-1.txt.QwErTy", "/Backup/2027/Team# 1/120.txt.AbCdEf",
-                                   "/Templates/WONarrative.txt.ZzZzZz"};
-    // A sibling program's files, and names near the writer's but not its own.
-    const QStringList kept = {"/TamselProposals/P-100.txt.msJpiQ", "/TamselInvoicer/IncompleteInvoices/17.txt.msJpiQ",
-                              "/2026/Team# 1/66.txt.msJpi", "/2026/Team# 1/66.txt.msJp1Q", "/2026/Team# 1/66.txt.msJpiQx",
-                              "/2026/Team# 1/Notes.txt.msJpiQ", "/Invoice.txt.msJpiQ", "/CustomerData.txt.msJpiQ.bak",
+    const QStringList leftovers = {"/2026/Team# 1/66.txt.msJpiQ.scheduler-tmp", "/CustomerData.txt.nQtPLF.scheduler-tmp",
+                                   "/Backup/Slips.txt.xYzzy7.scheduler-tmp", "/ConstructionProjects/Pj66-1.txt.QwErTy.scheduler-tmp",
+                                   "/Backup/2027/Team# 1/120.txt.AbCdEf.scheduler-tmp",
+                                   "/Templates/WONarrative.txt.ZzZzZz.scheduler-tmp",
+                                   "/TamselInvoicer/IncompleteInvoices/17.txt.a1B2c3.scheduler-tmp"};
+    // Copies a person made, whatever their shape, a sibling program's files, and the writer's tag
+    // beside a file the program does not rewrite.
+    const QStringList kept = {"/CustomerData.txt.Backup", "/Slips.txt.Before", "/Meetings.txt.OldOne",
+                              "/ConstructionProjects/MyNotes.txt.Friday", "/Templates/WONarrative.txt.Backup",
+                              "/2026/Team# 1/66.txt.Backup", "/Backup/CustomerData.txt.MyCopy", "/UpdatedInventory.txt.Backup",
+                              "/TamselProposals/P-100.txt.msJpiQ.scheduler-tmp", "/2026/Team# 1/66.txt.msJpi.scheduler-tmp",
+                              "/2026/Team# 1/Notes.txt.msJpiQ.scheduler-tmp", "/Invoice.txt.msJpiQ.scheduler-tmp",
+                              "/CustomerData.txt.msJpiQ.scheduler-tmp.bak", "/TamselInvoicer/IncompleteInvoices/Notes.txt.a1B2c3.scheduler-tmp",
                               "/AuxFiles/C1001/AuxFile1/Data.txt.msJpiQ", "/2026/Team# 1/66.txt",
                               "/Slips.txt.backup", "/2026/Team# 1/66.txt.BEFORE"};
     for (const QString& path : leftovers + kept)
