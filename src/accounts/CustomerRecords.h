@@ -175,9 +175,13 @@ CustomerFileOutcome DeleteCustomer(qint64 number);
 // The marker a delete leaves while it replaces the three files.
 inline const QString CustomerDeleteMarkerPath = QStringLiteral("/CUSTOMER.DEL");
 // Finishes or undoes a delete that was cut short, so the three files are all as before it or all
-// as after it. True when there was none or it is settled; false leaves the marker for the next
-// try, and nothing may be written to the three files until then.
+// as after it: finished only when each copy is exactly one record shorter than the old file kept
+// aside and the three still pair, else the old files go back. True when there was none or it is
+// settled; false (neither could be done) leaves every file and the marker for the next try, and
+// nothing may be written to the three files until then.
 bool RecoverCustomerDelete();
+// The same at start-up, which also removes the copies of a delete cut short before its marker.
+bool SettleCustomerDeleteAtStart();
 // The name of the first of the three files that is missing while its backup copy could not be
 // put back ("ContractInfo.txt"); empty when there is none.
 QString CustomerFileNotRestored();

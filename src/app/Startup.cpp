@@ -422,9 +422,11 @@ bool Main()
 
     // A customer delete cut short is settled before any screen pairs customers with billing
     // records; only the copy that holds the lock may touch it.
-    if (!RecoverCustomerDelete())
-        ShowWriteFailure(QStringLiteral("A customer delete that was cut short could not be finished."),
-                         QStringLiteral("Customer Files"));
+    if (!SettleCustomerDeleteAtStart())
+        MsgBox(QStringLiteral("A customer delete that was cut short could be neither finished nor undone.\n"
+                              "Every customer file is left as it is, and no customer is saved or deleted until it is "
+                              "settled.\nCheck that the program folder may be written to."),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Customer Files"));
 
     if (!ReadAssignments())
         MsgBox(QStringLiteral("The team list, Assignto.txt, could not be read.\n"

@@ -19,6 +19,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 
 #include <algorithm>
 #include <QPushButton>
@@ -313,6 +314,57 @@ TEST_F(StartupTest, ACustomerDeleteCutShortBetweenItsRenamesIsFinishedAtTheStart
     for (const QString& path : {CustomerDeleteMarkerPath, QStringLiteral("/Temp.txt"), QStringLiteral("/ContractTemp.txt")})
         EXPECT_FALSE(Exists(path)) << path.toStdString();
     EXPECT_TRUE(Script().Shown().isEmpty());
+}
+
+TEST_F(StartupTest, ADeleteWhoseCopiesAPowerCutEmptiedPutsTheOldFilesBack)
+{
+    for (int n = 1; n <= 4; ++n)
+        SeedCustomer(n, QStringLiteral("C100%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    const QStringList before = CustomerMarks();
+    WriteFile("/TIActiveAccounts/C1003.txt", "x");
+    // The old files kept aside, the copies still in memory when the power went, the marker whole.
+    WriteFile("/CUSTOMER.OLD", ReadFile(CustomerDataPath));
+    WriteFile("/CYCLE.OLD", ReadFile(CycleInfoPath));
+    WriteFile("/CONTRACT.OLD", ReadFile(ContractInfoPath));
+    for (const char* copy : {"/CUSTOMER.TMP", "/Temp.txt", "/ContractTemp.txt"})
+        WriteFile(copy, "");
+    WriteFile(CustomerDeleteMarkerPath, "\"Finish\",\"C1003\"\r\n");
+
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(CustomerMarks(), before);
+    EXPECT_TRUE(Exists("/TIActiveAccounts/C1003.txt"));
+    for (const char* path : {"/CUSTOMER.DEL", "/CUSTOMER.TMP", "/Temp.txt", "/ContractTemp.txt", "/CUSTOMER.OLD", "/CYCLE.OLD",
+                             "/CONTRACT.OLD"})
+        EXPECT_FALSE(Exists(path)) << path;
+    EXPECT_TRUE(Script().Shown().isEmpty());
+}
+
+TEST_F(StartupTest, ADeleteThatCanBeNeitherFinishedNorUndoneLeavesEveryFile)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("C100%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    auto allBut3 = [](const QByteArray&, qint64 n) { return n != 3; };
+    ASSERT_TRUE(WriteCompactedCopy(CustomerDataPath, CustomerRecord::Length, allBut3, "/CUSTOMER.TMP"));
+    ASSERT_TRUE(WriteCompactedCopy(CycleInfoPath, CycleRecord::Length, allBut3, "/Temp.txt"));
+    WriteFile("/ContractTemp.txt", "");
+    WriteFile("/CUSTOMER.OLD", ReadFile(CustomerDataPath));
+    WriteFile("/CYCLE.OLD", ReadFile(CycleInfoPath));
+    // The old contract file kept aside is cut: the old files cannot go back either.
+    WriteFile("/CONTRACT.OLD", ReadFile(ContractInfoPath).left(500));
+    WriteFile(CustomerDeleteMarkerPath, "\"Finish\",\"C1003\"\r\n");
+    QMap<QString, QByteArray> files;
+    for (const QString& path : {CustomerDataPath, CycleInfoPath, ContractInfoPath, QStringLiteral("/CUSTOMER.TMP"),
+                                QStringLiteral("/Temp.txt"), QStringLiteral("/ContractTemp.txt"), QStringLiteral("/CUSTOMER.OLD"),
+                                QStringLiteral("/CYCLE.OLD"), QStringLiteral("/CONTRACT.OLD"), CustomerDeleteMarkerPath})
+        files[path] = ReadFile(path);
+
+    Script().Queue(MsgAnswer::Ok);
+    ASSERT_TRUE(Main());
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        EXPECT_EQ(ReadFile(file.key()), file.value()) << file.key().toStdString();
+    ASSERT_GE(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown()[0].Title, "Customer Files");
+    EXPECT_TRUE(Script().Shown()[0].Prompt.contains("could be neither finished nor undone")) << Script().Shown()[0].Prompt.toStdString();
 }
 
 TEST_F(StartupTest, AFolderNameThatIsNotUtf8NeverStopsTheStart)
