@@ -337,9 +337,16 @@ bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
     if (!customers.IsOpen() || !contracts.IsOpen() || !cycles.IsOpen())
         return false;
     const qint64 sizes[3] = {customers.Size(), contracts.Size(), cycles.Size()};
-    if (FillBillingGap(contracts, number, ContractRecord::Defaults().ToBytes())
-        && FillBillingGap(cycles, number, CycleRecord::Defaults().ToBytes()) && customers.Write(number, record.ToBytes())
-        && contracts.Write(number, Customers().ContractRec.ToBytes()) && cycles.Write(number, Customers().CycleRec.ToBytes()))
+    // The invoicer owns the billing records: one on file stays as it stands now, whatever it was
+    // when the customer was loaded. Only a customer without them gets the buffers (defaults).
+    auto carryOrAdd = [number](RecordFile& file, const QByteArray& defaults, const QByteArray& buffer) {
+        if (file.Size() >= number * file.RecordLength())
+            return true;
+        return FillBillingGap(file, number, defaults) && file.Write(number, buffer);
+    };
+    if (carryOrAdd(contracts, ContractRecord::Defaults().ToBytes(), Customers().ContractRec.ToBytes())
+        && carryOrAdd(cycles, CycleRecord::Defaults().ToBytes(), Customers().CycleRec.ToBytes())
+        && customers.Write(number, record.ToBytes()))
         return true;
     RecordFile* files[3] = {&customers, &contracts, &cycles};
     for (int i = 0; i < 3; ++i)

@@ -146,8 +146,8 @@ void PrepareBillingRecordsFor(qint64 number);
 bool RebuildContractFile(int count);
 bool RebuildCycleFile(int count);
 
-// Writes customer `number` and the billing buffers at that record of the three files, all or
-// none (a record appended to some files is taken back when another fails). None while a
+// Writes customer `number`, and the billing buffers where the billing files have no record
+// `number` yet (billing records on file are carried as they stand), all or none (a record appended to some files is taken back when another fails). None while a
 // cut-short delete cannot be settled: its files are of mixed age.
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record);
 

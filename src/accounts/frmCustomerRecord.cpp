@@ -35,6 +35,9 @@ void frmCustomer::LoadCustomer()
     ClearCustomerFields();
     const CustomerRecord record = ReadCustomer(CurrentRec);
     CustomerRec() = record;
+    shownAccountNo_.reset();
+    if (CurrentRec <= CustomerCount())
+        shownAccountNo_ = record.AccountNo.trimmed();
     txtCustomer[0]->setText(record.AccountNo.trimmed());
     txtCustomer[1]->setText(record.AccountName.trimmed());
     txtCustomer[2]->setText(record.Address1.trimmed());
@@ -104,7 +107,7 @@ void frmCustomer::SaveCustomer()
         txtCustomer[0]->setFocus();
         return;
     }
-    if (!CustomerFilesSettled()) {
+    if (!FindShownCustomer()) {
         RecordValid = 0;
         return;
     }
@@ -153,6 +156,7 @@ void frmCustomer::SaveCustomer()
         RecordValid = 0;
         return;
     }
+    shownAccountNo_ = accountNo;
     DisplayName = BuildAccountName(business);
     AddCity(record.City);
     EnableNavButtons(true);
@@ -190,6 +194,7 @@ bool frmCustomer::NewCustomer()
     }
     RecordCount = CustomerCount();
     CurrentRec = RecordCount + 1;
+    shownAccountNo_.reset();
     CustomerRecord& record = CustomerRec();
     const qint16 spare1 = record.Spare1;
     const qint16 spare2 = record.Spare2;
@@ -217,6 +222,7 @@ void frmCustomer::ShowEmptyFile(bool tellUser)
 {
     RecordCount = 0;
     CurrentRec = 1;
+    shownAccountNo_.reset();
     // Nothing of a customer shown before may pass to the first new one.
     CustomerRec() = CustomerRecord{};
     ResetBillingRecords();
@@ -354,6 +360,42 @@ bool frmCustomer::CustomerFilesSettled()
     return false;
 }
 
+bool frmCustomer::FindShownCustomer()
+{
+    if (!CustomerFilesSettled())
+        return false;
+    if (!shownAccountNo_)
+        return true;
+    const CustomerFileSnapshot customers;
+    auto numberAt = [&customers](int n) { return customers.Field(n, &CustomerRecord::AccountNo).trimmed(); };
+    if (CurrentRec <= customers.Count() && numberAt(CurrentRec) == *shownAccountNo_)
+        return true;
+    // Records moved since the customer was loaded: it is wherever its number is now.
+    if (!shownAccountNo_->isEmpty()) {
+        for (int n = 1; n <= customers.Count(); ++n) {
+            if (numberAt(n) == *shownAccountNo_) {
+                CurrentRec = n;
+                RecordCount = customers.Count();
+                LoadAccountList();
+                return true;
+            }
+        }
+    }
+    MsgBox(QStringLiteral("This Customer (%1) was deleted when a Customer delete that had been cut short was finished\n"
+                          "The changes shown cannot be saved")
+               .arg(*shownAccountNo_),
+           MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Customer Deleted"));
+    fraCustomersFound->hide();
+    RecordCount = customers.Count();
+    CurrentRec = 1;
+    LoadAccountList();
+    if (RecordCount > 0)
+        LoadCustomer();
+    else
+        ShowEmptyFile(false);
+    return false;
+}
+
 void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
 {
     switch (outcome.Fault) {
@@ -384,7 +426,7 @@ void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
 
 void frmCustomer::mnuDelete_Click()
 {
-    if (!CustomerFilesSettled())
+    if (!FindShownCustomer())
         return;
     // The files as they are now, the backup copies tried, not as the screen found them.
     if (const CustomerFileOutcome missing = CheckCustomerFilesThere(); !missing) {
