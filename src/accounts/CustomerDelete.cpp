@@ -175,6 +175,13 @@ bool SettleCustomerDeleteAtStart()
     return true;
 }
 
+QStringList CustomerFilesHeldFromBackup()
+{
+    if (RecoverCustomerDelete())
+        return {};
+    return {QStringLiteral("CustomerData"), QStringLiteral("ContractInfo"), QStringLiteral("CycleInfo")};
+}
+
 CustomerFileOutcome DeleteCustomer(qint64 number)
 {
     auto notWritten = [](const QString& path) { return CustomerFileOutcome{CustomerFileFault::NotWritten, path.mid(1)}; };

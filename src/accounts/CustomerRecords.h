@@ -182,6 +182,9 @@ inline const QString CustomerDeleteMarkerPath = QStringLiteral("/CUSTOMER.DEL");
 bool RecoverCustomerDelete();
 // The same at start-up, which also removes the copies of a delete cut short before its marker.
 bool SettleCustomerDeleteAtStart();
+// The customer files whose backup copies must stay as they are: all three while a cut-short
+// delete cannot be settled (their files are of mixed age), else none.
+QStringList CustomerFilesHeldFromBackup();
 // The name of the first of the three files that is missing while its backup copy could not be
 // put back ("ContractInfo.txt"); empty when there is none.
 QString CustomerFileNotRestored();

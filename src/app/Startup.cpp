@@ -422,6 +422,7 @@ bool Main()
 
     // A customer delete cut short is settled before any screen pairs customers with billing
     // records; only the copy that holds the lock may touch it.
+    SetExitBackupHold(&CustomerFilesHeldFromBackup);
     if (!SettleCustomerDeleteAtStart())
         MsgBox(QStringLiteral("A customer delete that was cut short could be neither finished nor undone.\n"
                               "Every customer file is left as it is, and no customer is saved or deleted until it is "

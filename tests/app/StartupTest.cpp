@@ -367,6 +367,31 @@ TEST_F(StartupTest, ADeleteThatCanBeNeitherFinishedNorUndoneLeavesEveryFile)
     EXPECT_TRUE(Script().Shown()[0].Prompt.contains("could be neither finished nor undone")) << Script().Shown()[0].Prompt.toStdString();
 }
 
+TEST_F(StartupTest, TheExitBackupKeepsTheCustomerBackupWhileADeleteIsUnsettled)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("C100%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    const QByteArray good = ReadFile(CustomerDataPath);
+    WriteFile("/Backup/CustomerData.txt", good);
+    // A delete cut short between its renames whose marker cannot be read.
+    WriteFile("/CUSTOMER.OLD", good);
+    WriteFile(CustomerDataPath, good.left(2 * CustomerRecord::Length));
+    if (!MakeUnreadableFile(CustomerDeleteMarkerPath))
+        GTEST_SKIP() << "no unreadable file can be made here";
+    WriteFile("/Phone.txt", "phone");
+    Script().Queue(MsgAnswer::Ok);
+    ASSERT_TRUE(Main());
+    ASSERT_EQ(Script().Shown().size(), 1);
+
+    static int ends;
+    ends = 0;
+    SetProgramEndAction([] { ++ends; });
+    EndProgram();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(ReadFile("/Backup/CustomerData.txt"), good);
+    EXPECT_EQ(ReadFile("/Backup/Phone.txt"), "phone");
+}
+
 TEST_F(StartupTest, AFolderNameThatIsNotUtf8NeverStopsTheStart)
 {
 #ifndef Q_OS_UNIX
