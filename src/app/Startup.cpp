@@ -49,6 +49,8 @@
 #include <QSet>
 
 #include <future>
+#include <new>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -123,6 +125,12 @@ QStringList MakeAccountFolders(const QStringList& accounts, const QSet<QString>&
         }
     }
     return notMade;
+}
+
+// What starting a thread throws when the system has none to spare.
+bool NoThreadToSpare(const std::system_error& error)
+{
+    return error.code() == std::errc::resource_unavailable_try_again;
 }
 
 std::future<QStringList>& AccountFoldersPass()
@@ -241,8 +249,10 @@ void CreateDataFolders()
     PassAccounts() = accounts;
     try {
         AccountFoldersPass() = std::async(std::launch::async, [accounts] { return MakeAccountFoldersInParts(accounts); });
-    } catch (...) {
-        // No thread to spare: WaitForAccountFolders makes them.
+    } catch (const std::system_error& error) {
+        if (!NoThreadToSpare(error))
+            throw;
+        // WaitForAccountFolders makes them.
         AccountFoldersPass() = std::future<QStringList>();
     }
 }
@@ -256,8 +266,13 @@ void WaitForAccountFolders()
         try {
             notMade = AccountFoldersPass().get();
             made = true;
-        } catch (...) {
-            // A part that could not start or ran out of memory: the folders are made one by one.
+        } catch (const std::system_error& error) {
+            // A part that could not start: the folders are made one by one. Anything else is a
+            // fault, not a reason to go the slow way.
+            if (!NoThreadToSpare(error))
+                throw;
+        } catch (const std::bad_alloc&) {
+            // A part that ran out of memory: likewise.
         }
     }
     if (!made && !accounts.isEmpty())
