@@ -277,6 +277,23 @@ void frmCustomer::txtName_LostFocus()
 }
 
 namespace {
+// What the user can do about a backup copy that could not be put back, as far as the cause is known.
+QString NotRestoredCause(const QString& path, const QString& thenWhat)
+{
+    switch (WhyNotRestored(path)) {
+    case RestoreFault::BackupUnreadable:
+        return QStringLiteral("Its Backup copy cannot be read: check that the program may read ") + BackupPathOf(path).mid(1)
+               + QStringLiteral(" and ") + thenWhat;
+    case RestoreFault::PlaceTaken:
+        return QStringLiteral("Something that is not a file stands in its place: move %1 away and ").arg(path.mid(1)) + thenWhat;
+    case RestoreFault::NotWritten:
+        break;
+    }
+    return QStringLiteral("It could not be written: make room on the disk or check that the program folder may be "
+                          "written to, and ")
+           + thenWhat;
+}
+
 // A billing file is rebuilt for the customers on file; without a customer file the user is
 // told which file cannot be rebuilt. A backup copy that could not be put back is the file's only
 // good copy: it is kept, and the user is told.
@@ -284,8 +301,8 @@ bool CanRebuildBillingFile(const QString& fileName, const QString& path)
 {
     if (FileStateOf(path) == FileState::NotRestored) {
         MsgBox(QStringLiteral("The %1 File is missing and its Backup copy could not be put back\n"
-                              "The Backup copy is kept: make room on the disk and open this screen again")
-                   .arg(fileName),
+                              "The Backup copy is kept. %2")
+                   .arg(fileName, NotRestoredCause(path, QStringLiteral("open this screen again"))),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Not Restored"));
         return false;
     }
@@ -406,8 +423,9 @@ void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
         const bool noBackup = outcome.Fault == CustomerFileFault::Missing;
         MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n%2")
                    .arg(outcome.File, noBackup ? QStringLiteral("There is no Backup copy of it to put back")
-                                               : QStringLiteral("Its Backup copy could not be put back: make room "
-                                                                "on the disk and try again")),
+                                               : QStringLiteral("Its Backup copy could not be put back. ")
+                                                     + NotRestoredCause(QLatin1Char('/') + outcome.File,
+                                                                        QStringLiteral("try again"))),
                MsgButtons::OkOnly, MsgIcon::Exclamation,
                noBackup ? QStringLiteral("File Missing") : QStringLiteral("File Not Restored"));
         return;

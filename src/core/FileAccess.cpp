@@ -110,6 +110,17 @@ FileState FileStateOf(const QString& path)
     return CopyAppFile(backup, path) ? FileState::Present : FileState::NotRestored;
 }
 
+RestoreFault WhyNotRestored(const QString& path)
+{
+    if (QFileInfo(AppPath(path)).exists() || QFileInfo(AppPath(path)).isSymLink())
+        return RestoreFault::PlaceTaken;
+    QFile backup(AppPath(BackupPathOf(path)));
+    if (!backup.open(QIODevice::ReadOnly))
+        return RestoreFault::BackupUnreadable;
+    backup.readAll();
+    return backup.error() == QFile::NoError ? RestoreFault::NotWritten : RestoreFault::BackupUnreadable;
+}
+
 bool FileExists(const QString& path)
 {
     return FileStateOf(path) == FileState::Present;

@@ -20,6 +20,11 @@ QString BackupPathOf(const QString& path);
 // that backup is then the only good copy, and nothing may be made in the file's place.
 enum class FileState { Present, Missing, NotRestored };
 FileState FileStateOf(const QString& path);
+// Why a missing file's backup copy could not be put back: the copy cannot be read (no
+// permission, a damaged disk), a folder or other entry stands in the file's place, or the file
+// could not be written (a full disk, a folder that may not be written to).
+enum class RestoreFault { BackupUnreadable, PlaceTaken, NotWritten };
+RestoreFault WhyNotRestored(const QString& path);
 // True when the file exists (FileStateOf says Present). A folder of that name is not a file.
 bool FileExists(const QString& path);
 // Copies a file over the destination (through a scratch file, so a failed copy leaves the

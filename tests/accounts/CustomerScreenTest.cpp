@@ -670,4 +670,30 @@ TEST_F(CustomerFilesStayPairedTest, ASaveCarriesTheBillingRecordsTheInvoicerWrot
     EXPECT_EQ(CustomerMarks(), QStringList({"C1001 Invoiced Paid", "C1002 C2 Y2"}));
 }
 
+TEST_F(CustomerFilesStayPairedTest, ABackupThatCannotBePutBackIsToldByItsCause)
+{
+    for (int n = 1; n <= 2; ++n)
+        SeedCustomer(n, QStringLiteral("A%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    QFile::remove(FullPath(CycleInfoPath));
+    if (!MakeUnreadableFile("/Backup/CycleInfo.txt"))
+        GTEST_SKIP() << "no unreadable file can be made here";
+    Script().Queue(MsgAnswer::Ok);
+    frmCustomer& screen = ShowScreen();
+    ASSERT_EQ(Titles(), QStringList({"File Not Restored"}));
+    const QString unreadable = Script().Shown().last().Prompt;
+    EXPECT_TRUE(unreadable.contains("cannot be read")) << unreadable.toStdString();
+    EXPECT_FALSE(unreadable.contains("room on the disk")) << unreadable.toStdString();
+
+    // A folder where the file goes is named as what stands in the way.
+    QFile::remove(FullPath("/Backup/CycleInfo.txt"));
+    WriteFile("/Backup/CycleInfo.txt", "cycles");
+    MakeFolders("/CycleInfo.txt");
+    screen.Hide();
+    Script().Queue(MsgAnswer::Ok);
+    screen.Show();
+    const QString inTheWay = Script().Shown().last().Prompt;
+    EXPECT_TRUE(inTheWay.contains("move CycleInfo.txt away")) << inTheWay.toStdString();
+    EXPECT_FALSE(inTheWay.contains("room on the disk")) << inTheWay.toStdString();
+}
+
 } // namespace
