@@ -383,10 +383,10 @@ bool frmCustomer::FindShownCustomer()
         return false;
     if (!shownAccountNo_)
         return true;
+    if (CurrentRec <= CustomerCount() && ReadCustomer(CurrentRec).AccountNo.trimmed() == *shownAccountNo_)
+        return true;
     const CustomerFileSnapshot customers;
     auto numberAt = [&customers](int n) { return customers.Field(n, &CustomerRecord::AccountNo).trimmed(); };
-    if (CurrentRec <= customers.Count() && numberAt(CurrentRec) == *shownAccountNo_)
-        return true;
     // Records moved since the customer was loaded: it is wherever its number is now.
     if (!shownAccountNo_->isEmpty()) {
         for (int n = 1; n <= customers.Count(); ++n) {

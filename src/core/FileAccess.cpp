@@ -68,7 +68,8 @@ bool WriteWholeFile(const QString& fullPath, const QByteArray& bytes)
         copy.setFileName(copyPath);
         if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             break;
-        if (copy.error() != QFileDevice::OpenError || QFileInfo::exists(copyPath) == false)
+        // Only a name already taken is worth another try.
+        if (!QFileInfo::exists(copyPath))
             return false;
     }
     if (!copy.isOpen())
