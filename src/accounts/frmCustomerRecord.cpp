@@ -282,15 +282,17 @@ QString NotRestoredCause(const QString& path, const QString& thenWhat)
 {
     switch (WhyNotRestored(path)) {
     case RestoreFault::BackupUnreadable:
-        return QStringLiteral("Its Backup copy cannot be read: check that the program may read ") + BackupPathOf(path).mid(1)
-               + QStringLiteral(" and ") + thenWhat;
+        return QStringLiteral("The Backup copy, %1, cannot be read: check that the program may read it, then ")
+                   .arg(BackupPathOf(path).mid(1))
+               + thenWhat;
     case RestoreFault::PlaceTaken:
-        return QStringLiteral("Something that is not a file stands in its place: move %1 away and ").arg(path.mid(1)) + thenWhat;
+        return QStringLiteral("Something that is not a file stands in its place: move %1 away, then ").arg(path.mid(1))
+               + thenWhat;
     case RestoreFault::NotWritten:
         break;
     }
     return QStringLiteral("It could not be written: make room on the disk or check that the program folder may be "
-                          "written to, and ")
+                          "written to, then ")
            + thenWhat;
 }
 
@@ -300,8 +302,8 @@ QString NotRestoredCause(const QString& path, const QString& thenWhat)
 bool CanRebuildBillingFile(const QString& fileName, const QString& path)
 {
     if (FileStateOf(path) == FileState::NotRestored) {
-        MsgBox(QStringLiteral("The %1 File is missing and its Backup copy could not be put back\n"
-                              "The Backup copy is kept. %2")
+        MsgBox(QStringLiteral("The %1 File is missing and its Backup copy could not be put back\n%2\n"
+                              "The Backup copy is kept")
                    .arg(fileName, NotRestoredCause(path, QStringLiteral("open this screen again"))),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Not Restored"));
         return false;
@@ -423,7 +425,7 @@ void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
         const bool noBackup = outcome.Fault == CustomerFileFault::Missing;
         MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n%2")
                    .arg(outcome.File, noBackup ? QStringLiteral("There is no Backup copy of it to put back")
-                                               : QStringLiteral("Its Backup copy could not be put back. ")
+                                               : QStringLiteral("Its Backup copy could not be put back\n")
                                                      + NotRestoredCause(QLatin1Char('/') + outcome.File,
                                                                         QStringLiteral("try again"))),
                MsgButtons::OkOnly, MsgIcon::Exclamation,
