@@ -61,14 +61,18 @@ qint64 WholeRecords(const QString& path, int length)
 // emptied or cut by a power cut is not.
 bool DeleteCopiesWhole()
 {
+    const bool copiesLeft =
+        std::any_of(std::begin(DeleteSteps), std::end(DeleteSteps), [](const DeleteStep& step) { return IsThere(step.scratch); });
     qint64 count = -1;
     QList<qint64> unmatched;
     for (const DeleteStep& step : DeleteSteps) {
         const bool copy = IsThere(step.scratch);
         const qint64 now = WholeRecords(copy ? step.scratch : step.path, step.length);
-        // Once every copy has taken its file's place, the old files go one by one.
+        // A file already replaced whose old file is gone: once every copy has taken its file's
+        // place there is nothing left to decide, and the old files go one by one.
         if (!IsThere(step.aside) && !copy) {
-            unmatched.append(now);
+            if (copiesLeft)
+                unmatched.append(now);
             continue;
         }
         const qint64 old = WholeRecords(IsThere(step.aside) ? step.aside : step.path, step.length);
