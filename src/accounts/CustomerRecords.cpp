@@ -318,157 +318,6 @@ bool RebuildCycleFile(int count)
     return written;
 }
 
-namespace {
-
-// A delete copies each file without the record to its scratch file and keeps a copy of the old
-// file aside; the marker file then says which way a delete cut short goes: on to the scratch
-// copies, or back to the old files. Renames are whole, so every state a kill can leave is
-// finished or undone from the marker alone.
-struct DeleteStep {
-    QString path;
-    int length;
-    QString scratch;
-    QString aside;
-};
-
-const DeleteStep DeleteSteps[] = {
-    {CustomerDataPath, CustomerRecord::Length, QStringLiteral("/CUSTOMER.TMP"), QStringLiteral("/CUSTOMER.OLD")},
-    {CycleInfoPath, CycleRecord::Length, QStringLiteral("/Temp.txt"), QStringLiteral("/CYCLE.OLD")},
-    {ContractInfoPath, ContractRecord::Length, QStringLiteral("/ContractTemp.txt"), QStringLiteral("/CONTRACT.OLD")},
-};
-
-const QString FinishDelete = QStringLiteral("Finish");
-const QString UndoDelete = QStringLiteral("Undo");
-
-bool WriteDeleteMarker(const QString& direction, const QString& accountNo)
-{
-    TextOutput marker = OpenForOutput(CustomerDeleteMarkerPath);
-    // The number names the invoicer's file when the delete is finished: only a safe one is kept.
-    marker.WriteItems({direction, IsSafePathPart(accountNo) ? accountNo : QString()});
-    return marker.Close();
-}
-
-bool IsThere(const QString& path)
-{
-    return QFileInfo(AppPath(path)).isFile();
-}
-
-} // namespace
-
-CustomerFileOutcome CheckCustomerFilesThere()
-{
-    for (const QString& path : {CustomerDataPath, ContractInfoPath, CycleInfoPath}) {
-        const FileState state = FileStateOf(path);
-        if (state != FileState::Present)
-            return {state == FileState::NotRestored ? CustomerFileFault::NotRestored : CustomerFileFault::Missing,
-                    path.mid(1)};
-    }
-    return {};
-}
-
-QString CustomerFileNotRestored()
-{
-    for (const QString& path : {CustomerDataPath, ContractInfoPath, CycleInfoPath})
-        if (FileStateOf(path) == FileState::NotRestored)
-            return path.mid(1);
-    return QString();
-}
-
-bool RecoverCustomerDelete()
-{
-    if (!IsThere(CustomerDeleteMarkerPath))
-        return true;
-    TextInput marker = OpenForInput(CustomerDeleteMarkerPath);
-    if (!marker.IsOpen())
-        return false;
-    const QString direction = marker.ReadItem().Text();
-    const QString accountNo = marker.ReadItem().Text().trimmed();
-    if (direction == UndoDelete) {
-        for (const DeleteStep& step : DeleteSteps)
-            if (IsThere(step.aside) && !RenameDataFile(step.aside, step.path))
-                return false;
-        for (const DeleteStep& step : DeleteSteps)
-            DeleteFile(step.scratch);
-        return DeleteFile(CustomerDeleteMarkerPath);
-    }
-    if (direction != FinishDelete)
-        return false;
-    // A copy cut short is not one the delete wrote: none takes a file's place.
-    for (const DeleteStep& step : DeleteSteps)
-        if (IsThere(step.scratch) && QFileInfo(AppPath(step.scratch)).size() % step.length != 0)
-            return false;
-    for (const DeleteStep& step : DeleteSteps)
-        if (IsThere(step.scratch) && !RenameDataFile(step.scratch, step.path))
-            return false;
-    for (const DeleteStep& step : DeleteSteps) {
-        // A stale backup must not bring the deleted customer back.
-        DeleteFile(BackupPathOf(step.path));
-        DeleteFile(step.aside);
-    }
-    // The invoicer's file goes only with the customer's records.
-    if (IsSafePathPart(accountNo))
-        DeleteWithBackup(QStringLiteral("/TIActiveAccounts/") + accountNo + QStringLiteral(".txt"));
-    return DeleteFile(CustomerDeleteMarkerPath);
-}
-
-CustomerFileOutcome DeleteCustomer(qint64 number)
-{
-    auto notWritten = [](const QString& path) { return CustomerFileOutcome{CustomerFileFault::NotWritten, path.mid(1)}; };
-    // What an earlier delete left is settled first; copies left by one cut short before its
-    // marker are stale and go, so none can be taken for this delete's.
-    if (!RecoverCustomerDelete())
-        return {CustomerFileFault::Unsettled, CustomerDeleteMarkerPath.mid(1)};
-    // Compacting the files that are there would pair the customers with the wrong billing
-    // records once the missing one comes back.
-    if (const CustomerFileOutcome missing = CheckCustomerFilesThere(); !missing)
-        return missing;
-    for (const DeleteStep& step : DeleteSteps) {
-        if (!DeleteFile(step.scratch))
-            return notWritten(step.scratch);
-        if (!DeleteFile(step.aside))
-            return notWritten(step.aside);
-    }
-
-    // The invoicer's file is named by the number on file, never by what the box shows now.
-    const QString storedAccountNo = ReadCustomer(number).AccountNo.trimmed();
-
-    // Every copy without the record, and every old file kept aside (a copy, so the shared file is
-    // never missing), is complete before anything takes a file's place.
-    auto allBut = [number](const QByteArray&, qint64 n) { return n != number; };
-    QString failed;
-    for (const DeleteStep& step : DeleteSteps) {
-        if (!WriteCompactedCopy(step.path, step.length, allBut, step.scratch))
-            failed = step.scratch;
-        else if (!CopyAppFile(step.path, step.aside))
-            failed = step.aside;
-        if (!failed.isEmpty())
-            break;
-    }
-    if (failed.isEmpty() && !WriteDeleteMarker(FinishDelete, storedAccountNo))
-        failed = CustomerDeleteMarkerPath;
-    if (!failed.isEmpty()) {
-        for (const DeleteStep& step : DeleteSteps) {
-            DeleteFile(step.scratch);
-            DeleteFile(step.aside);
-        }
-        return notWritten(failed);
-    }
-
-    for (const DeleteStep& step : DeleteSteps)
-        if (failed.isEmpty() && !RenameDataFile(step.scratch, step.path))
-            failed = step.path;
-    // When one copy cannot take its file's place, those already placed go back to the old files;
-    // when not even that can be marked, the delete is finished, now or at the next start.
-    if (!failed.isEmpty() && WriteDeleteMarker(UndoDelete, QString()))
-        return RecoverCustomerDelete() ? notWritten(failed)
-                                       : CustomerFileOutcome{CustomerFileFault::Unsettled, CustomerDeleteMarkerPath.mid(1)};
-    // Once every file is replaced the customer is gone; what is left to tidy, the next try does
-    // before anything else is written to the three files.
-    if (RecoverCustomerDelete() || failed.isEmpty())
-        return {};
-    return {CustomerFileFault::Unsettled, CustomerDeleteMarkerPath.mid(1)};
-}
-
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
 {
     // A record saved into files a cut-short delete left of mixed age would be lost when the
@@ -488,9 +337,16 @@ bool SaveCustomerRecords(qint64 number, const CustomerRecord& record)
     if (!customers.IsOpen() || !contracts.IsOpen() || !cycles.IsOpen())
         return false;
     const qint64 sizes[3] = {customers.Size(), contracts.Size(), cycles.Size()};
-    if (FillBillingGap(contracts, number, ContractRecord::Defaults().ToBytes())
-        && FillBillingGap(cycles, number, CycleRecord::Defaults().ToBytes()) && customers.Write(number, record.ToBytes())
-        && contracts.Write(number, Customers().ContractRec.ToBytes()) && cycles.Write(number, Customers().CycleRec.ToBytes()))
+    // The invoicer owns the billing records: one on file stays as it stands now, whatever it was
+    // when the customer was loaded. Only a customer without them gets the buffers (defaults).
+    auto carryOrAdd = [number](RecordFile& file, const QByteArray& defaults, const QByteArray& buffer) {
+        if (file.Size() >= number * file.RecordLength())
+            return true;
+        return FillBillingGap(file, number, defaults) && file.Write(number, buffer);
+    };
+    if (carryOrAdd(contracts, ContractRecord::Defaults().ToBytes(), Customers().ContractRec.ToBytes())
+        && carryOrAdd(cycles, CycleRecord::Defaults().ToBytes(), Customers().CycleRec.ToBytes())
+        && customers.Write(number, record.ToBytes()))
         return true;
     RecordFile* files[3] = {&customers, &contracts, &cycles};
     for (int i = 0; i < 3; ++i)

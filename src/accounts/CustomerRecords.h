@@ -146,8 +146,8 @@ void PrepareBillingRecordsFor(qint64 number);
 bool RebuildContractFile(int count);
 bool RebuildCycleFile(int count);
 
-// Writes customer `number` and the billing buffers at that record of the three files, all or
-// none (a record appended to some files is taken back when another fails). None while a
+// Writes customer `number`, and the billing buffers where the billing files have no record
+// `number` yet (billing records on file are carried as they stand), all or none (a record appended to some files is taken back when another fails). None while a
 // cut-short delete cannot be settled: its files are of mixed age.
 bool SaveCustomerRecords(qint64 number, const CustomerRecord& record);
 
@@ -175,9 +175,16 @@ CustomerFileOutcome DeleteCustomer(qint64 number);
 // The marker a delete leaves while it replaces the three files.
 inline const QString CustomerDeleteMarkerPath = QStringLiteral("/CUSTOMER.DEL");
 // Finishes or undoes a delete that was cut short, so the three files are all as before it or all
-// as after it. True when there was none or it is settled; false leaves the marker for the next
-// try, and nothing may be written to the three files until then.
+// as after it: finished only when each copy is exactly one record shorter than the old file kept
+// aside and the three still pair, else the old files go back. True when there was none or it is
+// settled; false (neither could be done) leaves every file and the marker for the next try, and
+// nothing may be written to the three files until then.
 bool RecoverCustomerDelete();
+// The same at start-up, which also removes the copies of a delete cut short before its marker.
+bool SettleCustomerDeleteAtStart();
+// The customer files whose backup copies must stay as they are: all three while a cut-short
+// delete cannot be settled (their files are of mixed age), else none.
+QStringList CustomerFilesHeldFromBackup();
 // The name of the first of the three files that is missing while its backup copy could not be
 // put back ("ContractInfo.txt"); empty when there is none.
 QString CustomerFileNotRestored();

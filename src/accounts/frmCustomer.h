@@ -171,6 +171,10 @@ private:
     // Settles a delete that was cut short; false, with the user told that the customer files
     // must be repaired, while it cannot be settled.
     bool CustomerFilesSettled();
+    // Settles a cut-short delete, then finds the customer shown again by the account number on
+    // file, as records may have moved; false, with the user told and the screen reloaded, when
+    // it was the customer deleted.
+    bool FindShownCustomer();
     // Tells the user why a change of the customer files was refused or failed, naming the file.
     void ShowCustomerFileFault(const struct CustomerFileOutcome& outcome);
 
@@ -189,4 +193,6 @@ private:
     bool suppressCompletion_ = false;
     // A return from the modal dialer is no new start: the customer shown stays as typed.
     bool dialling_ = false;
+    // The account number on file of the customer shown; none for a record not on file yet.
+    std::optional<QString> shownAccountNo_;
 };

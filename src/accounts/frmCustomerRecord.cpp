@@ -35,6 +35,9 @@ void frmCustomer::LoadCustomer()
     ClearCustomerFields();
     const CustomerRecord record = ReadCustomer(CurrentRec);
     CustomerRec() = record;
+    shownAccountNo_.reset();
+    if (CurrentRec <= CustomerCount())
+        shownAccountNo_ = record.AccountNo.trimmed();
     txtCustomer[0]->setText(record.AccountNo.trimmed());
     txtCustomer[1]->setText(record.AccountName.trimmed());
     txtCustomer[2]->setText(record.Address1.trimmed());
@@ -104,7 +107,7 @@ void frmCustomer::SaveCustomer()
         txtCustomer[0]->setFocus();
         return;
     }
-    if (!CustomerFilesSettled()) {
+    if (!FindShownCustomer()) {
         RecordValid = 0;
         return;
     }
@@ -153,6 +156,7 @@ void frmCustomer::SaveCustomer()
         RecordValid = 0;
         return;
     }
+    shownAccountNo_ = accountNo;
     DisplayName = BuildAccountName(business);
     AddCity(record.City);
     EnableNavButtons(true);
@@ -190,6 +194,7 @@ bool frmCustomer::NewCustomer()
     }
     RecordCount = CustomerCount();
     CurrentRec = RecordCount + 1;
+    shownAccountNo_.reset();
     CustomerRecord& record = CustomerRec();
     const qint16 spare1 = record.Spare1;
     const qint16 spare2 = record.Spare2;
@@ -217,6 +222,7 @@ void frmCustomer::ShowEmptyFile(bool tellUser)
 {
     RecordCount = 0;
     CurrentRec = 1;
+    shownAccountNo_.reset();
     // Nothing of a customer shown before may pass to the first new one.
     CustomerRec() = CustomerRecord{};
     ResetBillingRecords();
@@ -271,15 +277,34 @@ void frmCustomer::txtName_LostFocus()
 }
 
 namespace {
+// What the user can do about a backup copy that could not be put back, as far as the cause is known.
+QString NotRestoredCause(const QString& path, const QString& thenWhat)
+{
+    switch (WhyNotRestored(path)) {
+    case RestoreFault::BackupUnreadable:
+        return QStringLiteral("The Backup copy, %1, cannot be read: check that the program may read it, then ")
+                   .arg(BackupPathOf(path).mid(1))
+               + thenWhat;
+    case RestoreFault::PlaceTaken:
+        return QStringLiteral("Something that is not a file stands in its place: move %1 away, then ").arg(path.mid(1))
+               + thenWhat;
+    case RestoreFault::NotWritten:
+        break;
+    }
+    return QStringLiteral("It could not be written: make room on the disk or check that the program folder may be "
+                          "written to, then ")
+           + thenWhat;
+}
+
 // A billing file is rebuilt for the customers on file; without a customer file the user is
 // told which file cannot be rebuilt. A backup copy that could not be put back is the file's only
 // good copy: it is kept, and the user is told.
 bool CanRebuildBillingFile(const QString& fileName, const QString& path)
 {
     if (FileStateOf(path) == FileState::NotRestored) {
-        MsgBox(QStringLiteral("The %1 File is missing and its Backup copy could not be put back\n"
-                              "The Backup copy is kept: make room on the disk and open this screen again")
-                   .arg(fileName),
+        MsgBox(QStringLiteral("The %1 File is missing and its Backup copy could not be put back\n%2\n"
+                              "The Backup copy is kept")
+                   .arg(fileName, NotRestoredCause(path, QStringLiteral("open this screen again"))),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("File Not Restored"));
         return false;
     }
@@ -354,6 +379,42 @@ bool frmCustomer::CustomerFilesSettled()
     return false;
 }
 
+bool frmCustomer::FindShownCustomer()
+{
+    if (!CustomerFilesSettled())
+        return false;
+    if (!shownAccountNo_)
+        return true;
+    if (CurrentRec <= CustomerCount() && ReadCustomer(CurrentRec).AccountNo.trimmed() == *shownAccountNo_)
+        return true;
+    const CustomerFileSnapshot customers;
+    auto numberAt = [&customers](int n) { return customers.Field(n, &CustomerRecord::AccountNo).trimmed(); };
+    // Records moved since the customer was loaded: it is wherever its number is now.
+    if (!shownAccountNo_->isEmpty()) {
+        for (int n = 1; n <= customers.Count(); ++n) {
+            if (numberAt(n) == *shownAccountNo_) {
+                CurrentRec = n;
+                RecordCount = customers.Count();
+                LoadAccountList();
+                return true;
+            }
+        }
+    }
+    MsgBox(QStringLiteral("This Customer (%1) was deleted when a Customer delete that had been cut short was finished\n"
+                          "The changes shown cannot be saved")
+               .arg(*shownAccountNo_),
+           MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Customer Deleted"));
+    fraCustomersFound->hide();
+    RecordCount = customers.Count();
+    CurrentRec = 1;
+    LoadAccountList();
+    if (RecordCount > 0)
+        LoadCustomer();
+    else
+        ShowEmptyFile(false);
+    return false;
+}
+
 void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
 {
     switch (outcome.Fault) {
@@ -364,8 +425,9 @@ void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
         const bool noBackup = outcome.Fault == CustomerFileFault::Missing;
         MsgBox(QStringLiteral("The Customer cannot be deleted while %1 is missing\n%2")
                    .arg(outcome.File, noBackup ? QStringLiteral("There is no Backup copy of it to put back")
-                                               : QStringLiteral("Its Backup copy could not be put back: make room "
-                                                                "on the disk and try again")),
+                                               : QStringLiteral("Its Backup copy could not be put back\n")
+                                                     + NotRestoredCause(QLatin1Char('/') + outcome.File,
+                                                                        QStringLiteral("try again"))),
                MsgButtons::OkOnly, MsgIcon::Exclamation,
                noBackup ? QStringLiteral("File Missing") : QStringLiteral("File Not Restored"));
         return;
@@ -384,7 +446,7 @@ void frmCustomer::ShowCustomerFileFault(const CustomerFileOutcome& outcome)
 
 void frmCustomer::mnuDelete_Click()
 {
-    if (!CustomerFilesSettled())
+    if (!FindShownCustomer())
         return;
     // The files as they are now, the backup copies tried, not as the screen found them.
     if (const CustomerFileOutcome missing = CheckCustomerFilesThere(); !missing) {

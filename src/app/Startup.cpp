@@ -49,6 +49,8 @@
 #include <QSet>
 
 #include <future>
+#include <new>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -125,6 +127,12 @@ QStringList MakeAccountFolders(const QStringList& accounts, const QSet<QString>&
     return notMade;
 }
 
+// What starting a thread throws when the system has none to spare.
+bool NoThreadToSpare(const std::system_error& error)
+{
+    return error.code() == std::errc::resource_unavailable_try_again;
+}
+
 std::future<QStringList>& AccountFoldersPass()
 {
     static std::future<QStringList> pass;
@@ -160,8 +168,11 @@ QString ThisYear()
     return QString::number(Clock::Today().year());
 }
 
-// The files the program rewrites whole in its own folders, by folder; a sibling program's
-// folders (proposals, invoices) are never looked into.
+} // namespace
+
+// Only the writer's own copies go (their names end in its tag), and only beside the files the
+// program rewrites whole, in the folders it writes; a sibling program's proposals are never
+// looked into.
 void ClearRewriteLeftovers()
 {
     const QStringList sharedFiles = {
@@ -182,6 +193,10 @@ void ClearRewriteLeftovers()
         });
         static const QRegularExpression projectFile(QStringLiteral("^.+\\.txt$"), QRegularExpression::CaseInsensitiveOption);
         RemoveRewriteLeftovers(root + ProjectsFolder.mid(1), [](const QString& name) { return projectFile.match(name).hasMatch(); });
+        // The invoice records a completed project leaves for the invoicer.
+        static const QRegularExpression invoiceRecord(QStringLiteral("^[0-9]+\\.txt$"), QRegularExpression::CaseInsensitiveOption);
+        RemoveRewriteLeftovers(root + IncompleteInvoicesFolder.mid(1),
+                               [](const QString& name) { return invoiceRecord.match(name).hasMatch(); });
         // The day files of the years a start or a roll-over keeps.
         static const QRegularExpression dayFile(QStringLiteral("^[0-9]{1,3}\\.txt$"), QRegularExpression::CaseInsensitiveOption);
         static const QRegularExpression teamFolder(QStringLiteral("^Team# [0-9]+$"));
@@ -198,8 +213,6 @@ void ClearRewriteLeftovers()
         }
     }
 }
-
-} // namespace
 
 void CreateDataFolders()
 {
@@ -236,8 +249,10 @@ void CreateDataFolders()
     PassAccounts() = accounts;
     try {
         AccountFoldersPass() = std::async(std::launch::async, [accounts] { return MakeAccountFoldersInParts(accounts); });
-    } catch (...) {
-        // No thread to spare: WaitForAccountFolders makes them.
+    } catch (const std::system_error& error) {
+        if (!NoThreadToSpare(error))
+            throw;
+        // WaitForAccountFolders makes them.
         AccountFoldersPass() = std::future<QStringList>();
     }
 }
@@ -251,8 +266,13 @@ void WaitForAccountFolders()
         try {
             notMade = AccountFoldersPass().get();
             made = true;
-        } catch (...) {
-            // A part that could not start or ran out of memory: the folders are made one by one.
+        } catch (const std::system_error& error) {
+            // A part that could not start: the folders are made one by one. Anything else is a
+            // fault, not a reason to go the slow way.
+            if (!NoThreadToSpare(error))
+                throw;
+        } catch (const std::bad_alloc&) {
+            // A part that ran out of memory: likewise.
         }
     }
     if (!made && !accounts.isEmpty())
@@ -417,9 +437,12 @@ bool Main()
 
     // A customer delete cut short is settled before any screen pairs customers with billing
     // records; only the copy that holds the lock may touch it.
-    if (!RecoverCustomerDelete())
-        ShowWriteFailure(QStringLiteral("A customer delete that was cut short could not be finished."),
-                         QStringLiteral("Customer Files"));
+    SetExitBackupHold(&CustomerFilesHeldFromBackup);
+    if (!SettleCustomerDeleteAtStart())
+        MsgBox(QStringLiteral("A customer delete that was cut short could be neither finished nor undone.\n"
+                              "Every customer file is left as it is, and no customer is saved or deleted until it is "
+                              "settled.\nCheck that the program folder may be written to."),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Customer Files"));
 
     if (!ReadAssignments())
         MsgBox(QStringLiteral("The team list, Assignto.txt, could not be read.\n"

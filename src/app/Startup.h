@@ -24,6 +24,8 @@ void InitLists();
 void InitTimeSlotNames();
 void InitArrays();
 void StartProgram();
+// Removes the copies that whole-file rewrites cut short left beside the files they rewrite.
+void ClearRewriteLeftovers();
 void FillTeamLists();
 // Tells the main menu which screen each of its routines opens.
 void RegisterRoutineScreens();

@@ -9,29 +9,82 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+bool RenameOver(const QString& fromFullPath, const QString& toFullPath);
 
 bool IsFile(const QString& fullPath)
 {
     return QFileInfo(fullPath).isFile();
 }
 
+// The writer's own copy: the file's name, six random letters and a fixed tag that no person
+// types and no sibling program writes, so the start-up clean-up can tell it from anything else.
+QString RewriteCopyName(const QString& fileName)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString random;
+    for (int i = 0; i < 6; ++i)
+        random.append(QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]));
+    return fileName + QLatin1Char('.') + random + RewriteCopyTag;
+}
+
+bool SyncOpenFile(QFile& file)
+{
+    if (!file.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
 bool WriteWholeFile(const QString& fullPath, const QByteArray& bytes)
 {
-    QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly))
+    // A link is written through, as its target is the file meant.
+    QFileInfo target(fullPath);
+    for (int depth = 0; depth < 32 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    if (target.isDir() || (target.exists() && !target.isWritable()))
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    const QString finalPath = target.filePath();
+    const QString folder = QFileInfo(finalPath).path();
+    QString copyPath;
+    QFile copy;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        copyPath = folder + QLatin1Char('/') + RewriteCopyName(QFileInfo(finalPath).fileName());
+        copy.setFileName(copyPath);
+        if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            break;
+        // Only a name already taken is worth another try.
+        if (!QFileInfo::exists(copyPath))
+            return false;
+    }
+    if (!copy.isOpen())
+        return false;
+    // The new file keeps the permissions of the one it replaces.
+    if (target.exists())
+        copy.setPermissions(target.permissions());
+    const bool written = copy.write(bytes) == bytes.size() && SyncOpenFile(copy);
+    copy.close();
+    if (!written || !RenameOver(copyPath, finalPath)) {
+        QFile::remove(copyPath);
         return false;
     }
-    return file.commit();
+    SyncFolderOf(finalPath);
+    return true;
 }
 
 bool RenameOver(const QString& fromFullPath, const QString& toFullPath)
@@ -56,6 +109,17 @@ FileState FileStateOf(const QString& path)
     if (!IsFile(AppPath(backup)))
         return FileState::Missing;
     return CopyAppFile(backup, path) ? FileState::Present : FileState::NotRestored;
+}
+
+RestoreFault WhyNotRestored(const QString& path)
+{
+    if (QFileInfo(AppPath(path)).exists() || QFileInfo(AppPath(path)).isSymLink())
+        return RestoreFault::PlaceTaken;
+    QFile backup(AppPath(BackupPathOf(path)));
+    if (!backup.open(QIODevice::ReadOnly))
+        return RestoreFault::BackupUnreadable;
+    backup.readAll();
+    return backup.error() == QFile::NoError ? RestoreFault::NotWritten : RestoreFault::BackupUnreadable;
 }
 
 bool FileExists(const QString& path)
@@ -356,10 +420,8 @@ QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bo
 
 int RemoveRewriteLeftovers(const QString& folder, const std::function<bool(const QString& fileName)>& ours)
 {
-    // The writer (QSaveFile) names its copy after the file, a dot and six random letters. A word
-    // in one case (".backup", ".before") is a copy the user made: only mixed letters are the writer's.
-    static const QRegularExpression shape(
-        QStringLiteral("^(.+)\\.(?=[A-Za-z]{0,5}[a-z])(?=[A-Za-z]{0,5}[A-Z])[A-Za-z]{6}$"));
+    static const QRegularExpression shape(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}") + QRegularExpression::escape(RewriteCopyTag)
+                                          + QLatin1Char('$'));
     int removed = 0;
     QDirIterator entries(AppPath(folder), QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     while (entries.hasNext()) {
@@ -369,4 +431,30 @@ int RemoveRewriteLeftovers(const QString& folder, const std::function<bool(const
             ++removed;
     }
     return removed;
+}
+
+bool SyncFolderOf(const QString& fullPath)
+{
+#ifdef Q_OS_UNIX
+    // The folder's entry for a file made or renamed in it reaches the disk with the folder.
+    const int fd = ::open(QFile::encodeName(QFileInfo(fullPath).path()).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+#else
+    Q_UNUSED(fullPath);
+    return true;
+#endif
+}
+
+bool SyncToDisk(const QString& path)
+{
+    QFile file(AppPath(path));
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const bool synced = SyncOpenFile(file);
+    file.close();
+    return synced && SyncFolderOf(AppPath(path));
 }

@@ -20,6 +20,11 @@ QString BackupPathOf(const QString& path);
 // that backup is then the only good copy, and nothing may be made in the file's place.
 enum class FileState { Present, Missing, NotRestored };
 FileState FileStateOf(const QString& path);
+// Why a missing file's backup copy could not be put back: the copy cannot be read (no
+// permission, a damaged disk), a folder or other entry stands in the file's place, or the file
+// could not be written (a full disk, a folder that may not be written to).
+enum class RestoreFault { BackupUnreadable, PlaceTaken, NotWritten };
+RestoreFault WhyNotRestored(const QString& path);
 // True when the file exists (FileStateOf says Present). A folder of that name is not a file.
 bool FileExists(const QString& path);
 // Copies a file over the destination (through a scratch file, so a failed copy leaves the
@@ -44,8 +49,9 @@ private:
     bool open_ = false;
 };
 
-// Lines written to a text file. An output file is replaced as a whole when it is closed (a
-// scratch file renamed over it, so a failed write never leaves the old file emptied); an
+// Lines written to a text file. An output file is replaced as a whole when it is closed (the
+// writer's copy, on the disk, renamed over it, so a failed write never leaves the old file
+// emptied); an
 // append file gets its lines at the end. Closing happens at the latest when it goes out of
 // scope; Close() tells whether everything was written.
 class TextOutput {
@@ -126,7 +132,18 @@ bool CompactRecordFile(const QString& path, int recordLength,
 // RecordFile::Read).
 QByteArray ReadRecordAt(const QString& path, int recordLength, qint64 number, bool* ok = nullptr);
 
-// A whole-file rewrite killed before its rename leaves the writer's copy beside the file:
-// "<file name>.<six letters>". Removes, from one folder (not below it), the regular files of
-// exactly that shape whose <file name> `ours` accepts; the number removed.
+// The fixed tag that ends the name of the whole-file writer's own copy:
+// "<file name>.<six random letters or digits>.scheduler-tmp". No person types it and no sibling
+// program writes it, so a copy a person made ("CustomerData.txt.Backup") is never taken for one.
+inline const QString RewriteCopyTag = QStringLiteral(".scheduler-tmp");
+
+// A whole-file rewrite killed before its rename leaves the writer's copy beside the file. Removes,
+// from one folder (not below it), the regular files named as the writer names its copies whose
+// <file name> `ours` accepts; the number removed.
 int RemoveRewriteLeftovers(const QString& folder, const std::function<bool(const QString& fileName)>& ours);
+
+// Puts a file written through a record file on the disk, with its entry in its folder, before
+// anything that counts on it (a marker saying it is complete) is written.
+bool SyncToDisk(const QString& path);
+// The folder entry of a full path on the disk (a file made or renamed in it).
+bool SyncFolderOf(const QString& fullPath);

@@ -23,6 +23,12 @@ void (*&EndAction())()
     return action;
 }
 
+QStringList (*&ExitBackupHold())()
+{
+    static QStringList (*held)() = nullptr;
+    return held;
+}
+
 bool& EndedFlag()
 {
     static bool ended = false;
@@ -43,6 +49,11 @@ QStringList BackupFileNames()
             QStringLiteral("LogoSettings"), QStringLiteral("Phone"), QStringLiteral("MyBusinessData"),
             QStringLiteral("PrintColors"), QStringLiteral("SoldItems"), QStringLiteral("MyWebSite"),
             QStringLiteral("TaxRecords"), QStringLiteral("SpeedNumbers")};
+}
+
+void SetExitBackupHold(QStringList (*held)())
+{
+    ExitBackupHold() = held;
 }
 
 void BackupSharedFiles()
@@ -72,7 +83,10 @@ bool LooksDamaged(const QString& name, qint64 size)
 void BackupFileList()
 {
     QStringList kept;
+    const QStringList held = ExitBackupHold() ? ExitBackupHold()() : QStringList();
     for (const QString& name : BackupFileNames()) {
+        if (held.contains(name))
+            continue;
         const QString file = QLatin1Char('/') + name + QStringLiteral(".txt");
         const QFileInfo info(AppPath(file));
         if (!info.isFile())

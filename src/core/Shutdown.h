@@ -14,6 +14,9 @@ void BackupFileList();
 
 // The eleven shared files copied into the backup folder at every exit, in order.
 QStringList BackupFileNames();
+// Asked at each exit backup: the names (as BackupFileNames gives them) whose backup copies must
+// stay as they are, because a change of several files is not settled yet.
+void SetExitBackupHold(QStringList (*held)());
 
 // The lock that keeps a second copy from running on the same program folder; released at the end.
 SingleInstanceLock& ProgramLock();

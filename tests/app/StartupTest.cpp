@@ -19,6 +19,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 
 #include <algorithm>
 #include <QPushButton>
@@ -315,6 +316,82 @@ TEST_F(StartupTest, ACustomerDeleteCutShortBetweenItsRenamesIsFinishedAtTheStart
     EXPECT_TRUE(Script().Shown().isEmpty());
 }
 
+TEST_F(StartupTest, ADeleteWhoseCopiesAPowerCutEmptiedPutsTheOldFilesBack)
+{
+    for (int n = 1; n <= 4; ++n)
+        SeedCustomer(n, QStringLiteral("C100%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    const QStringList before = CustomerMarks();
+    WriteFile("/TIActiveAccounts/C1003.txt", "x");
+    // The old files kept aside, the copies still in memory when the power went, the marker whole.
+    WriteFile("/CUSTOMER.OLD", ReadFile(CustomerDataPath));
+    WriteFile("/CYCLE.OLD", ReadFile(CycleInfoPath));
+    WriteFile("/CONTRACT.OLD", ReadFile(ContractInfoPath));
+    for (const char* copy : {"/CUSTOMER.TMP", "/Temp.txt", "/ContractTemp.txt"})
+        WriteFile(copy, "");
+    WriteFile(CustomerDeleteMarkerPath, "\"Finish\",\"C1003\"\r\n");
+
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(CustomerMarks(), before);
+    EXPECT_TRUE(Exists("/TIActiveAccounts/C1003.txt"));
+    for (const char* path : {"/CUSTOMER.DEL", "/CUSTOMER.TMP", "/Temp.txt", "/ContractTemp.txt", "/CUSTOMER.OLD", "/CYCLE.OLD",
+                             "/CONTRACT.OLD"})
+        EXPECT_FALSE(Exists(path)) << path;
+    EXPECT_TRUE(Script().Shown().isEmpty());
+}
+
+TEST_F(StartupTest, ADeleteThatCanBeNeitherFinishedNorUndoneLeavesEveryFile)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("C100%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    auto allBut3 = [](const QByteArray&, qint64 n) { return n != 3; };
+    ASSERT_TRUE(WriteCompactedCopy(CustomerDataPath, CustomerRecord::Length, allBut3, "/CUSTOMER.TMP"));
+    ASSERT_TRUE(WriteCompactedCopy(CycleInfoPath, CycleRecord::Length, allBut3, "/Temp.txt"));
+    WriteFile("/ContractTemp.txt", "");
+    WriteFile("/CUSTOMER.OLD", ReadFile(CustomerDataPath));
+    WriteFile("/CYCLE.OLD", ReadFile(CycleInfoPath));
+    // The old contract file kept aside is cut: the old files cannot go back either.
+    WriteFile("/CONTRACT.OLD", ReadFile(ContractInfoPath).left(500));
+    WriteFile(CustomerDeleteMarkerPath, "\"Finish\",\"C1003\"\r\n");
+    QMap<QString, QByteArray> files;
+    for (const QString& path : {CustomerDataPath, CycleInfoPath, ContractInfoPath, QStringLiteral("/CUSTOMER.TMP"),
+                                QStringLiteral("/Temp.txt"), QStringLiteral("/ContractTemp.txt"), QStringLiteral("/CUSTOMER.OLD"),
+                                QStringLiteral("/CYCLE.OLD"), QStringLiteral("/CONTRACT.OLD"), CustomerDeleteMarkerPath})
+        files[path] = ReadFile(path);
+
+    Script().Queue(MsgAnswer::Ok);
+    ASSERT_TRUE(Main());
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        EXPECT_EQ(ReadFile(file.key()), file.value()) << file.key().toStdString();
+    ASSERT_GE(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown()[0].Title, "Customer Files");
+    EXPECT_TRUE(Script().Shown()[0].Prompt.contains("could be neither finished nor undone")) << Script().Shown()[0].Prompt.toStdString();
+}
+
+TEST_F(StartupTest, TheExitBackupKeepsTheCustomerBackupWhileADeleteIsUnsettled)
+{
+    for (int n = 1; n <= 3; ++n)
+        SeedCustomer(n, QStringLiteral("C100%1").arg(n), QStringLiteral("Firm%1").arg(n));
+    const QByteArray good = ReadFile(CustomerDataPath);
+    WriteFile("/Backup/CustomerData.txt", good);
+    // A delete cut short between its renames whose marker cannot be read.
+    WriteFile("/CUSTOMER.OLD", good);
+    WriteFile(CustomerDataPath, good.left(2 * CustomerRecord::Length));
+    if (!MakeUnreadableFile(CustomerDeleteMarkerPath))
+        GTEST_SKIP() << "no unreadable file can be made here";
+    WriteFile("/Phone.txt", "phone");
+    Script().Queue(MsgAnswer::Ok);
+    ASSERT_TRUE(Main());
+    ASSERT_EQ(Script().Shown().size(), 1);
+
+    static int ends;
+    ends = 0;
+    SetProgramEndAction([] { ++ends; });
+    EndProgram();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(ReadFile("/Backup/CustomerData.txt"), good);
+    EXPECT_EQ(ReadFile("/Backup/Phone.txt"), "phone");
+}
+
 TEST_F(StartupTest, AFolderNameThatIsNotUtf8NeverStopsTheStart)
 {
 #ifndef Q_OS_UNIX
@@ -346,13 +423,19 @@ TEST_F(StartupTest, ARewriteCutShortLeavesNoCopyButNoOtherFileIsTaken)
     WriteFile("/Assignto.txt", "\"North\"\r\n");
     WriteFile("/2026/Team# 1/66.txt", "day");
     // The writer's copies of files the program rewrites whole, as a kill leaves them.
-    const QStringList leftovers = {"/2026/Team# 1/66.txt.msJpiQ", "/CustomerData.txt.nQtPLF", "/Backup/Slips.txt.xYzzyQ",
-                                   "/ConstructionProjects/Pj66-1.txt.QwErTy", "/Backup/2027/Team# 1/120.txt.AbCdEf",
-                                   "/Templates/WONarrative.txt.ZzZzZz"};
-    // A sibling program's files, and names near the writer's but not its own.
-    const QStringList kept = {"/TamselProposals/P-100.txt.msJpiQ", "/TamselInvoicer/IncompleteInvoices/17.txt.msJpiQ",
-                              "/2026/Team# 1/66.txt.msJpi", "/2026/Team# 1/66.txt.msJp1Q", "/2026/Team# 1/66.txt.msJpiQx",
-                              "/2026/Team# 1/Notes.txt.msJpiQ", "/Invoice.txt.msJpiQ", "/CustomerData.txt.msJpiQ.bak",
+    const QStringList leftovers = {"/2026/Team# 1/66.txt.msJpiQ.scheduler-tmp", "/CustomerData.txt.nQtPLF.scheduler-tmp",
+                                   "/Backup/Slips.txt.xYzzy7.scheduler-tmp", "/ConstructionProjects/Pj66-1.txt.QwErTy.scheduler-tmp",
+                                   "/Backup/2027/Team# 1/120.txt.AbCdEf.scheduler-tmp",
+                                   "/Templates/WONarrative.txt.ZzZzZz.scheduler-tmp",
+                                   "/TamselInvoicer/IncompleteInvoices/17.txt.a1B2c3.scheduler-tmp"};
+    // Copies a person made, whatever their shape, a sibling program's files, and the writer's tag
+    // beside a file the program does not rewrite.
+    const QStringList kept = {"/CustomerData.txt.Backup", "/Slips.txt.Before", "/Meetings.txt.OldOne",
+                              "/ConstructionProjects/MyNotes.txt.Friday", "/Templates/WONarrative.txt.Backup",
+                              "/2026/Team# 1/66.txt.Backup", "/Backup/CustomerData.txt.MyCopy", "/UpdatedInventory.txt.Backup",
+                              "/TamselProposals/P-100.txt.msJpiQ.scheduler-tmp", "/2026/Team# 1/66.txt.msJpi.scheduler-tmp",
+                              "/2026/Team# 1/Notes.txt.msJpiQ.scheduler-tmp", "/Invoice.txt.msJpiQ.scheduler-tmp",
+                              "/CustomerData.txt.msJpiQ.scheduler-tmp.bak", "/TamselInvoicer/IncompleteInvoices/Notes.txt.a1B2c3.scheduler-tmp",
                               "/AuxFiles/C1001/AuxFile1/Data.txt.msJpiQ", "/2026/Team# 1/66.txt",
                               "/Slips.txt.backup", "/2026/Team# 1/66.txt.BEFORE"};
     for (const QString& path : leftovers + kept)

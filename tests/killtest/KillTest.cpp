@@ -1,11 +1,13 @@
 // The crash test for whole-file rewrites. For each kind of whole file, a child process rewrites
 // it over and over through the program's own writer and is killed (SIGKILL) at a random moment.
 // The file must then hold exactly one content the rewrites produce, nothing left beside it may
-// pass for data, and the next rewrite must come out right.
+// pass for data, and the next rewrite must come out right. After the clean-up the next start
+// runs, none of the program's temporary copies is left and every copy a person made is there.
 //   scheduler_killtest [kills per kind, default 80] [random seed]
 
 #include "accounts/ContactFiles.h"
 #include "accounts/CustomerRecords.h"
+#include "app/Startup.h"
 #include "core/DataUpkeep.h"
 #include "core/FileAccess.h"
 #include "core/Settings.h"
@@ -196,6 +198,23 @@ Kind CustomerDelete(int customers)
     return kind;
 }
 
+// The customer delete with a power cut instead of a kill: what was not on the disk yet is lost.
+// The copies are the files a delete writes first; at their emptiest a cut leaves them empty
+// beside a whole marker. The recovery must then put the old files back, never take the empty ones.
+Kind CustomerDeletePowerCut(int customers)
+{
+    Kind kind = CustomerDelete(customers);
+    kind.name = "customer delete, power cut";
+    kind.recover = [] {
+        if (Exists(CustomerDeleteMarkerPath))
+            for (const char* copy : {"/CUSTOMER.TMP", "/Temp.txt", "/ContractTemp.txt"})
+                if (Exists(QString::fromLatin1(copy)))
+                    Check(QFile::resize(AppPath(QString::fromLatin1(copy)), 0), "a copy emptied as a power cut leaves it");
+        Check(RecoverCustomerDelete(), "the cut-short delete settled");
+    };
+    return kind;
+}
+
 QList<Kind> Kinds()
 {
     QList<Kind> kinds;
@@ -238,6 +257,7 @@ QList<Kind> Kinds()
     kinds.append(Shrinking("contacts record file", VendorDataPath, ContactRecord::Length, 300,
                            [] { return DeleteContactRecord(1); }, {QStringLiteral("/Contact.TMP")}));
     kinds.append(CustomerDelete(200));
+    kinds.append(CustomerDeletePowerCut(200));
     return kinds;
 }
 
@@ -252,10 +272,57 @@ void EmptyFolder()
     }
 }
 
+// Copies a person made beside the files the program rewrites, named as people name them. The
+// start's clean-up must leave every one of them.
+const QStringList PersonsCopies = {
+    QStringLiteral("/CustomerData.txt.Backup"),         QStringLiteral("/Slips.txt.Before"),
+    QStringLiteral("/Meetings.txt.OldOne"),             QStringLiteral("/Assignto.txt.MyCopy"),
+    QStringLiteral("/ConstructionProjects/MyNotes.txt.Friday"), QStringLiteral("/Templates/WONarrative.txt.Backup"),
+    QStringLiteral("/2026/Team# 1/66.txt.Backup"),     QStringLiteral("/Backup/CustomerData.txt.MyCopy"),
+    QStringLiteral("/UpdatedInventory.txt.Backup"),
+};
+
+void PlacePersonsCopies()
+{
+    for (const QString& path : PersonsCopies) {
+        QDir().mkpath(QFileInfo(AppPath(path)).absolutePath());
+        QFile out(AppPath(path));
+        Check(out.open(QIODevice::WriteOnly) && out.write(path.toUtf8()) == path.size(), "a person's copy written");
+    }
+}
+
+// The next start, as far as it touches files: a cut-short customer delete settled (or the copies
+// of one cut short before its marker removed), and the writer's leftovers cleared. Afterwards none
+// of the program's temporary copies is left, and every copy a person made is there as it was.
+// The number of the writer's copies the clean-up found.
+int StartAfterKill()
+{
+    Check(SettleCustomerDeleteAtStart(), "the start settles the customer files");
+    int found = 0;
+    QDirIterator before(ProgramFolder(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (before.hasNext())
+        found += before.nextFileInfo().fileName().endsWith(RewriteCopyTag) ? 1 : 0;
+    ClearRewriteLeftovers();
+    QDirIterator files(ProgramFolder(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QFileInfo file(files.next());
+        if (file.fileName().endsWith(RewriteCopyTag)) {
+            std::fprintf(stderr, "  left after the start: %s\n", qPrintable(file.filePath()));
+            Check(false, "no copy of the writer left after the start's clean-up");
+        }
+    }
+    for (const char* copy : {"/CUSTOMER.TMP", "/Temp.txt", "/ContractTemp.txt", "/CUSTOMER.OLD", "/CYCLE.OLD", "/CONTRACT.OLD"})
+        Check(!Exists(QString::fromLatin1(copy)), "no copy of the customer delete left after the start");
+    for (const QString& path : PersonsCopies)
+        Check(Bytes(path) == path.toUtf8(), "a copy a person made stays through the start's clean-up");
+    return found;
+}
+
 struct Tally {
     int kills = 0;
     int first = 0;     // the content the rewrites started from
     int leftovers = 0; // kills after which a scratch or half-made file was left
+    int cleared = 0;   // kills after which the start removed a copy of the writer
     QStringList leftoverNames;
 };
 
@@ -271,7 +338,7 @@ void CheckLeftovers(const Kind& kind, Tally& tally)
         if (file.absoluteFilePath() == dataFile)
             continue;
         const QString relative = QLatin1Char('/') + QDir(ProgramFolder()).relativeFilePath(file.absoluteFilePath());
-        if (kind.others.contains(relative))
+        if (kind.others.contains(relative) || PersonsCopies.contains(relative))
             continue;
         leftover = true;
         if (tally.leftoverNames.size() < 3 && !tally.leftoverNames.contains(relative))
@@ -307,6 +374,7 @@ Tally Run(const Kind& kind, int kills, std::mt19937& random)
     for (int i = 0; i < kills; ++i) {
         EmptyFolder();
         kind.prepare();
+        PlacePersonsCopies();
         const QByteArray before = Bytes(kind.path);
         std::fflush(nullptr);
         const pid_t child = fork();
@@ -325,6 +393,8 @@ Tally Run(const Kind& kind, int kills, std::mt19937& random)
         ++tally.kills;
         if (kind.recover)
             kind.recover();
+        if (StartAfterKill() > 0)
+            ++tally.cleared;
 
         Check(Exists(kind.path), "the file still there");
         const QByteArray after = Bytes(kind.path);
@@ -368,6 +438,7 @@ int main(int argc, char* argv[])
                     "half-made file beside it%s%s\n",
                     tally.kills, tally.first, tally.leftovers, tally.leftoverNames.isEmpty() ? "" : ", such as ",
                     qPrintable(tally.leftoverNames.join(QStringLiteral(", "))));
+        std::printf("  %d left a copy of the writer that the next start removed\n", tally.cleared);
     }
     std::printf("kill test passed in %.1f s\n", clock.elapsed() / 1000.0);
     return 0;

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
+
 void ProgramFolderTest::SetUp()
 {
     ASSERT_TRUE(folder_.isValid());
@@ -34,6 +36,9 @@ void ProgramFolderTest::TearDown()
     ResetRegionalLocale();
     Clock::Release();
     SetProgramFolder(QString());
+    // By its bytes: a name that is not UTF-8 cannot be named back to the file system by Qt.
+    std::error_code error;
+    std::filesystem::remove_all(std::filesystem::path(QFile::encodeName(folder_.path()).toStdString()), error);
 }
 
 void ProgramFolderTest::ResetProgramState()
