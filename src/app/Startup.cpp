@@ -31,6 +31,7 @@
 #include "scheduling/EventRecords.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/ProjectFile.h"
+#include "scheduling/TeamDelete.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
 #include "telephony/CallLog.h"
@@ -420,6 +421,12 @@ bool Main()
     if (!RecoverCustomerDelete())
         ShowWriteFailure(QStringLiteral("A customer delete that was cut short could not be finished."),
                          QStringLiteral("Customer Files"));
+
+    // A team delete cut short is settled before anything reads or writes the teams' files.
+    if (!SettleTeamDeleteAtStart()) {
+        WaitForAccountFolders();
+        return false;
+    }
 
     if (!ReadAssignments())
         MsgBox(QStringLiteral("The team list, Assignto.txt, could not be read.\n"
