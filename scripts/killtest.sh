@@ -2,7 +2,8 @@
 # The crash test for whole-file rewrites: a child process rewrites each kind of whole file and
 # is killed at random moments; every kill must leave the old or the new content and nothing a
 # reader would take for data. The customer delete is killed likewise: after the recovery the
-# next start runs, its three files are all as before the delete or all as after it.
+# next start runs, its three files are all as before the delete or all as after it. So is the
+# team delete: after the recovery every team file shows the same deletions.
 #   scripts/killtest.sh [kills per kind, default 80] [random seed]
 set -euo pipefail
 cd "$(dirname "$0")/.."
