@@ -113,9 +113,9 @@ bool PrepareProjectFiles(int deletedTeam, QList<TeamDeleteStep>& steps, QStringL
                 changed = true;
             }
         }
-        TeamDeleteStep step;
         if (!changed)
             continue;
+        TeamDeleteStep step;
         if (!PrepareFileStep(path, bytes, ProjectFileBytes(*project), step)) {
             problem = NormalizeRelativePath(path);
             return false;
