@@ -63,15 +63,20 @@ QString ParentOf(const QString& path)
     return normal.left(std::max<qsizetype>(1, normal.lastIndexOf(QLatin1Char('/'))));
 }
 
-// A path the marker holds is used only when it stays inside the program folder.
+// A path the marker holds is used only when it stays inside the program folder. Any name a
+// file there already has is taken, so a sibling's oddly named file cannot stop the recovery.
 bool IsSafeRelativePath(const QString& path)
 {
     const QStringList parts = NormalizeRelativePath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     if (parts.isEmpty())
         return false;
-    for (const QString& part : parts)
-        if (!IsSafePathPart(part))
+    for (const QString& part : parts) {
+        if (part == QLatin1String(".") || part == QLatin1String("..") || part.contains(QLatin1Char(':')))
             return false;
+        for (QChar c : part)
+            if (c.unicode() < 32)
+                return false;
+    }
     return true;
 }
 
@@ -299,6 +304,12 @@ QStringList TeamYearFolders()
 QString ParkedFolderName(int teamNo)
 {
     return QStringLiteral("Team#-deleted-%1").arg(teamNo);
+}
+
+bool MarkerCanName(const QString& path)
+{
+    ItemReader reader(FormatWriteLine({path}));
+    return reader.ReadItem().Text() == path && IsSafeRelativePath(path);
 }
 
 bool PrepareFileStep(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes, TeamDeleteStep& step)

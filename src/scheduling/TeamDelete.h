@@ -32,6 +32,10 @@ QStringList TeamYearFolders();
 // "Team#-deleted-3": the name of the deleted team's folder while the delete is under way.
 QString ParkedFolderName(int teamNo);
 
+// Whether the marker can name the file: its name reads back as it was written, and stays
+// inside the program folder. A file it cannot name cannot be part of a delete.
+bool MarkerCanName(const QString& path);
+
 // Writes the two copies of a file's step, each on the disk; false, with neither left, when one
 // could not be written.
 bool PrepareFileStep(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes,

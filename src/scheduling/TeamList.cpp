@@ -93,14 +93,15 @@ QByteArray RenumberedEvents(const QByteArray& bytes, int deletedTeam, const QDat
 }
 
 // The new contents of the project files, beside them. A file that cannot be read cannot be
-// renumbered either: it is named in `notRenumbered` and the delete goes on without it.
+// renumbered either, nor one whose name the marker could not hold: it is named in
+// `notRenumbered` and the delete goes on without it.
 bool PrepareProjectFiles(int deletedTeam, QList<TeamDeleteStep>& steps, QStringList& notRenumbered, QString& problem)
 {
     const QStringList names = QDir(AppPath(ProjectsFolder)).entryList({QStringLiteral("*.txt")}, QDir::Files);
     QByteArray bytes;
     for (const QString& name : names) {
         const QString path = ProjectsFolder + QLatin1Char('/') + name;
-        std::optional<ProjectData> project = ReadProjectFile(path, bytes);
+        std::optional<ProjectData> project = MarkerCanName(path) ? ReadProjectFile(path, bytes) : std::nullopt;
         if (!project) {
             notRenumbered.append(NormalizeRelativePath(path));
             continue;
