@@ -30,6 +30,7 @@
 #include "scheduling/ProjectFile.h"
 #include "scheduling/ScheduleViews.h"
 #include "scheduling/TeamDayStore.h"
+#include "scheduling/TeamDelete.h"
 #include "scheduling/TeamList.h"
 #include "telephony/CallLog.h"
 #include "telephony/PhoneSettings.h"
@@ -260,6 +261,7 @@ const Target Targets[] = {
     {"contract", ContractInfoPath, ReadContracts},
     {"cycle", CycleInfoPath, ReadCycles},
     {"customer-delete", CustomerDeleteMarkerPath, [] { RecoverCustomerDelete(); }, true},
+    {"team-delete", TeamDeleteMarkerPath, [] { RecoverTeamDelete(); }, true},
     {"contacts", VendorDataPath, ReadContacts},
     {"project-records", ProjectRecordsPath, [] { ReadEventRecords(ProjectRecordsPath); }},
     {"slips", SlipsPath, [] { ReadEventRecords(SlipsPath); }},

@@ -31,6 +31,7 @@
 #include "scheduling/EventRecords.h"
 #include "scheduling/ProjectCounter.h"
 #include "scheduling/ProjectFile.h"
+#include "scheduling/TeamDelete.h"
 #include "scheduling/frmAdmin.h"
 #include "scheduling/frmBlock.h"
 #include "telephony/CallLog.h"
@@ -443,6 +444,12 @@ bool Main()
                               "Every customer file is left as it is, and no customer is saved or deleted until it is "
                               "settled.\nCheck that the program folder may be written to."),
                MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Customer Files"));
+
+    // A team delete cut short is settled before anything reads or writes the teams' files.
+    if (!SettleTeamDeleteAtStart()) {
+        WaitForAccountFolders();
+        return false;
+    }
 
     if (!ReadAssignments())
         MsgBox(QStringLiteral("The team list, Assignto.txt, could not be read.\n"

@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "core/DataUpkeep.h"
 #include "core/Settings.h"
+#include "core/Shutdown.h"
 #include "core/SharedState.h"
 #include "core/Utilities.h"
 #include "core/WriteFormat.h"
@@ -252,6 +253,16 @@ void frmSetup::cmdDelete_Click()
     const int countBefore = int(remaining.size());
     remaining.removeAt(position);
     const TeamDeletion deletion = PurgeFolder(DeletedTeamNo, countBefore, remaining);
+    if (deletion.Unsettled) {
+        // Anything written to the teams' files now could be undone or lost when the deletion
+        // is settled: the next start settles it first.
+        MsgBox(QStringLiteral("%1 could not be deleted, nor could the deletion be undone:\n%2 could not be changed.\n"
+                              "The program will end. Start it again once that can be changed.")
+                   .arg(name, deletion.Problem),
+               MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Delete Assignment"));
+        EndProgram();
+        return;
+    }
     if (!deletion.Done) {
         MsgBox(QStringLiteral("%1 could not be deleted:\n%2 could not be changed.\nThe Assignments were not changed.")
                    .arg(name, deletion.Problem),

@@ -117,7 +117,8 @@ bool IsDayFileName(const QString& name)
 // Removes the day files of a year folder's team folders, then every folder that leaves empty.
 // The teams may have changed since the folders were made, so every team folder is emptied,
 // whatever its number; but only of day files: whatever else the user put there stays, and so
-// does the folder that holds it.
+// does the folder that holds it. A deleted team's parked folder is not a team folder: the start
+// takes it before the roll-over, when the deletion is settled.
 void RemoveYearFolder(const QString& relativeYearFolder)
 {
     QDir year(AppPath(relativeYearFolder));

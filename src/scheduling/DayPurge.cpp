@@ -37,19 +37,28 @@ bool PurgeMeetings()
 {
     if (!FileExists(MeetingsPath))
         return true;
-    {
-        RecordFile meetings = GetRecordCount(MeetingsPath);
-        if (Shared().SlipRecCount < 1)
-            return true;
-    }
+    QByteArray bytes;
+    if (!ReadWholeFile(MeetingsPath, bytes))
+        return false;
+    const qint64 count = RecordCountForLength(bytes.size(), SlipRecord::Length);
+    if (count < 1)
+        return true;
 
     const QDate today = Clock::Today();
-    return CompactRecordFile(MeetingsPath, SlipRecord::Length, [&today](const QByteArray& bytes, qint64) {
-        const std::optional<QDate> date = ParseShortDate(SlipRecord::FromBytes(bytes).EventDate);
+    auto keep = [&today](const QByteArray& record, qint64) {
+        const std::optional<QDate> date = ParseShortDate(SlipRecord::FromBytes(record).EventDate);
         // A meeting whose date cannot be read is kept rather than lost.
         if (!date)
             return true;
         // The day of the year is compared without the year, as the meeting program expects.
         return date->year() > today.year() || date->dayOfYear() >= today.dayOfYear();
-    });
+    };
+    // The meeting program appends to the file, through a handle it may keep open: a rewrite
+    // with nothing to drop could only lose what it appends meanwhile.
+    bool dropsOne = false;
+    for (qint64 n = 1; n <= count && !dropsOne; ++n)
+        dropsOne = !keep(bytes.mid((n - 1) * SlipRecord::Length, SlipRecord::Length), n);
+    if (!dropsOne)
+        return true;
+    return CompactRecordFile(MeetingsPath, SlipRecord::Length, keep);
 }

@@ -170,14 +170,19 @@ bool WriteProjectFile(const QString& path, const ProjectData& project)
     // The header counts the lines that follow it, whatever count it held: a reader trusts it.
     if (project.Milestones.size() > std::numeric_limits<qint16>::max())
         return false;
+    TextOutput output = OpenForOutput(path);
+    output.WriteRaw(ProjectFileBytes(project));
+    return output.Close();
+}
+
+QByteArray ProjectFileBytes(const ProjectData& project)
+{
     ProjectHeader header = project.Header;
     header.MilestoneCount = qint16(project.Milestones.size());
     QByteArray bytes = FormatProjectHeader(header);
     for (const MilestoneRecord& milestone : project.Milestones)
         bytes += FormatMilestoneRecord(milestone);
-    TextOutput output = OpenForOutput(path);
-    output.WriteRaw(bytes);
-    return output.Close();
+    return bytes;
 }
 
 bool WriteProjectHeader(const ProjectHeader& header)

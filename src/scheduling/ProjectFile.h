@@ -77,6 +77,8 @@ std::optional<ProjectData> ReadProjectFile(const QString& path);
 // The same, reading through `buffer`, which a reader of every project file keeps from one
 // file to the next.
 std::optional<ProjectData> ReadProjectFile(const QString& path, QByteArray& buffer);
+// The bytes of a whole project file: the header, counting the milestones, and a line for each.
+QByteArray ProjectFileBytes(const ProjectData& project);
 // Writes a whole project file (replacing it): every milestone held, the header counting them.
 // False when it could not be written.
 bool WriteProjectFile(const QString& path, const ProjectData& project);

@@ -11,66 +11,21 @@
 #include "scheduling/EventRecords.h"
 #include "scheduling/LoadedProjects.h"
 #include "scheduling/ProjectFile.h"
+#include "scheduling/TeamDelete.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QSet>
 
 #include <optional>
-#include <utility>
-#include <vector>
 
 namespace {
-
-// The year folders of the program folder and of its backup mirror, as relative paths.
-QStringList YearFolders()
-{
-    static const QRegularExpression year(QStringLiteral("^\\d{4}$"));
-    QStringList folders;
-    for (const QString& parent : {QString(), QStringLiteral("/Backup")}) {
-        const QStringList names = QDir(AppPath(parent.isEmpty() ? QStringLiteral("/") : parent))
-                                      .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QString& name : names)
-            if (year.match(name).hasMatch())
-                folders.append(parent + QLatin1Char('/') + name);
-    }
-    return folders;
-}
 
 QString TeamFolderIn(const QString& yearFolder, int team)
 {
     return yearFolder + QLatin1Char('/') + TeamFolderName(team);
 }
-
-bool Rename(const QString& from, const QString& to)
-{
-    return QDir().rename(AppPath(from), AppPath(to));
-}
-
-// Renames done so far, undone in reverse order when a later one fails.
-class FolderMoves {
-public:
-    bool Move(const QString& from, const QString& to)
-    {
-        if (!Rename(from, to))
-            return false;
-        done_.emplace_back(from, to);
-        return true;
-    }
-    // False when a folder could not be put back; the caller names it.
-    bool Undo(QStringList& notBack)
-    {
-        for (auto it = done_.rbegin(); it != done_.rend(); ++it)
-            if (!Rename(it->second, it->first))
-                notBack.append(NormalizeRelativePath(it->first));
-        done_.clear();
-        return notBack.isEmpty();
-    }
-
-private:
-    std::vector<std::pair<QString, QString>> done_;
-};
 
 // A later team moves down by one; the deleted team's own bookings keep no team, so they are
 // not taken for the next team's.
@@ -85,57 +40,7 @@ QString RenumberedTeam(const QString& team, int deletedTeam)
     return number > deletedTeam ? QString::number(number - 1) : team;
 }
 
-QStringList RenumberProjectFiles(int deletedTeam)
-{
-    QStringList failed;
-    const QStringList names = QDir(AppPath(ProjectsFolder)).entryList({QStringLiteral("*.txt")}, QDir::Files);
-    for (const QString& name : names) {
-        const QString path = ProjectsFolder + QLatin1Char('/') + name;
-        std::optional<ProjectData> project = ReadProjectFile(path);
-        if (!project) {
-            // A file that cannot be read cannot be renumbered either; the user hears of it.
-            failed.append(NormalizeRelativePath(path));
-            continue;
-        }
-        bool changed = false;
-        for (MilestoneRecord& milestone : project->Milestones) {
-            const QString renumbered = RenumberedTeam(milestone.Team, deletedTeam);
-            if (renumbered != milestone.Team) {
-                milestone.Team = renumbered;
-                changed = true;
-            }
-        }
-        if (changed && !WriteProjectFile(path, *project))
-            failed.append(NormalizeRelativePath(path));
-    }
-    LoadedProjects().ProjectsLoaded = false;
-    return failed;
-}
-
-bool RenumberEventRecords(int deletedTeam)
-{
-    if (!FileExists(ProjectRecordsPath))
-        return true;
-    bool written = true;
-    RecordFile records = OpenForRandom(ProjectRecordsPath, SlipRecord::Length);
-    const qint64 count = records.Count();
-    for (qint64 n = 1; n <= count; ++n) {
-        bool read = false;
-        SlipRecord record = SlipRecord::FromBytes(records.Read(n, &read));
-        if (!read) {
-            written = false;
-            continue;
-        }
-        const QString renumbered = RenumberedTeam(record.TeamNo, deletedTeam);
-        if (renumbered != record.TeamNo) {
-            record.TeamNo = renumbered;
-            written = records.Write(n, record.ToBytes()) && written;
-        }
-    }
-    return written;
-}
-
-// What deleting a team does to one slip or meeting of the files written by the other program.
+// What deleting a team does to one event record.
 enum class EventChange { None, MovesDown, LosesTeam, Goes };
 
 EventChange ChangeOf(const SlipRecord& record, int deletedTeam, const QDate& today)
@@ -155,8 +60,9 @@ constexpr int TeamNoOffset = 20;
 constexpr int TeamNoWidth = 2;
 
 // The bytes of an event file once the team is gone. Only the team field of a record changes,
-// so everything else the other program wrote stays byte for byte, a short tail included.
-QByteArray RenumberedEvents(const QByteArray& bytes, int deletedTeam, const QDate& today)
+// so everything else the other program wrote stays byte for byte, a short tail included. The
+// project records keep every record: a project's history stays whole.
+QByteArray RenumberedEvents(const QByteArray& bytes, int deletedTeam, const QDate& today, bool dropComing)
 {
     QByteArray result;
     result.reserve(bytes.size());
@@ -164,7 +70,10 @@ QByteArray RenumberedEvents(const QByteArray& bytes, int deletedTeam, const QDat
     for (qsizetype at = 0; at < whole; at += SlipRecord::Length) {
         QByteArray record = bytes.mid(at, SlipRecord::Length);
         const SlipRecord slip = SlipRecord::FromBytes(record);
-        switch (ChangeOf(slip, deletedTeam, today)) {
+        EventChange change = ChangeOf(slip, deletedTeam, today);
+        if (change == EventChange::Goes && !dropComing)
+            change = EventChange::LosesTeam;
+        switch (change) {
         case EventChange::Goes:
             continue;
         case EventChange::MovesDown:
@@ -183,69 +92,123 @@ QByteArray RenumberedEvents(const QByteArray& bytes, int deletedTeam, const QDat
     return result;
 }
 
-// A slip or meeting file rewritten for the deletion, waiting beside the file to take its place.
-struct PendingEvents {
-    QString Path;
-    QString Scratch;
-    QString Former;
-};
-
-QString ScratchOf(const QString& path)
+// The new contents of the project files, beside them. A file that cannot be read cannot be
+// renumbered either, nor one whose name the marker could not hold: it is named in
+// `notRenumbered` and the delete goes on without it.
+bool PrepareProjectFiles(int deletedTeam, QList<TeamDeleteStep>& steps, QStringList& notRenumbered, QString& problem)
 {
-    return path + QStringLiteral(".renumbered");
-}
-
-QString FormerOf(const QString& path)
-{
-    return path + QStringLiteral(".before-deletion");
-}
-
-void DropScratchFiles(const std::vector<PendingEvents>& pending)
-{
-    for (const PendingEvents& events : pending)
-        QFile::remove(AppPath(events.Scratch));
-}
-
-// Writes the renumbered copies of "Slips.txt" and "Meetings.txt" before anything is changed.
-// False, with the file that stopped it in `problem`, when one cannot be read or written.
-bool PrepareEventFiles(int deletedTeam, std::vector<PendingEvents>& pending, QString& problem)
-{
-    const QDate today = Clock::Today();
-    for (const QString& path : {SlipsPath, MeetingsPath}) {
-        const FileState state = FileStateOf(path);
-        if (state == FileState::Missing)
+    const QStringList names = QDir(AppPath(ProjectsFolder)).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    QByteArray bytes;
+    for (const QString& name : names) {
+        const QString path = ProjectsFolder + QLatin1Char('/') + name;
+        std::optional<ProjectData> project = MarkerCanName(path) ? ReadProjectFile(path, bytes) : std::nullopt;
+        if (!project) {
+            notRenumbered.append(NormalizeRelativePath(path));
             continue;
-        QByteArray bytes;
-        if (state == FileState::NotRestored || !ReadWholeFile(path, bytes)) {
+        }
+        bool changed = false;
+        for (MilestoneRecord& milestone : project->Milestones) {
+            const QString renumbered = RenumberedTeam(milestone.Team, deletedTeam);
+            if (renumbered != milestone.Team) {
+                milestone.Team = renumbered;
+                changed = true;
+            }
+        }
+        if (!changed)
+            continue;
+        TeamDeleteStep step;
+        if (!PrepareFileStep(path, bytes, ProjectFileBytes(*project), step)) {
             problem = NormalizeRelativePath(path);
             return false;
         }
-        const QByteArray renumbered = RenumberedEvents(bytes, deletedTeam, today);
-        if (renumbered == bytes)
-            continue;
-        const PendingEvents events{path, ScratchOf(path), FormerOf(path)};
-        TextOutput out = OpenForOutput(events.Scratch);
-        out.WriteRaw(renumbered);
-        // A copy left by an earlier run would stop the file from stepping aside.
-        if (!out.Close() || !DeleteFile(events.Former)) {
-            QFile::remove(AppPath(events.Scratch));
-            problem = NormalizeRelativePath(path);
-            return false;
-        }
-        pending.push_back(events);
+        steps.append(step);
     }
     return true;
 }
 
-TeamDeletion Refused(const QString& problem, FolderMoves& moves, const std::vector<PendingEvents>& pending = {})
+// The renumbered copy of an event file. False, with the file in `problem`, when it cannot be
+// read or its copies cannot be written.
+bool PrepareEventFile(const QString& path, int deletedTeam, bool dropComing, QList<TeamDeleteStep>& steps, QString& problem)
 {
-    TeamDeletion deletion;
-    deletion.Problem = problem;
-    QStringList notBack;
-    if (!moves.Undo(notBack))
-        deletion.Problem += QStringLiteral("\nThese folders could not be put back: ") + notBack.join(QStringLiteral(", "));
-    DropScratchFiles(pending);
-    return deletion;
+    const FileState state = FileStateOf(path);
+    if (state == FileState::Missing)
+        return true;
+    QByteArray bytes;
+    if (state == FileState::NotRestored || !ReadWholeFile(path, bytes)) {
+        problem = NormalizeRelativePath(path);
+        return false;
+    }
+    const QByteArray renumbered = RenumberedEvents(bytes, deletedTeam, Clock::Today(), dropComing);
+    if (renumbered == bytes)
+        return true;
+    TeamDeleteStep step;
+    if (!PrepareFileStep(path, bytes, renumbered, step)) {
+        problem = NormalizeRelativePath(path);
+        return false;
+    }
+    steps.append(step);
+    return true;
+}
+
+bool PrepareTeamList(const QStringList& remainingNames, QList<TeamDeleteStep>& steps, QString& problem)
+{
+    QByteArray bytes;
+    if (Shared().TeamListUnreadable || (QFileInfo::exists(AppPath(AssignmentsPath)) && !ReadWholeFile(AssignmentsPath, bytes))) {
+        problem = AssignmentsPath;
+        return false;
+    }
+    QByteArray list;
+    for (const QString& name : remainingNames)
+        list += FormatWriteLine({name});
+    TeamDeleteStep step;
+    if (!PrepareFileStep(AssignmentsPath, bytes, list, step)) {
+        problem = AssignmentsPath;
+        return false;
+    }
+    steps.append(step);
+    return true;
+}
+
+// Every year's folder of the deleted team steps aside, then the later teams move down. Each
+// new name must be free when its turn comes: a folder or file already there stops the delete
+// before anything is changed, so that no name is ever taken twice.
+bool PlanFolderMoves(int teamNo, int teamCountBefore, QList<TeamDeleteStep>& steps, QString& problem)
+{
+    const QStringList years = TeamYearFolders();
+    // Nothing starts unless the deleted team's folders can go: once one is half removed it
+    // could not come back whole.
+    for (const QString& year : years) {
+        for (const QString& folder : {TeamFolderIn(year, teamNo), year + QLatin1Char('/') + ParkedFolderName(teamNo)})
+            if (!CanRemoveTree(AppPath(folder))) {
+                problem = NormalizeRelativePath(folder);
+                return false;
+            }
+    }
+    for (const QString& year : years) {
+        QSet<QString> taken;
+        const QStringList names = QDir(AppPath(year)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& name : names)
+            taken.insert(name);
+        auto move = [&](TeamDeleteStep::Kind kind, int team, const QString& newName) {
+            const QString from = TeamFolderIn(year, team);
+            if (!QFileInfo(AppPath(from)).isDir())
+                return true;
+            if (taken.contains(newName)) {
+                problem = NormalizeRelativePath(from);
+                return false;
+            }
+            taken.remove(TeamFolderName(team));
+            taken.insert(newName);
+            steps.append(TeamDeleteStep{kind, from, year + QLatin1Char('/') + newName, 0, 0});
+            return true;
+        };
+        if (!move(TeamDeleteStep::Kind::Park, teamNo, ParkedFolderName(teamNo)))
+            return false;
+        for (int team = teamNo + 1; team <= teamCountBefore; ++team)
+            if (!move(TeamDeleteStep::Kind::Folder, team, TeamFolderName(team - 1)))
+                return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -285,70 +248,43 @@ int OpenMilestonesOfTeam(int teamNo)
 
 TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& remainingNames)
 {
-    const QString parkedName = QStringLiteral("Team#-deleted-%1").arg(teamNo);
-    FolderMoves moves;
-    QStringList parked;
-
-    // Nothing starts unless the deleted team's folders can go: once one is half removed it
-    // could not come back whole.
-    const QStringList years = YearFolders();
-    for (const QString& year : years) {
-        for (const QString& folder : {TeamFolderIn(year, teamNo), year + QLatin1Char('/') + parkedName})
-            if (!CanRemoveTree(AppPath(folder)))
-                return Refused(NormalizeRelativePath(folder), moves);
-    }
-    std::vector<PendingEvents> pending;
-    QString problem;
-    if (!PrepareEventFiles(teamNo, pending, problem))
-        return Refused(problem, moves, pending);
-
-    // First every year's folder of the deleted team steps aside, then the later teams move down.
-    for (const QString& year : years) {
-        const QString folder = TeamFolderIn(year, teamNo);
-        if (!QDir(AppPath(folder)).exists())
-            continue;
-        const QString aside = year + QLatin1Char('/') + parkedName;
-        if (QDir(AppPath(aside)).exists() && !QDir(AppPath(aside)).removeRecursively())
-            return Refused(NormalizeRelativePath(aside), moves, pending);
-        if (!moves.Move(folder, aside))
-            return Refused(NormalizeRelativePath(folder), moves, pending);
-        parked.append(aside);
-    }
-    for (const QString& year : years) {
-        for (int team = teamNo + 1; team <= teamCountBefore; ++team) {
-            const QString folder = TeamFolderIn(year, team);
-            if (!QDir(AppPath(folder)).exists())
-                continue;
-            if (!moves.Move(folder, TeamFolderIn(year, team - 1)))
-                return Refused(NormalizeRelativePath(folder), moves, pending);
-        }
-    }
-    // The slips and meetings change with the folders: the old file steps aside, the new one
-    // takes its name, and both can still be turned back.
-    for (const PendingEvents& events : pending)
-        if (!moves.Move(events.Path, events.Former) || !moves.Move(events.Scratch, events.Path))
-            return Refused(NormalizeRelativePath(events.Path), moves, pending);
-
-    // Writing the new list completes the deletion; until then every step can be undone.
-    if (!SaveAssignments(remainingNames))
-        return Refused(AssignmentsPath, moves, pending);
-
     TeamDeletion deletion;
-    deletion.Done = true;
-    // A parked folder that still will not go keeps a name no team is read from; the next
-    // deletion of that number or the year's removal takes it.
-    for (const QString& aside : parked)
-        if (!QDir(AppPath(aside)).removeRecursively())
-            deletion.NotRemoved.append(NormalizeRelativePath(aside));
-    for (const PendingEvents& events : pending) {
-        DeleteFile(events.Former);
-        // A backup copy with the old numbers would bring them back if the file went missing.
-        const QString backup = BackupPathOf(events.Path);
-        if (QFileInfo(AppPath(backup)).isFile() && !CopyAppFile(events.Path, backup) && !DeleteFile(backup))
-            deletion.NotRenumbered.append(backup);
+    // A delete cut short before is settled first, and what deletes left behind goes, so that no
+    // copy or parked folder of theirs can be taken for this one's.
+    if (!RecoverTeamDelete(&deletion.Problem)) {
+        deletion.Unsettled = true;
+        return deletion;
     }
-    deletion.NotRenumbered += RenumberProjectFiles(teamNo);
-    if (!RenumberEventRecords(teamNo))
-        deletion.NotRenumbered.append(ProjectRecordsPath);
+
+    // Every new file is written beside the old one first. The slips and meetings, which the
+    // other program writes, are read last, just before the renames.
+    QList<TeamDeleteStep> ours;
+    QList<TeamDeleteStep> folders;
+    QList<TeamDeleteStep> events;
+    QStringList notRenumbered;
+    QString problem;
+    const bool prepared = PrepareProjectFiles(teamNo, ours, notRenumbered, problem)
+                          && PrepareEventFile(ProjectRecordsPath, teamNo, false, ours, problem)
+                          && PrepareTeamList(remainingNames, ours, problem)
+                          && PlanFolderMoves(teamNo, teamCountBefore, folders, problem)
+                          && PrepareEventFile(SlipsPath, teamNo, true, events, problem)
+                          && PrepareEventFile(MeetingsPath, teamNo, true, events, problem);
+    if (!prepared) {
+        DropPreparedCopies(ours + events);
+        deletion.Problem = problem;
+        return deletion;
+    }
+
+    // The slips and meetings are replaced first, so the other program's writes have the least
+    // time to fall between their reading and their replacement.
+    const TeamDeleteRun run = RunTeamDelete(events + folders + ours);
+    deletion.Problem = run.Problem;
+    deletion.Unsettled = run.Result == TeamDeleteRun::Outcome::Unsettled;
+    if (run.Result != TeamDeleteRun::Outcome::Done)
+        return deletion;
+    deletion.Done = true;
+    deletion.NotRemoved = run.NotRemoved;
+    deletion.NotRenumbered = notRenumbered + run.NotRenumbered;
+    LoadedProjects().ProjectsLoaded = false;
     return deletion;
 }

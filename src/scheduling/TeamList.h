@@ -27,6 +27,10 @@ struct TeamDeletion {
     bool Done = false;
     // The folder or file that stopped the deletion; the teams were left as they were.
     QString Problem;
+    // A deletion, this one or one cut short before, could be neither finished nor put back: its
+    // marker stays, and the program must end before it writes anything of the teams; the next
+    // start settles it.
+    bool Unsettled = false;
     // Files whose team numbers could not be brought in line after the deletion.
     QStringList NotRenumbered;
     // Folders of the deleted team that were set aside but could not be removed.
@@ -36,7 +40,7 @@ struct TeamDeletion {
 // Deletes team `teamNo` of `teamCountBefore` teams: writes the remaining names as the new team
 // list and renumbers the folders, project files and event records (the deleted team's own
 // bookings are left without a team; its slips and meetings from today on go with its days).
-// The slips and meetings are rewritten and the folders moved first, so that a file or folder
-// that cannot be changed leaves everything as it was; a deletion that is refused undoes exactly
-// what it did.
+// Every new file is written, and every name checked, before anything is changed; a deletion
+// that is refused midway puts back exactly what it did, and one cut short is finished or put
+// back at the next start.
 TeamDeletion PurgeFolder(int teamNo, int teamCountBefore, const QStringList& remainingNames);

@@ -13,10 +13,14 @@
 #include "platform/SingleInstance.h"
 #include "projects/frmProjectControl.h"
 #include "scheduling/DayPurge.h"
+#include "scheduling/EventRecords.h"
+#include "scheduling/TeamDelete.h"
+#include "scheduling/TeamList.h"
 #include "support/CustomerFiles.h"
 #include "support/ScreenFixture.h"
 #include "support/UserInput.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -390,6 +394,61 @@ TEST_F(StartupTest, TheExitBackupKeepsTheCustomerBackupWhileADeleteIsUnsettled)
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(ReadFile("/Backup/CustomerData.txt"), good);
     EXPECT_EQ(ReadFile("/Backup/Phone.txt"), "phone");
+}
+
+TEST_F(StartupTest, ATeamDeleteCutShortIsFinishedBeforeTheTeamsAreRead)
+{
+    SetToday(QDate(2026, 5, 10));
+    WriteFile("/Assignto.txt", "\"North\"\r\n\"South\"\r\n\"East\"\r\n");
+    ReadAssignments();
+    for (const QString root : {"/2026", "/Backup/2026"})
+        for (int team = 1; team <= 3; ++team)
+            WriteFile(root + QStringLiteral("/Team# %1/140.txt").arg(team), QByteArray::number(team));
+    QByteArray slip(297, ' ');
+    slip.replace(20, 1, "3");
+    WriteFile("/Slips.txt", slip);
+    // South is deleted, and the program killed among the renames: the running year's folders
+    // already renumbered, the backup's not yet.
+    struct Killed {};
+    SetTeamDeleteStepHook([](const QString& path) {
+        if (path == "/Backup/2026/Team# 3")
+            throw Killed();
+    });
+    EXPECT_THROW(PurgeFolder(2, 3, {"North", "East"}), Killed);
+    SetTeamDeleteStepHook(nullptr);
+    ASSERT_EQ(ReadFile("/2026/Team# 2/140.txt"), "3");
+    ASSERT_EQ(ReadFile("/Backup/2026/Team# 3/140.txt"), "3");
+    // An earlier delete that could not remove its parked folder, before last year rolled over.
+    WriteFile("/2025/Team#-deleted-4/300.txt", "gone team");
+
+    ASSERT_TRUE(Main());
+    EXPECT_TRUE(Script().Shown().isEmpty());
+    EXPECT_EQ(Shared().TeamNames, (QStringList{"populated", "North", "East"}));
+    for (const QString root : {"/2026", "/Backup/2026"}) {
+        EXPECT_EQ(QDir(FullPath(root)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"Team# 1", "Team# 2"}))
+            << root.toStdString();
+        EXPECT_EQ(ReadFile(root + "/Team# 2/140.txt"), "3") << root.toStdString();
+    }
+    slip.replace(20, 1, "2");
+    EXPECT_EQ(ReadFile("/Slips.txt"), slip);
+    EXPECT_FALSE(Exists("/TEAM.DEL"));
+    EXPECT_EQ(QDir(FullPath("/")).entryList({"Slips*", "Assignto*"}), (QStringList{"Assignto.txt", "Slips.txt"}));
+    // With the parked folder gone, the roll-over takes last year whole.
+    EXPECT_FALSE(IsFolder("/2025"));
+}
+
+TEST_F(StartupTest, ATeamDeleteThatCannotBeSettledEndsTheStartBeforeTheTeamsAreTouched)
+{
+    WriteFile("/Assignto.txt", "\"North\"\r\n");
+    WriteFile("/TEAM.DEL", "\"Sideways\"\r\n");
+    Script().Queue(MsgAnswer::Ok);
+    EXPECT_FALSE(Main());
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown()[0].Title, "Delete Assignment");
+    EXPECT_TRUE(Script().Shown()[0].Prompt.contains("TEAM.DEL could not be changed")) << Script().Shown()[0].Prompt.toStdString();
+    EXPECT_FALSE(IsFolder("/2026/Team# 1"));
+    EXPECT_FALSE(IsFolder("/Backup/2026"));
+    EXPECT_EQ(ReadFile("/TEAM.DEL"), "\"Sideways\"\r\n");
 }
 
 TEST_F(StartupTest, AFolderNameThatIsNotUtf8NeverStopsTheStart)

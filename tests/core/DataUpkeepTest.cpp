@@ -170,6 +170,22 @@ TEST_F(DataUpkeepTest, MeetingPurgeDropsOnlyPastDays)
     EXPECT_FALSE(Exists("/Meetings.txt"));
 }
 
+TEST_F(DataUpkeepTest, AMeetingPurgeThatDropsNothingLeavesTheFileToTheMeetingProgram)
+{
+    // The meeting program keeps the file open and appends through its handle; a rewrite would
+    // leave that handle on a file no longer named Meetings.txt.
+    const QByteArray kept = Meeting("3/7/2026") + Meeting("4/1/2026");
+    WriteFile("/Meetings.txt", kept);
+    WriteFile("/Backup/Meetings.txt", kept);
+    QFile other(FullPath("/Meetings.txt"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Append));
+    EXPECT_TRUE(PurgeMeetings());
+    ASSERT_EQ(other.write(Meeting("4/2/2026")), SlipRecord::Length);
+    other.close();
+    EXPECT_EQ(ReadFile("/Meetings.txt"), kept + Meeting("4/2/2026"));
+    EXPECT_EQ(ReadFile("/Backup/Meetings.txt"), kept);
+}
+
 TEST_F(DataUpkeepTest, APurgeThatCannotWriteSaysSo)
 {
     UseTeams(1);

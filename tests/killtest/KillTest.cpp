@@ -18,6 +18,9 @@
 #include "scheduling/ProjectFile.h"
 #include "scheduling/SlipRecord.h"
 #include "scheduling/TeamDayStore.h"
+#include "scheduling/TeamDelete.h"
+#include "scheduling/TeamList.h"
+#include "scheduling/EventRecords.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
@@ -215,6 +218,176 @@ Kind CustomerDeletePowerCut(int customers)
     return kind;
 }
 
+// The team delete: six teams, and team 2 deleted again and again. After the recovery the team
+// list, the day folders of every year (live and backup), the slips, meetings, project records
+// and project files must all show the same number of deletions, and nothing of a delete under
+// way may be left: no marker, no parked folder, no scratch copy.
+struct TeamModel {
+    static constexpr int Teams = 6;
+    static QString Name(int team) { return QStringLiteral("Crew %1").arg(team); }
+    static QStringList Roots() { return {"/2026", "/2027", "/Backup/2026", "/Backup/2027", "/Backup/2028"}; }
+    // Team 3 has no folder next year.
+    static bool HasFolder(const QString& root, int team) { return !(team == 3 && root.endsWith(QLatin1String("2027"))); }
+    static QString DayFile(const QString& root, int team) { return root + QStringLiteral("/Team# %1/70.txt").arg(team); }
+    static QString Project(int n) { return ProjectsFolder + QStringLiteral("/PjK%1.txt").arg(n); }
+
+    // After d deletions of team 2, the teams left are the original 1 and d + 2 to 6.
+    static QList<int> Left(int deletions)
+    {
+        QList<int> teams{1};
+        for (int team = deletions + 2; team <= Teams; ++team)
+            teams.append(team);
+        return teams;
+    }
+    // The number an original team has after d deletions; 0 once it is gone.
+    static int Number(int team, int deletions) { return std::max(0, int(Left(deletions).indexOf(team)) + 1); }
+
+    static QByteArray Event(const QString& key, int team, const QDate& date)
+    {
+        SlipRecord record;
+        record.EventKey = key;
+        record.TeamNo = team > 0 ? QString::number(team) : QString();
+        record.EventDate = date.toString(Qt::ISODate);
+        record.CustomerName = QStringLiteral("Hall");
+        return record.ToBytes();
+    }
+    // A past and a coming event per team: a gone team's past ones keep no team, its coming
+    // ones go.
+    static QByteArray Events(const QString& prefix, int deletions, bool dropComing)
+    {
+        const QDate today = QDate::currentDate();
+        QByteArray bytes;
+        for (int team = 1; team <= Teams; ++team) {
+            const int number = Number(team, deletions);
+            bytes += Event(prefix + QStringLiteral("%1p").arg(team), number, today.addDays(-30));
+            if (number > 0 || !dropComing)
+                bytes += Event(prefix + QStringLiteral("%1c").arg(team), number, today.addDays(30));
+        }
+        return bytes;
+    }
+    static QByteArray List(int deletions)
+    {
+        QByteArray bytes;
+        for (int team : Left(deletions))
+            bytes += FormatWriteLine({Name(team)});
+        return bytes;
+    }
+    // The teams of a project's milestones: one milestone for every team, or for teams 1 and 4.
+    static QList<int> ProjectTeams(int n) { return n == 1 ? QList<int>{1, 2, 3, 4, 5, 6} : QList<int>{4, 1}; }
+};
+
+Kind TeamDelete()
+{
+    using M = TeamModel;
+    Kind kind{"team delete", AssignmentsPath, {}, {}, {}, {}, {}, {}, {}};
+    kind.others = QStringList{SlipsPath, MeetingsPath, ProjectRecordsPath, BackupPathOf(SlipsPath), M::Project(1), M::Project(2)};
+    for (const QString& root : M::Roots())
+        for (int team = 1; team <= M::Teams; ++team)
+            kind.others.append(M::DayFile(root, team));
+    kind.prepare = [] {
+        auto write = [](const QString& path, const QByteArray& bytes) {
+            QFile file(AppPath(path));
+            Check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "the team files written");
+        };
+        write(AssignmentsPath, M::List(0));
+        for (const QString& root : M::Roots()) {
+            QDir().mkpath(AppPath(root));
+            for (int team = 1; team <= M::Teams; ++team) {
+                if (!M::HasFolder(root, team))
+                    continue;
+                QDir().mkpath(AppPath(root + QStringLiteral("/Team# %1").arg(team)));
+                write(M::DayFile(root, team), (M::Name(team) + root).toLatin1());
+            }
+        }
+        write(SlipsPath, M::Events(QStringLiteral("S"), 0, true));
+        write(BackupPathOf(SlipsPath), M::Events(QStringLiteral("S"), 0, true));
+        write(MeetingsPath, M::Events(QStringLiteral("M"), 0, true));
+        write(ProjectRecordsPath, M::Events(QStringLiteral("P"), 0, false));
+        MakeFolder(ProjectsFolder);
+        for (int n = 1; n <= 2; ++n) {
+            ProjectData project;
+            project.Header.ProjectNo = QStringLiteral("PjK%1").arg(n);
+            for (int team : M::ProjectTeams(n)) {
+                MilestoneRecord milestone;
+                milestone.MilestoneName = QStringLiteral("Work %1").arg(team);
+                milestone.Team = QString::number(team);
+                milestone.Status = StatusCompleted;
+                milestone.PersonnelType = 2;
+                milestone.ScheduledDate = Day;
+                project.Milestones.append(milestone);
+            }
+            Check(WriteProjectFile(M::Project(n), project) && ReadProjectFile(M::Project(n)), "the project files written");
+        }
+    };
+    kind.rewrite = [] {
+        ReadAssignments();
+        QStringList names = Shared().TeamNames.mid(1);
+        if (names.size() <= 2)
+            return false;
+        const int before = int(names.size());
+        names.removeAt(1);
+        return PurgeFolder(2, before, names).Done;
+    };
+    kind.valid = [](const QByteArray& bytes) {
+        int d = 0;
+        while (d < M::Teams - 2 && bytes != M::List(d))
+            ++d;
+        auto fail = [](const char* what) {
+            std::fprintf(stderr, "  the team delete left %s out of step\n", what);
+            return false;
+        };
+        if (bytes != M::List(d))
+            return fail("the team list");
+        for (const QString& root : M::Roots()) {
+            QStringList expected;
+            for (int team : M::Left(d))
+                if (M::HasFolder(root, team))
+                    expected.append(QStringLiteral("Team# %1").arg(M::Number(team, d)));
+            expected.sort();
+            if (QDir(AppPath(root)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name) != expected)
+                return fail("the team folders");
+            for (int team : M::Left(d))
+                if (M::HasFolder(root, team) && Bytes(M::DayFile(root, M::Number(team, d))) != (M::Name(team) + root).toLatin1())
+                    return fail("the day files");
+        }
+        if (Bytes(SlipsPath) != M::Events(QStringLiteral("S"), d, true)
+            || Bytes(BackupPathOf(SlipsPath)) != M::Events(QStringLiteral("S"), d, true))
+            return fail("Slips.txt");
+        if (Bytes(MeetingsPath) != M::Events(QStringLiteral("M"), d, true))
+            return fail("Meetings.txt");
+        if (Bytes(ProjectRecordsPath) != M::Events(QStringLiteral("P"), d, false))
+            return fail("ProjectRecords.txt");
+        for (int n = 1; n <= 2; ++n) {
+            const std::optional<ProjectData> project = ReadProjectFile(M::Project(n));
+            QStringList teams;
+            QStringList expected;
+            for (const MilestoneRecord& milestone : project ? project->Milestones : QList<MilestoneRecord>())
+                teams.append(milestone.Team);
+            for (int team : M::ProjectTeams(n))
+                expected.append(M::Number(team, d) > 0 ? QString::number(M::Number(team, d)) : QString());
+            if (teams != expected)
+                return fail("a project file");
+        }
+        QDirIterator files(ProgramFolder(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString name = files.nextFileInfo().fileName();
+            if (name.contains(QLatin1String("deleted")) || name.contains(QLatin1String("renumbered"))
+                || name.contains(QLatin1String("before-deletion")) || name.startsWith(QLatin1String("TEAM.DEL")))
+                return fail(qPrintable(QStringLiteral("a leftover ") + name + QStringLiteral(", and so")));
+        }
+        return true;
+    };
+    kind.next = [](const QByteArray& bytes) {
+        for (int d = 0; d < M::Teams - 2; ++d)
+            if (bytes == M::List(d))
+                return M::List(d + 1);
+        return bytes;
+    };
+    kind.recover = [] { Check(RecoverTeamDelete(), "the cut-short team delete settled"); };
+    kind.maxDelay = 60000;
+    return kind;
+}
+
 QList<Kind> Kinds()
 {
     QList<Kind> kinds;
@@ -258,6 +431,7 @@ QList<Kind> Kinds()
                            [] { return DeleteContactRecord(1); }, {QStringLiteral("/Contact.TMP")}));
     kinds.append(CustomerDelete(200));
     kinds.append(CustomerDeletePowerCut(200));
+    kinds.append(TeamDelete());
     return kinds;
 }
 
@@ -360,7 +534,7 @@ void CheckLeftovers(const Kind& kind, Tally& tally)
         }
     }
     // The project list is the one reader that lists a folder.
-    if (FindProjectFiles() > 0)
+    if (kind.path.startsWith(ProjectsFolder) && FindProjectFiles() > 0)
         Check(LoadedProjects().ProjectFiles == (QStringList{QString(), QFileInfo(dataFile).fileName()}),
               "the project list sees only the project file");
     if (leftover)

@@ -8,6 +8,8 @@
 #include "scheduling/EventRecords.h"
 #include "scheduling/ProjectFile.h"
 #include "scheduling/SlipRecord.h"
+#include "scheduling/TeamDelete.h"
+#include "scheduling/TeamList.h"
 #include "support/FileFlags.h"
 #include "support/ScreenFixture.h"
 
@@ -39,6 +41,7 @@ protected:
     }
     void TearDown() override
     {
+        SetTeamDeleteStepHook(nullptr);
         // Whatever was made undeletable, wherever it was moved to, can go again.
         QDirIterator it(FullPath("/"), QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
@@ -393,6 +396,90 @@ TEST_F(TeamListTest, SlipsAndMeetingsStayWithTheirCrewWhenATeamBeforeThemGoes)
     EXPECT_EQ(ReadFile(MeetingsPath), event("M0305", "2", "12/18/2026") + event("M0101", "1", "4/1/2026"));
     // No scratch or set-aside copy is left beside them.
     EXPECT_EQ(QDir(FullPath("/")).entryList({"Slips*", "Meetings*"}, QDir::Files), (QStringList{"Meetings.txt", "Slips.txt"}));
+}
+
+TEST_F(TeamListTest, ADeleteRefusedAtItsLastStepPutsTheSlipsAndMeetingsBack)
+{
+    frmSetup& setup = LoadWithTeams(ABC);
+    WriteDayFiles({"A", "B", "C"});
+    const QByteArray slips = EventRecords({"1 ", "2 ", "3 "});
+    const QByteArray meetings = EventRecords({"3 "});
+    WriteFile(SlipsPath, slips);
+    WriteFile(MeetingsPath, meetings);
+    // The new team list's copy is spoilt just before it takes the list's place, once the
+    // slips, meetings and folders have all changed: a copy cut short is not the one written.
+    bool spoilt = false;
+    SetTeamDeleteStepHook([&](const QString& path) {
+        if (path != AssignmentsPath)
+            return;
+        EXPECT_EQ(ReadFile(SlipsPath), EventRecords({"  ", "1 ", "2 "}));
+        EXPECT_EQ(ReadFile(MeetingsPath), EventRecords({"2 "}));
+        QFile copy(FullPath(AssignmentsPath + ".renumbered"));
+        spoilt = copy.open(QIODevice::WriteOnly | QIODevice::Append) && copy.write("x") == 1;
+    });
+
+    Select(setup, 0);
+    Script().Queue(MsgAnswer::Ok);
+    setup.cmdDelete_Click();
+    ASSERT_TRUE(spoilt);
+    ExpectNothingChanged(setup);
+    EXPECT_EQ(ReadFile(SlipsPath), slips);
+    EXPECT_EQ(ReadFile(MeetingsPath), meetings);
+    EXPECT_EQ(QDir(FullPath("/")).entryList(QDir::Files), (QStringList{"Assignto.txt", "Meetings.txt", "Slips.txt"}));
+    EXPECT_EQ(Entries("/2026"), (QStringList{"Team# 1", "Team# 2", "Team# 3"}));
+}
+
+TEST_F(TeamListTest, ADeleteCutShortAtAnyStepIsFinishedByTheNextStart)
+{
+    // Everything a delete of team 2 of four changes, in a folder that starts empty each time.
+    auto seed = [this] {
+        QDir(FullPath("/")).removeRecursively();
+        MakeFolders("/");
+        WriteFile(AssignmentsPath, "\"A\"\r\n\"B\"\r\n\"C\"\r\n\"D\"\r\n");
+        ReadAssignments();
+        WriteDayFiles({"A", "B", "C", "D"});
+        WriteProject("P1", {Milestone("1"), Milestone("2", StatusCompleted), Milestone("3"), Milestone("4")});
+        WriteFile(ProjectRecordsPath, EventRecords({"1 ", "2 ", "3 ", "4 "}));
+        WriteFile(SlipsPath, EventRecords({"4 ", "2 "}));
+        WriteFile(BackupPathOf(SlipsPath), EventRecords({"4 ", "2 "}));
+        WriteFile(MeetingsPath, EventRecords({"3 "}));
+    };
+    // Every folder and the bytes of every file.
+    auto snapshot = [this] {
+        QStringList entries;
+        QDirIterator it(FullPath("/"), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo entry = it.nextFileInfo();
+            const QString relative = QDir(FullPath("/")).relativeFilePath(entry.filePath());
+            entries.append(entry.isDir() ? relative + "/" : relative + " " + QString::fromLatin1(ReadFile("/" + relative).toHex()));
+        }
+        entries.sort();
+        return entries;
+    };
+    auto purge = [] { return PurgeFolder(2, 4, {"A", "C", "D"}); };
+
+    seed();
+    int steps = 0;
+    SetTeamDeleteStepHook([&steps](const QString&) { ++steps; });
+    ASSERT_TRUE(purge().Done);
+    const QStringList after = snapshot();
+    ASSERT_EQ(ReadFile(AssignmentsPath), "\"A\"\r\n\"C\"\r\n\"D\"\r\n");
+    ASSERT_GT(steps, 10);
+
+    struct Killed {};
+    for (int cut = 1; cut <= steps; ++cut) {
+        seed();
+        int step = 0;
+        SetTeamDeleteStepHook([&step, cut](const QString&) {
+            if (++step == cut)
+                throw Killed();
+        });
+        EXPECT_THROW(purge(), Killed);
+        SetTeamDeleteStepHook(nullptr);
+        EXPECT_TRUE(RecoverTeamDelete()) << cut;
+        // Every new copy was on the disk before the first step: the delete goes on to its end.
+        EXPECT_EQ(snapshot(), after) << "cut before step " << cut;
+    }
 }
 
 TEST_F(TeamListTest, RenameAndDeleteActOnTheChosenEntry)
