@@ -243,6 +243,42 @@ TEST_F(ProjectCreationTest, ATeamSwitchThatDropsThePickAsksForAnHourAgain)
     EXPECT_EQ(screen.SelectedSlotText, "No Slot Selected");
 }
 
+TEST_F(ProjectCreationTest, AnHourTakenByAnotherProgramMeanwhileIsRefusedAndItsSlotsStay)
+{
+    frmMain& screen = Open({2});
+    ShowAtRealSize(&screen);
+    Unit(screen, "Hours", 1);
+    ClickButton(screen.cmdContinue);
+    ASSERT_TRUE(screen.fgHours->isVisible());
+    ClickRow(screen.fgHours, 3); // 08:00, free when the grid was shown
+    // Meanwhile another program books two slips into the day, one at that very hour.
+    QByteArray day;
+    for (int slot = 1; slot <= 12; ++slot)
+        day += '"' + (slot == 3 ? "SA2005 Slip" : slot == 11 ? "SA2006 Slip" : NoEventScheduled.toLatin1()) + "\"\r\n";
+    const QString file = TeamDayFilePath("2026", 1, monday.dayOfYear());
+    WriteFile(file, day);
+
+    Script().Queue(MsgAnswer::Ok);
+    ClickButton(screen.cmdContinue);
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown()[0].Title, "Selection Error");
+    EXPECT_EQ(Script().Shown()[0].Prompt, "Event already Scheduled Here");
+    EXPECT_EQ(ReadFile(file), day);
+    EXPECT_EQ(screen.fgHours->TextMatrix(3, 1), "SA2005 Slip");
+    EXPECT_EQ(screen.lblDateTime->text(), "Click a Starting Hour");
+    EXPECT_EQ(screen.CurrentMilestone, 1);
+
+    // Another hour books only itself: both slips keep their hours.
+    ClickRow(screen.fgHours, 4);
+    ClickButton(screen.cmdContinue);
+    ASSERT_EQ(screen.WizardStep, 5);
+    QStringList expected(12, NoEventScheduled);
+    expected[2] = "SA2005 Slip";
+    expected[3] = "Pj66-1-Framing";
+    expected[10] = "SA2006 Slip";
+    EXPECT_EQ(Slots(monday, 1), expected);
+}
+
 TEST_F(ProjectCreationTest, ALongBillingNameIsShownWholeOrElidedWithItAsTip)
 {
     // As long as the customer file's name field holds.
