@@ -323,6 +323,14 @@ std::array<QString, 12> ReadDaySlots()
     return slotTexts;
 }
 
+bool ReadSlotsOfFile(const QString& path, std::array<QString, 12>& slotTexts, bool* present)
+{
+    const DayFileRead read = SlotsOfFile(AppPath(path), slotTexts);
+    if (present)
+        *present = read == DayFileRead::Read;
+    return read != DayFileRead::Unreadable;
+}
+
 bool CheckDayTaken(const QDate& day)
 {
     return DayTakenIn(day, nullptr);

@@ -98,6 +98,9 @@ void ShowSlotTaken();
 // The slots of the file at DayFilePath without touching DaySlots: entry i holds slot i + 1;
 // missing lines are free.
 std::array<QString, 12> ReadDaySlots();
+// The slots of a day file anywhere under the program folder (its copy in the backup folder):
+// a missing file is a free day (present false); false when it is there but cannot be read.
+bool ReadSlotsOfFile(const QString& path, std::array<QString, 12>& slotTexts, bool* present = nullptr);
 // True when a working slot of the day holds anything but a free text (loads the day). A day
 // whose file cannot be read is taken, and the user is told.
 bool CheckDayTaken(const QDate& day);
