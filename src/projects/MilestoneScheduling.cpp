@@ -44,7 +44,7 @@ BookingResult BookHours(int project, int milestone, QDate day)
     const QString team = TeamDay().CurrentTeam;
     const int hours = std::max(1, m.Duration.trimmed().toInt());
     const int startSlot = std::clamp(m.StartSlot.trimmed().toInt(), 1, 12);
-    BookingResult result{BookingOutcome::NoConsecutiveHours, milestone, hours, {}};
+    BookingResult result{BookingOutcome::NoConsecutiveHours, milestone, hours, {}, {}};
     // Each day is searched from the stored start slot again.
     for (int tried = 0; tried < HoursSearchDays; ++tried, day = SkipNonWorkDays(day.addDays(1))) {
         LoadTeamDay(day, team);
@@ -60,7 +60,7 @@ BookingResult BookHours(int project, int milestone, QDate day)
             // Taken meanwhile by another program: the search goes on as over a full day.
             if (TeamDay().LastDayWrite == DayWrite::Conflict)
                 continue;
-            return {BookingOutcome::WriteFailed, milestone, hours, {}};
+            return {BookingOutcome::WriteFailed, milestone, hours, {}, {}};
         }
         m.StartSlot = QString::number(s);
         DateMilestone(project, milestone, day);
@@ -77,12 +77,12 @@ BookingResult BookDays(int project, int milestone, QDate day)
     bool taken = false;
     FindOpenDay(day, days, taken);
     if (taken)
-        return {BookingOutcome::NoConsecutiveDays, milestone, days, {}};
+        return {BookingOutcome::NoConsecutiveDays, milestone, days, {}, {}};
     if (!ScheduleDays(day, days, MilestoneKey(project, milestone)))
         return {TeamDay().LastDayWrite == DayWrite::Conflict ? BookingOutcome::SlotTaken : BookingOutcome::WriteFailed,
-                milestone, days, {}};
+                milestone, days, {}, {}};
     DateMilestone(project, milestone, day);
-    return {BookingOutcome::Booked, milestone, days, {milestone}};
+    return {BookingOutcome::Booked, milestone, days, {milestone}, {}};
 }
 
 } // namespace
@@ -252,7 +252,7 @@ BookingResult BookMilestone(int project, int milestone, const QDate& day)
     const MilestoneRecord& m = LoadedMilestone(project, milestone);
     if (!IsTechnical(m)) {
         DateMilestone(project, milestone, day);
-        return {BookingOutcome::Booked, milestone, 0, {milestone}};
+        return {BookingOutcome::Booked, milestone, 0, {milestone}, {}};
     }
     TeamDay().CurrentTeam = MilestoneTeam(m);
     if (m.Unit == QLatin1String("Hours"))

@@ -172,6 +172,29 @@ TEST_F(ProjectCompletionTest, ADayThatCannotBeReadStopsEveryActionThatWouldFreeI
     EXPECT_EQ(Loaded(ProjectRow(board, "Pj8-2"), 1).Status, StatusScheduled);
 }
 
+TEST_F(ProjectCompletionTest, AWriteThatFailsWhileDaysAreFreedBooksThemAgain)
+{
+    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
+    WriteProject("Pj8-3", {Milestone("Siding", 2, Day(19), "Days", 2, 3)});
+    TeamDay().CurrentTeam = TeamText(1);
+    ASSERT_TRUE(ScheduleDays(Day(19), 2, "Pj8-3-Siding"));
+    // The second day reads, but its write fails as on a full disk.
+    const QString friday = FullPath(TeamDayFilePath("2026", 1, Day(20).dayOfYear()));
+    FailingWrites() = [&friday](const QString& path) { return path == friday; };
+    const struct Healed {
+        ~Healed() { FailingWrites() = nullptr; }
+    } healed;
+    frmProjectControl& board = OpenBoard();
+    board.fgProjects->setCurrentCell(0, 0);
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    board.mnuDeleteProject_Click();
+    EXPECT_EQ(Script().Shown().last().Prompt, "The Schedule of Framers for 3/20/2026 can not be written\nNothing was changed");
+    EXPECT_TRUE(Exists(ProjectFilePath("Pj8-3")));
+    EXPECT_EQ(SlotsOf(Day(19), "Pj8-3-Siding").size(), 8);
+    EXPECT_EQ(SlotsOf(Day(20), "Pj8-3-Siding").size(), 8);
+}
+
 TEST_F(ProjectCompletionTest, ACompletedProjectLeavesItsSummaryAndAnInvoiceRecord)
 {
     MilestoneRecord permit = Milestone("Permit", 1, Day(2));
