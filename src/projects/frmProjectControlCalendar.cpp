@@ -319,6 +319,10 @@ void frmProjectControl::cmdReschedule_Click(int Index)
             LoadHoursGrid();
             return;
         }
+        if (TeamDay().LastDayWrite == DayWrite::Unreadable) {
+            ShowDayFault({DayFault::Unreadable, hoursDay_, team});
+            return;
+        }
         ShowWriteFailure(QStringLiteral("The team day of ") + MilestoneKey(i, j) + QStringLiteral(" could not be written."));
         return;
     }
