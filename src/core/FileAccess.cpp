@@ -200,11 +200,19 @@ void TextOutput::WriteRaw(const QByteArray& lines)
     pending_.append(lines);
 }
 
+std::function<bool(const QString& fullPath)>& FailingWrites()
+{
+    static std::function<bool(const QString&)> failing;
+    return failing;
+}
+
 bool TextOutput::Close()
 {
     if (closed_)
         return true;
     closed_ = true;
+    if (FailingWrites() && FailingWrites()(fullPath_))
+        return false;
     if (mode_ == Mode::Replace)
         return WriteWholeFile(fullPath_, pending_);
     QFile file(fullPath_);

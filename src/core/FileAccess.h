@@ -77,6 +77,11 @@ private:
     bool closed_ = false;
 };
 
+// A seam for tests, empty in the program: asked with the full path before a text output is
+// written; true makes that write fail as a full disk would (everything runs as root in tests,
+// where no permission stops a write).
+std::function<bool(const QString& fullPath)>& FailingWrites();
+
 TextInput OpenForInput(const QString& path);
 // The whole file into `bytes`, reusing the room it already has, so a reader of many files
 // spares a buffer per file. False when the file cannot be opened or read.

@@ -28,14 +28,42 @@ struct FreedDay {
 };
 using FreedSlots = QList<FreedDay>;
 
+// A day that stops a freeing before anything changes: its file cannot be read or replaced,
+// or (found only while writing) a write failed.
+struct DayFault {
+    enum Kind { Unreadable, Unwritable } Kind = Unreadable;
+    QDate Day;
+    QString Team;
+};
+// The box's text naming the day and its team.
+QString DayFaultText(const DayFault& fault);
+
+// Checks every day the milestone holds from today on (see FreeMilestoneDays); false, with the
+// first day that cannot be read or written in `fault`, when one would stop the freeing.
+bool CheckMilestoneDays(int project, int milestone, DayFault& fault);
 // Frees every slot whose text is the milestone's key, walking its days from its stored date
-// (one day for hours, Duration workdays for days) and touching only days from today on. False
-// when a day could not be written; `freed` then holds what was given back until then.
-bool FreeMilestoneDays(int project, int milestone, FreedSlots& freed);
+// (one day for hours, Duration workdays for days) and touching only days from today on. Every
+// day is checked first: a day that cannot be read or written frees nothing. A write that fails
+// midway books again what was freed; the answer is then false and `freed` empty. On success
+// `freed` holds what was given back.
+bool FreeMilestoneDays(int project, int milestone, FreedSlots& freed, DayFault* fault = nullptr);
 // Books the freed slots again; false when a day could not be written.
 bool RestoreFreedSlots(const FreedSlots& freed, const QString& key);
 
-enum class BookingOutcome { Booked, NoConsecutiveDays, NoConsecutiveHours, WriteFailed };
+// What a freeing of several milestones gave back, milestone by milestone.
+struct MilestoneFreed {
+    MilestoneRef Ref;
+    FreedSlots Freed;
+};
+// Frees the days of all the milestones or of none: every day is checked before any is freed,
+// and a write that fails books again what the others gave back.
+bool FreeMilestonesDays(const QList<MilestoneRef>& milestones, QList<MilestoneFreed>& freed, DayFault& fault);
+// Books again what FreeMilestonesDays gave back.
+bool RestoreMilestonesDays(const QList<MilestoneFreed>& freed);
+
+// SlotTaken: another program booked a slot of the day between its reading and its writing.
+// DayFaulted: a day the milestone holds could not be freed (Fault names it).
+enum class BookingOutcome { Booked, NoConsecutiveDays, NoConsecutiveHours, WriteFailed, SlotTaken, DayFaulted };
 
 struct BookingResult {
     BookingOutcome Outcome = BookingOutcome::Booked;
@@ -45,6 +73,7 @@ struct BookingResult {
     int Amount = 0;
     // Milestones given a new date, in order.
     QList<int> Moved;
+    DayFault Fault;
     bool Booked() const { return Outcome == BookingOutcome::Booked; }
 };
 

@@ -50,9 +50,11 @@ public:
     // The Start Date column and "Project Days" of the shown project as the tables now hold them.
     void RefreshMilestoneFigures(int project);
 
-    // Frees the team days a technical milestone holds from today on; false when a day could not
-    // be written (told to the user).
+    // Frees the team days a technical milestone holds from today on; false, with nothing freed,
+    // when a day could not be read or written (told to the user).
     bool ClearjDayEvents(int project, int milestone);
+    // The box that names the day and team that stopped an action.
+    static void ShowDayFault(const DayFault& fault);
     void SetupCalendarPanel(const QString& action);
     void MSCal_DateClick(const QDate& date);
     void LoadHoursGrid();
@@ -64,12 +66,15 @@ public:
 
     // Completing and deleting.
     void mnuComplete_Click();
-    void CompleteMilestone(int project, int milestone);
+    // Marks the milestone completed on the calendar's date, first freeing its days unless the
+    // caller has; false, and nothing changed, when its days could not be freed.
+    bool CompleteMilestone(int project, int milestone, bool freeDays = true);
     void cmdCompleteAll_Click();
     void mnuCompleteProject_Click();
     void mnuDeleteProject_Click();
     // Frees the project's team days from today on, deletes its file and its event records;
-    // false, and nothing changed, when the file could not be removed.
+    // false, and nothing changed, when a day could not be freed or the file could not be
+    // removed.
     bool DeleteProject(int project, const QString& projectNo);
     void mnuClearAll_Click();
 
@@ -190,6 +195,8 @@ private:
     // The prepared day of the hour grid, the team it was loaded for, and the first row picked on
     // it (0 none).
     std::array<QString, 13> preparedSlots_;
+    // The day as its file held it when the grid was loaded: the save changes only what differs.
+    std::array<QString, 13> preparedBase_;
     QDate hoursDay_;
     QString hoursTeam_;
     int pickedSlot_ = 0;

@@ -225,11 +225,9 @@ void frmProjectControl::MSCal_DateClick(const QDate& date)
         }
     }
     if (m.Unit != QLatin1String("Hours") || !IsTechnical(m)) {
-        if (!ClearjDayEvents(i, j)) {
-            TeamDay().CurrentTeam = MilestoneTeam(m);
-            RestoreFreedSlots(lastFreed_, MilestoneKey(i, j));
+        // A day that cannot be freed stops the move before anything changed.
+        if (!ClearjDayEvents(i, j))
             return;
-        }
         ScheduleMilestone();
         return;
     }
@@ -247,6 +245,7 @@ void frmProjectControl::MSCal_DateClick(const QDate& date)
 void frmProjectControl::LoadHoursGrid()
 {
     preparedSlots_ = TeamDay().DaySlots;
+    preparedBase_ = TeamDay().LoadedSlots;
     pickedSlot_ = 0;
     for (int r = 1; r <= 12; ++r)
         fgPJHours->SetTextMatrix(r, 1, preparedSlots_[size_t(r)]);
@@ -305,14 +304,38 @@ void frmProjectControl::cmdReschedule_Click(int Index)
     // The prepared grid is that team's day and no other.
     const QString team = hoursTeam_;
     TeamDay().CurrentTeam = team;
-    TeamDay().DaySlots = preparedSlots_;
-    if (!SaveTeamDay(hoursDay_, team)) {
+    const bool otherDay = hoursDay_ != m.ScheduledDate;
+    // The old days are looked at before anything is written: one that cannot be freed stops
+    // the move.
+    DayFault fault;
+    if (otherDay && !CheckMilestoneDays(i, j, fault)) {
+        ShowDayFault(fault);
+        return;
+    }
+    if (!WriteDayChanges(hoursDay_, team, preparedBase_, preparedSlots_)) {
+        if (TeamDay().LastDayWrite == DayWrite::Conflict) {
+            // Another program booked one of the hours since the grid was shown: show the day now.
+            ShowSlotTaken();
+            LoadHoursGrid();
+            return;
+        }
+        if (TeamDay().LastDayWrite == DayWrite::Unreadable) {
+            ShowDayFault({DayFault::Unreadable, hoursDay_, team});
+            return;
+        }
         ShowWriteFailure(QStringLiteral("The team day of ") + MilestoneKey(i, j) + QStringLiteral(" could not be written."));
         return;
     }
+    const std::array<QString, 13> written = TeamDay().DaySlots;
     // On the same day the prepared hours already replace the old ones.
-    if (hoursDay_ != m.ScheduledDate)
-        ClearjDayEvents(i, j);
+    if (otherDay && !ClearjDayEvents(i, j)) {
+        // The new hours go again, so the milestone stays where it was.
+        WriteDayChanges(hoursDay_, team, written, preparedBase_);
+        TeamDay().CurrentTeam = team;
+        LoadTeamDay(hoursDay_, team);
+        LoadHoursGrid();
+        return;
+    }
     if (pickedSlot_ > 0)
         m.StartSlot = QString::number(pickedSlot_);
     MSCal->setSelectedDate(hoursDay_);
@@ -332,13 +355,21 @@ bool frmProjectControl::ClearjDayEvents(int project, int milestone)
 {
     const QString key = MilestoneKey(project, milestone);
     lastFreed_.clear();
-    const bool written = FreeMilestoneDays(project, milestone, lastFreed_);
+    DayFault fault;
+    const bool written = FreeMilestoneDays(project, milestone, lastFreed_, &fault);
+    if (!written) {
+        ShowDayFault(fault);
+        return false;
+    }
     for (int s = 1; s <= 12; ++s)
         if (fgPJHours->TextMatrix(s, 1) == key)
             fgPJHours->SetTextMatrix(s, 1, NoEventScheduled);
-    if (!written)
-        ShowWriteFailure(QStringLiteral("The team days of ") + key + QStringLiteral(" could not be written."));
-    return written;
+    return true;
+}
+
+void frmProjectControl::ShowDayFault(const DayFault& fault)
+{
+    MsgBox(DayFaultText(fault), MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Schedule File Error"));
 }
 
 void frmProjectControl::ScheduleMilestone()
@@ -458,6 +489,12 @@ void frmProjectControl::ReportBooking(const BookingResult& result)
     case BookingOutcome::WriteFailed:
         ShowWriteFailure(QStringLiteral("The team days of ") + MilestoneKey(SelectedProject, result.Milestone) +
                          QStringLiteral(" could not be written."));
+        break;
+    case BookingOutcome::SlotTaken:
+        ShowSlotTaken();
+        break;
+    case BookingOutcome::DayFaulted:
+        ShowDayFault(result.Fault);
         break;
     case BookingOutcome::Booked:
         break;

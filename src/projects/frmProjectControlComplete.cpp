@@ -72,17 +72,18 @@ void frmProjectControl::CompleteDateClick(const QDate& date)
     CompleteMilestone(SelectedProject, SelectedMilestone);
 }
 
-void frmProjectControl::CompleteMilestone(int project, int milestone)
+bool frmProjectControl::CompleteMilestone(int project, int milestone, bool freeDays)
 {
     const QDate day = MSCal->selectedDate();
-    if (IsTechnical(LoadedMilestone(project, milestone)))
-        ClearjDayEvents(project, milestone);
+    if (freeDays && IsTechnical(LoadedMilestone(project, milestone)) && !ClearjDayEvents(project, milestone))
+        return false;
     if (milestoneGridProject_ == project && milestone < fgMilestones->Rows()) {
         fgMilestones->SetTextMatrix(milestone, 4, ShortDateText(day));
         fgMilestones->SetTextMatrix(milestone, 2, StatusCompleted);
     }
     MarkCompleted(project, milestone, day, false);
     RefreshMilestoneFigures(project);
+    return true;
 }
 
 void frmProjectControl::cmdCompleteAll_Click()
@@ -90,15 +91,17 @@ void frmProjectControl::cmdCompleteAll_Click()
     if (!Confirmed(QStringLiteral("This will mark all milestones as Completed"), QStringLiteral("Complete All Milestones")))
         return;
     const QDate today = Clock::Today();
-    bool written = true;
-    for (const MilestoneRef& ref : PastDueMilestones()) {
-        // A milestone of several days begun before today still holds the days from today on.
-        FreedSlots freed;
-        written = FreeMilestoneDays(ref.Project, ref.Milestone, freed) && written;
-        MarkCompleted(ref.Project, ref.Milestone, today, true);
+    // A milestone of several days begun before today still holds the days from today on; all
+    // of them are freed, or none and nothing is completed.
+    const QList<MilestoneRef> pastDue = PastDueMilestones();
+    QList<MilestoneFreed> freed;
+    DayFault fault;
+    if (!FreeMilestonesDays(pastDue, freed, fault)) {
+        ShowDayFault(fault);
+        return;
     }
-    if (!written)
-        ShowWriteFailure(QStringLiteral("Some team days of the completed milestones could not be written."));
+    for (const MilestoneRef& ref : pastDue)
+        MarkCompleted(ref.Project, ref.Milestone, today, true);
     SaveAndReport();
     ActivateBoard();
 }
@@ -137,12 +140,22 @@ void frmProjectControl::mnuCompleteProject_Click()
                          QStringLiteral("Project Completion"));
         return;
     }
-    // Completed today; milestones completed before keep their dates.
+    // Completed today; milestones completed before keep their dates. Their days are freed all
+    // together first, or nothing is completed.
     MSCal->setSelectedDate(Clock::Today());
     const int count = int(LoadedProjects().Projects.at(i).Milestones.size());
+    QList<MilestoneRef> open;
     for (int j = 1; j <= count; ++j)
         if (LoadedMilestone(i, j).Status != StatusCompleted)
-            CompleteMilestone(i, j);
+            open.append({i, j});
+    QList<MilestoneFreed> freed;
+    DayFault fault;
+    if (!FreeMilestonesDays(open, freed, fault)) {
+        ShowDayFault(fault);
+        return;
+    }
+    for (const MilestoneRef& ref : open)
+        CompleteMilestone(ref.Project, ref.Milestone, false);
 
     if (Confirmed(QStringLiteral("Would you like to Print a Project Summary?"), QStringLiteral("Project Summary")) &&
         !RunPrintJob(QStringLiteral("The Report will not be Printed"), [i] { PrintProject(i); }))
@@ -192,22 +205,27 @@ void frmProjectControl::mnuDeleteProject_Click()
 
 bool frmProjectControl::DeleteProject(int project, const QString& projectNo)
 {
-    // The file goes first: a project whose file stays must keep its days and records, or it
-    // would come back from the next load with its bookings gone.
+    // Every day the project holds is freed first, all or none: a day that cannot be read keeps
+    // the whole project as it is.
+    const int count = int(LoadedProjects().Projects.at(project).Milestones.size());
+    QList<MilestoneRef> milestones;
+    for (int j = 1; j <= count; ++j)
+        milestones.append({project, j});
+    QList<MilestoneFreed> freed;
+    DayFault fault;
+    if (!FreeMilestonesDays(milestones, freed, fault)) {
+        ShowDayFault(fault);
+        return false;
+    }
+    // A project whose file stays must keep its days and records, or it would come back from the
+    // next load with its bookings gone.
     if (!DeleteFile(ProjectFileOf(project))) {
+        RestoreMilestonesDays(freed);
         ShowWriteFailure(QStringLiteral("The Project's file could not be removed: ") + ProjectFileOf(project) +
                              QStringLiteral("\nThe Project was not deleted."),
                          QStringLiteral("Project Deletion"));
         return false;
     }
-    bool written = true;
-    const int count = int(LoadedProjects().Projects.at(project).Milestones.size());
-    for (int j = 1; j <= count; ++j) {
-        FreedSlots freed;
-        written = FreeMilestoneDays(project, j, freed) && written;
-    }
-    if (!written)
-        ShowWriteFailure(QStringLiteral("Some team days of Project ") + projectNo + QStringLiteral(" could not be written."));
 
     if (!FileExists(ProjectRecordsPath))
         return true;

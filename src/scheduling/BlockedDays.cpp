@@ -6,6 +6,8 @@
 #include "platform/ProgramFolder.h"
 #include "scheduling/TeamDayStore.h"
 
+#include <algorithm>
+
 
 namespace {
 
@@ -68,14 +70,20 @@ BlockDayCheck CheckJulian(const QDate& day, const QString& team, const QString& 
     return slot == 0 ? BlockDayCheck{} : BlockDayCheck{BlockDayCheck::Conflict, slot};
 }
 
-bool WriteBlockedDay(const QDate& day, const QString& team, const QString& reason)
+int WriteBlockedDay(const QDate& day, const QString& team, const QString& reason)
 {
     if (!BuildDayPath(day, team))
-        return false;
+        return -1;
+    // Another program may have booked an hour since the day was checked.
+    std::array<QString, 12> now;
+    if (!ReadSlotsOfFile(DayFileOf(day, TeamNumberOf(team)), now))
+        return -1;
+    if (const int slot = FirstConflictingSlot(now, reason))
+        return slot;
     TextOutput output = OpenForOutput(DayFileOf(day, TeamNumberOf(team)));
     for (int k = 1; k <= 12; ++k)
         output.WritePlainLine(reason);
-    return output.Close();
+    return output.Close() ? 0 : -1;
 }
 
 bool RestoreBlockedDay(const QDate& day, const QString& team)
@@ -153,6 +161,15 @@ BlockRequestResult RunRequest(const QStringList& teams, const QList<QDate>& days
         for (const QDate& day : days) {
             if (!BuildDayPath(day, team))
                 return {BlockRequestResult::NotWritten, team, day, 0, {}};
+            // A folder or a pipe in the day's place is no day that can be read.
+            switch (CheckDayAccess(day, team)) {
+            case DayAccess::Ok:
+                break;
+            case DayAccess::Unreadable:
+                return {BlockRequestResult::Unreadable, team, day, 0, {}};
+            case DayAccess::Unwritable:
+                return {BlockRequestResult::NotWritten, team, day, 0, {}};
+            }
             DayBefore taken;
             if (!TakeDayBefore(team, day, taken))
                 return {BlockRequestResult::Unreadable, team, day, 0, {}};
@@ -164,11 +181,14 @@ BlockRequestResult RunRequest(const QStringList& teams, const QList<QDate>& days
             before.append(std::move(taken));
         }
     for (qsizetype i = 0; i < before.size(); ++i) {
-        if (write(before.at(i).Team, before.at(i).Day))
+        const int written = write(before.at(i).Team, before.at(i).Day);
+        if (written == 0)
             continue;
-        BlockRequestResult result{BlockRequestResult::NotWritten, before.at(i).Team, before.at(i).Day, 0, {}};
-        // The failed day too: a write cut short may have left something in its place.
-        for (qsizetype k = i; k >= 0; --k)
+        BlockRequestResult result{written > 0 ? BlockRequestResult::Conflict : BlockRequestResult::NotWritten,
+                                  before.at(i).Team, before.at(i).Day, std::max(written, 0), {}};
+        // The failed day too: a write cut short may have left something in its place. A day
+        // refused for an hour booked meanwhile was not written and keeps that booking.
+        for (qsizetype k = written > 0 ? i - 1 : i; k >= 0; --k)
             if (!PutBack(before.at(k)))
                 result.NotPutBack.prepend({before.at(k).Team, before.at(k).Day});
         return result;
@@ -195,7 +215,7 @@ BlockRequestResult RestoreTeamDays(const QStringList& teams, const QList<QDate>&
 {
     return RunRequest(
         teams, days, [](const QString&, const QDate&) { return 0; },
-        [](const QString& team, const QDate& day) { return RestoreBlockedDay(day, team); });
+        [](const QString& team, const QDate& day) { return RestoreBlockedDay(day, team) ? 0 : -1; });
 }
 
 QList<BlockedDayRow> FindBlockedDays(const QDate& first, const QDate& last)

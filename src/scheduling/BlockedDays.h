@@ -33,8 +33,10 @@ struct BlockDayCheck {
 // there but cannot be read is never taken for a free day.
 BlockDayCheck CheckJulian(const QDate& day, const QString& team, const QString& reason);
 
-// Replaces the day file with twelve lines of the reason; false when it could not be written.
-bool WriteBlockedDay(const QDate& day, const QString& team, const QString& reason);
+// Replaces the day file with twelve lines of the reason, reading it again just before: a slot
+// another program booked since the check stops it. 0 written, the slot (1 to 12) that stopped
+// it, or -1 when it could not be read or written.
+int WriteBlockedDay(const QDate& day, const QString& team, const QString& reason);
 // Frees the slots holding a reason; every other line is written back as it was, missing lines
 // become free. False when the day file could not be read or written.
 bool RestoreBlockedDay(const QDate& day, const QString& team);
@@ -50,7 +52,8 @@ struct BlockRequestResult {
     int Slot = 0;
     QList<std::pair<QString, QDate>> NotPutBack;
 };
-// The days of the teams, in order. A later year's folders are made for every team.
+// The days of the teams, in order. A later year's folders are made for every team. A day whose
+// place holds anything but a plain file that reads (a folder, a pipe) cannot be read.
 BlockRequestResult ReserveTeamDays(const QStringList& teams, const QList<QDate>& days, const QString& reason);
 BlockRequestResult RestoreTeamDays(const QStringList& teams, const QList<QDate>& days);
 

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -126,6 +127,14 @@ void Announce()
     emit TeamDayEvents::Instance().DaySlotsShown();
 }
 
+std::array<QString, 13> FreeSlots()
+{
+    std::array<QString, 13> free;
+    for (int k = 1; k <= 12; ++k)
+        free[size_t(k)] = NoEventScheduled;
+    return free;
+}
+
 } // namespace
 
 TeamDayState& TeamDay()
@@ -190,6 +199,8 @@ void ReadDayFile()
 {
     TeamDayState& state = TeamDay();
     state.DayUnreadable = false;
+    state.LoadedPath = state.DayFilePath;
+    state.LoadedSlots = FreeSlots();
     if (state.DayFilePath.isEmpty())
         return;
     std::array<QString, 12> slotTexts;
@@ -199,6 +210,7 @@ void ReadDayFile()
         return;
     for (int k = 1; k <= 12; ++k)
         state.DaySlots[size_t(k)] = slotTexts[size_t(k - 1)];
+    state.LoadedSlots = state.DaySlots;
     Announce();
 }
 
@@ -209,18 +221,99 @@ void LoadTeamDay(const QDate& day, const QString& team)
 
 bool SaveTeamDay(const QDate& day, const QString& team)
 {
-    if (!BuildDayPath(day, team))
+    TeamDayState& state = TeamDay();
+    if (!BuildDayPath(day, team)) {
+        state.LastDayWrite = DayWrite::NotWritten;
         return false;
-    const TeamDayState& state = TeamDay();
+    }
+    // Slots of another day than the one loaded change nothing they did not book.
+    const std::array<QString, 13> base = state.LoadedPath == state.DayFilePath ? state.LoadedSlots : FreeSlots();
+    const std::array<QString, 13> target = state.DaySlots;
+    return WriteDayChanges(day, team, base, target);
+}
+
+bool WriteDayChanges(const QDate& day, const QString& team, const std::array<QString, 13>& base,
+                     const std::array<QString, 13>& target)
+{
+    TeamDayState& state = TeamDay();
+    state.ConflictSlot = 0;
+    if (!BuildDayPath(day, team)) {
+        state.LastDayWrite = DayWrite::NotWritten;
+        return false;
+    }
     const QString path = TeamDayFilePath(QString::number(day.year()), TeamNumberOf(team), day.dayOfYear());
     // A day whose file is there but cannot be read is not replaced by slots that never held it.
     std::array<QString, 12> stored;
-    if (SlotsOfFile(AppPath(path), stored) == DayFileRead::Unreadable)
+    const DayFileRead read = SlotsOfFile(AppPath(path), stored);
+    if (read == DayFileRead::Unreadable) {
+        state.LastDayWrite = DayWrite::Unreadable;
         return false;
-    TextOutput output = OpenForOutput(path);
+    }
+    std::array<QString, 13> now;
     for (int k = 1; k <= 12; ++k)
-        output.WriteItems({state.DaySlots[size_t(k)]});
-    return output.Close();
+        now[size_t(k)] = stored[size_t(k - 1)];
+    std::array<QString, 13> merged = now;
+    for (int k = 1; k <= 12; ++k) {
+        const QString& wanted = target[size_t(k)];
+        if (wanted == base[size_t(k)] || wanted == now[size_t(k)])
+            continue;
+        if (IsFreeSlot(wanted)) {
+            // What another program put there since is no longer ours to free.
+            if (now[size_t(k)] == base[size_t(k)])
+                merged[size_t(k)] = wanted;
+            continue;
+        }
+        if (!IsFreeSlot(now[size_t(k)])) {
+            state.DaySlots = now;
+            state.LoadedSlots = now;
+            state.LoadedPath = state.DayFilePath;
+            state.LastDayWrite = DayWrite::Conflict;
+            state.ConflictSlot = k;
+            Announce();
+            return false;
+        }
+        merged[size_t(k)] = wanted;
+    }
+    bool written = true;
+    if (merged != now) {
+        TextOutput output = OpenForOutput(path);
+        for (int k = 1; k <= 12; ++k)
+            output.WriteItems({merged[size_t(k)]});
+        written = output.Close();
+    }
+    if (!written) {
+        state.LastDayWrite = DayWrite::NotWritten;
+        return false;
+    }
+    state.DaySlots = merged;
+    state.LoadedSlots = merged;
+    state.LoadedPath = state.DayFilePath;
+    state.LastDayWrite = DayWrite::Written;
+    Announce();
+    return true;
+}
+
+DayAccess CheckDayAccess(const QDate& day, const QString& team)
+{
+    if (!BuildDayPath(day, team))
+        return DayAccess::Unwritable;
+    const QString fullPath = TeamDay().DayFilePath;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(NativePath(fullPath), error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return QFileInfo(QFileInfo(fullPath).absolutePath()).isWritable() ? DayAccess::Ok : DayAccess::Unwritable;
+    std::array<QString, 12> slotTexts;
+    if (status.type() != std::filesystem::file_type::regular || SlotsOfFile(fullPath, slotTexts) != DayFileRead::Read)
+        return DayAccess::Unreadable;
+    // The file is replaced through a new file in its folder.
+    const QFileInfo file(fullPath);
+    return file.isWritable() && QFileInfo(file.absolutePath()).isWritable() ? DayAccess::Ok : DayAccess::Unwritable;
+}
+
+void ShowSlotTaken()
+{
+    MsgBox(QStringLiteral("Event already Scheduled Here"), MsgButtons::OkOnly, MsgIcon::Exclamation,
+           QStringLiteral("Selection Error"));
 }
 
 std::array<QString, 12> ReadDaySlots()
@@ -228,6 +321,14 @@ std::array<QString, 12> ReadDaySlots()
     std::array<QString, 12> slotTexts;
     SlotsOfFile(TeamDay().DayFilePath, slotTexts);
     return slotTexts;
+}
+
+bool ReadSlotsOfFile(const QString& path, std::array<QString, 12>& slotTexts, bool* present)
+{
+    const DayFileRead read = SlotsOfFile(AppPath(path), slotTexts);
+    if (present)
+        *present = read == DayFileRead::Read;
+    return read != DayFileRead::Unreadable;
 }
 
 bool CheckDayTaken(const QDate& day)
@@ -273,13 +374,16 @@ bool ScheduleDays(QDate day, int days, const QString& text)
 {
     TeamDayState& state = TeamDay();
     state.DaysNotPutBack.clear();
-    if (days > MaxScheduleDays)
+    if (days > MaxScheduleDays) {
+        state.LastDayWrite = DayWrite::NotWritten;
         return false;
+    }
     const QString team = state.CurrentTeam;
 
     struct Booked {
         QDate day;
         std::array<QString, 13> before;
+        std::array<QString, 13> after;
         bool hadFile;
     };
     std::vector<Booked> booked;
@@ -290,7 +394,7 @@ bool ScheduleDays(QDate day, int days, const QString& text)
         LoadTeamDayIn(day, team, &madeFolder);
         const bool unreadable = state.DayUnreadable;
         const bool hadFile = !state.DayFilePath.isEmpty() && QFileInfo(state.DayFilePath).isFile();
-        const std::array<QString, 13> before = state.DaySlots;
+        const std::array<QString, 13> before = state.LoadedSlots;
         bool saved = false;
         // A day whose file cannot be read is not free: writing it would replace what it holds.
         if (!unreadable) {
@@ -299,16 +403,25 @@ bool ScheduleDays(QDate day, int days, const QString& text)
             saved = SaveTeamDay(day, team);
         }
         if (!saved) {
+            const DayWrite failure = unreadable ? DayWrite::Unreadable : state.LastDayWrite;
+            const int conflictSlot = state.ConflictSlot;
+            const std::array<QString, 13> shown = failure == DayWrite::Conflict ? state.DaySlots : before;
             if (unreadable)
                 ShowUnreadableDay(day, team);
-            // Put back what this booking already wrote, so no half booking is left behind.
+            // Put back what this booking already wrote, so no half booking is left behind; only
+            // its own slots, so what another program wrote since stays.
             for (const Booked& done : booked) {
-                state.DaySlots = done.before;
-                bool putBack = false;
-                if (done.hadFile) {
-                    putBack = SaveTeamDay(done.day, team);
-                } else if (BuildDayPath(done.day, team)) {
-                    putBack = QFile::remove(state.DayFilePath) || !QFileInfo::exists(state.DayFilePath);
+                bool putBack = WriteDayChanges(done.day, team, done.after, done.before);
+                if (putBack && !done.hadFile && BuildDayPath(done.day, team)) {
+                    // A day this booking made holds nothing now: no file, as before. Another
+                    // program's slots keep theirs; anything but a file in its place is no day.
+                    std::array<QString, 12> left;
+                    const QFileInfo info(state.DayFilePath);
+                    if (info.exists() && !info.isFile())
+                        putBack = false;
+                    else if (SlotsOfFile(state.DayFilePath, left) == DayFileRead::Read
+                             && std::all_of(left.begin(), left.end(), IsFreeSlot))
+                        putBack = QFile::remove(state.DayFilePath);
                 }
                 if (!putBack)
                     state.DaysNotPutBack.append(done.day);
@@ -321,10 +434,12 @@ bool ScheduleDays(QDate day, int days, const QString& text)
                                      .arg(TeamNameOf(team), dates.join(QStringLiteral(", "))),
                                  QStringLiteral("Booking Not Undone"));
             }
-            state.DaySlots = before;
+            state.DaySlots = shown;
+            state.LastDayWrite = failure;
+            state.ConflictSlot = conflictSlot;
             return false;
         }
-        booked.push_back({day, before, hadFile});
+        booked.push_back({day, before, state.DaySlots, hadFile});
         day = day.addDays(1);
     }
     return true;

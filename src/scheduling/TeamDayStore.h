@@ -12,6 +12,12 @@
 
 inline const QString NoEventScheduled = QStringLiteral("No Event Scheduled");
 
+// How the last write of a day ended.
+enum class DayWrite { Written, Conflict, Unreadable, NotWritten };
+
+// Whether a day's file may be read and replaced before anything is changed.
+enum class DayAccess { Ok, Unreadable, Unwritable };
+
 struct TeamDayState {
     // Entries 1 to 12 are the slots of the loaded day (entry 0 unused).
     std::array<QString, 13> DaySlots;
@@ -27,6 +33,13 @@ struct TeamDayState {
     bool DayUnreadable = false;
     // Days of the last failed booking that could not be put back as they were.
     QList<QDate> DaysNotPutBack;
+    // The slots of the loaded day as its file held them, and that file: what a save compares
+    // against to tell the slots it changes from those it leaves to the file.
+    std::array<QString, 13> LoadedSlots;
+    QString LoadedPath;
+    // How the last day write (or booking) ended, and on a conflict the slot that was taken.
+    DayWrite LastDayWrite = DayWrite::Written;
+    int ConflictSlot = 0;
     // The backup team folders hold a whole copy made in this run. The copy is not flushed file
     // by file, and one cut short (a failure, or a kill in an earlier run) must never be put back.
     bool TeamBackupWhole = false;
@@ -65,12 +78,29 @@ bool BuildDayPath(const QDate& day, const QString& team);
 // Fills DaySlots from the file at DayFilePath; sets DayUnreadable when the file is there but
 // cannot be read.
 void ReadDayFile();
-// Writes DaySlots as the day's twelve lines; false when the team is unknown or the file
-// could not be written.
+// Writes the slots that DaySlots changes since the day was loaded (see WriteDayChanges); false
+// when the team is unknown, a slot it books is taken meanwhile, or the file could not be read
+// or written (LastDayWrite says which).
 bool SaveTeamDay(const QDate& day, const QString& team);
+// Another program writes slots into the day files too, so a day is read again just before it
+// is written and only the slots where `target` differs from `base` change: a slot booked (a
+// text) is refused when the file now holds another text there, a slot freed is freed only while
+// the file still holds what `base` had. Every other slot keeps what the file holds now; a file
+// with nothing to change is not rewritten. On a refusal nothing is written and DaySlots is
+// reloaded from the file. DaySlots then holds the day as the file has it.
+bool WriteDayChanges(const QDate& day, const QString& team, const std::array<QString, 13>& base,
+                     const std::array<QString, 13>& target);
+// Whether the day's file may be read and replaced: missing, or a plain file that reads and may
+// be replaced in its folder. Anything else in its place (a folder, a pipe) cannot be read.
+DayAccess CheckDayAccess(const QDate& day, const QString& team);
+// The box that refuses a booking on an hour taken meanwhile.
+void ShowSlotTaken();
 // The slots of the file at DayFilePath without touching DaySlots: entry i holds slot i + 1;
 // missing lines are free.
 std::array<QString, 12> ReadDaySlots();
+// The slots of a day file anywhere under the program folder (its copy in the backup folder):
+// a missing file is a free day (present false); false when it is there but cannot be read.
+bool ReadSlotsOfFile(const QString& path, std::array<QString, 12>& slotTexts, bool* present = nullptr);
 // True when a working slot of the day holds anything but a free text (loads the day). A day
 // whose file cannot be read is taken, and the user is told.
 bool CheckDayTaken(const QDate& day);
@@ -79,9 +109,10 @@ bool CheckDayTaken(const QDate& day);
 // search taken is true.
 void FindOpenDay(QDate& day, int days, bool& taken);
 // Books `days` consecutive workdays of CurrentTeam from `day` on, writing `text` into the
-// working slots. If a day cannot be saved, or its file cannot be read (the user is told), the
-// days already booked are put back and the answer is false; days that could not be put back
-// are left in DaysNotPutBack and the user is told.
+// working slots. If a day cannot be saved, its file cannot be read (the user is told) or one of
+// its working slots was taken meanwhile (LastDayWrite is Conflict), the days already booked are
+// put back and the answer is false; days that could not be put back are left in DaysNotPutBack
+// and the user is told.
 bool ScheduleDays(QDate day, int days, const QString& text);
 // The day itself, or the next workday of the work week.
 QDate SkipNonWorkDays(const QDate& day);

@@ -137,10 +137,52 @@ bool RestoreTeamFiles()
     return MirrorAll(false);
 }
 
-bool UndoDaysEvents(const QString& projectNo, const QList<MilestoneRecord>& scheduled)
+namespace {
+
+bool SameDay(const std::array<QString, 13>& day, const std::array<QString, 12>& copy)
+{
+    for (int k = 1; k <= 12; ++k) {
+        const QString& a = day[size_t(k)];
+        const QString& b = copy[size_t(k - 1)];
+        const bool aFree = a.isEmpty() || a == NoEventScheduled;
+        const bool bFree = b.isEmpty() || b == NoEventScheduled;
+        if (aFree != bFree || (!aFree && a != b))
+            return false;
+    }
+    return true;
+}
+
+// A day given back that holds again what the wizard's copy holds gets that copy's very bytes,
+// or no file when the copy had none.
+void PutBackAsItWas(const QDate& day, const QString& team)
+{
+    const QString year = QString::number(day.year());
+    if (!TeamDay().TeamBackupWhole || !TeamYears().contains(year))
+        return;
+    const QString live = TeamDayFilePath(year, TeamNumberOf(team), day.dayOfYear());
+    const QString copy = QStringLiteral("/Backup") + live;
+    std::array<QString, 12> copySlots;
+    bool present = false;
+    if (!ReadSlotsOfFile(copy, copySlots, &present) || !SameDay(TeamDay().DaySlots, copySlots))
+        return;
+    if (present)
+        CopyAppFile(copy, live);
+    else
+        DeleteFile(live);
+}
+
+} // namespace
+
+bool UndoDaysEvents(const QString& projectNo, const QList<MilestoneRecord>& scheduled,
+                    QList<std::pair<QString, QDate>>* notGivenBack)
 {
     TeamDayState& state = TeamDay();
     bool ok = true;
+    const auto notBack = [&](const QString& team, const QDate& day) {
+        ok = false;
+        if (notGivenBack && !notGivenBack->contains({team, day}))
+            notGivenBack->append({team, day});
+    };
     for (const MilestoneRecord& milestone : scheduled) {
         if (milestone.PersonnelType != 2)
             continue;
@@ -150,12 +192,11 @@ bool UndoDaysEvents(const QString& projectNo, const QList<MilestoneRecord>& sche
         const int days = milestone.Unit == QLatin1String("Days") ? std::clamp(milestone.Duration.trimmed().toInt(), 1, MaxScheduleDays) : 1;
         const QString booking = BookingText(projectNo, milestone.MilestoneName);
         QDate day = milestone.ScheduledDate;
-        for (int d = 1; d <= days; ++d) {
+        for (int d = 1; d <= days; ++d, day = SkipNonWorkDays(day.addDays(1))) {
             LoadTeamDay(day, team);
             // A day that cannot be read may still hold the booking: it was not given back.
             if (state.DayUnreadable) {
-                ok = false;
-                day = SkipNonWorkDays(day.addDays(1));
+                notBack(team, day);
                 continue;
             }
             bool freed = false;
@@ -165,9 +206,13 @@ bool UndoDaysEvents(const QString& projectNo, const QList<MilestoneRecord>& sche
                     freed = true;
                 }
             // A day that held none of the bookings is left as it is (no new file).
-            if (freed)
-                ok = SaveTeamDay(day, team) && ok;
-            day = SkipNonWorkDays(day.addDays(1));
+            if (!freed)
+                continue;
+            if (!SaveTeamDay(day, team)) {
+                notBack(team, day);
+                continue;
+            }
+            PutBackAsItWas(day, team);
         }
     }
     return ok;

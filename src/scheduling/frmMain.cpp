@@ -433,13 +433,13 @@ void frmMain::cmdExit_Click()
                 cmdSave_Click();
                 return;
             }
-            AbandonProject(true);
+            AbandonProject();
         } else if (ProjectInProgress && (CurrentMilestone > 1 || !NotGivenBack.isEmpty())) {
             if (MsgBox(QStringLiteral("Returning to the Menu now\nwill delete the Project"), MsgButtons::YesNo,
                        MsgIcon::Question, QStringLiteral("Delete New Project"))
                 != MsgAnswer::Yes)
                 return;
-            AbandonProject(true);
+            AbandonProject();
         } else {
             // Nothing of this project was booked yet.
             ProjectInProgress = false;
@@ -486,7 +486,7 @@ void frmMain::Form_QueryUnload(int unloadMode, bool& cancel)
 {
     Q_UNUSED(cancel);
     if (ProjectInProgress)
-        AbandonProject(true);
+        AbandonProject();
     Shared().ProgramRoutine = 0;
     if (unloadMode == UserClosed)
         EndProgram();

@@ -255,8 +255,9 @@ private:
     void SetCalendarRange();
     // Takes what the customer screen handed over.
     void TakeHandOver();
-    // Frees the bookings made so far and puts the team files back; false when that failed.
-    bool AbandonProject(bool restore);
+    // Frees the new project's own bookings made so far; false, with the days named to the user,
+    // when a day stays booked.
+    bool AbandonProject();
     // The finished milestone's line; false (its booking freed, or kept in NotGivenBack) when it
     // could not be written.
     bool AppendCurrentMilestone();

@@ -114,17 +114,30 @@ void frmMain::cmdSave_Click()
     ShowMainMenu();
 }
 
-bool frmMain::AbandonProject(bool restore)
+bool frmMain::AbandonProject()
 {
+    // Only the project's own slots are freed: the copy of the team files taken when the wizard
+    // opened would also take back what another program wrote into them since.
     const QList<MilestoneRecord> scheduled = Draft.Milestones.mid(0, std::max(0, CurrentMilestone - 1)) + NotGivenBack;
-    bool ok = UndoDaysEvents(lblProjectNo->text(), scheduled);
+    QList<std::pair<QString, QDate>> left;
+    const bool ok = UndoDaysEvents(lblProjectNo->text(), scheduled, &left);
     NotGivenBack.clear();
-    if (restore)
-        ok = RestoreTeamFiles() && ok;
     ProjectInProgress = false;
     WizardStep = 0;
-    if (!ok)
-        ShowWriteFailure(QStringLiteral("Some of the new project's booked days could not be given back."));
+    if (!ok) {
+        // Name every team with its days, so the user knows which days to see to.
+        QStringList lines;
+        QString lineTeam;
+        for (const auto& [team, day] : std::as_const(left)) {
+            if (lines.isEmpty() || team != lineTeam) {
+                lineTeam = team;
+                lines.append(TeamName(team) + QStringLiteral(": ") + ShortDateText(day));
+            } else {
+                lines.last() += QStringLiteral(", ") + ShortDateText(day);
+            }
+        }
+        ShowWriteFailure(QStringLiteral("Some of the new project's booked days could not be given back.\n") + FewLines(lines));
+    }
     return ok;
 }
 
@@ -146,7 +159,7 @@ void frmMain::cmdStartOver_Click()
     if (!ConfirmCancelProject())
         return;
     if (ProjectInProgress)
-        AbandonProject(false);
+        AbandonProject();
     Form_Activate();
 }
 
@@ -158,6 +171,6 @@ void frmMain::cmdKillProj_Click()
         return;
     DeleteWithBackup(ProjectTempFilePath);
     if (ProjectInProgress)
-        AbandonProject(true);
+        AbandonProject();
     Form_Activate();
 }

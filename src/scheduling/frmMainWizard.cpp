@@ -199,6 +199,12 @@ void frmMain::cmdContinue_Click()
             return;
         }
         if (!SaveTeamDay(CalendarDate(), TeamDay().CurrentTeam)) {
+            if (TeamDay().LastDayWrite == DayWrite::Conflict) {
+                // Another program took the hour since the grid was shown; the grid shows it now.
+                ShowSlotTaken();
+                DropLostPick();
+                return;
+            }
             ShowWriteFailure(QStringLiteral("The team's day could not be written; the hours are not booked."));
             return;
         }
@@ -229,7 +235,10 @@ void frmMain::cmdContinue_Click()
         MsgBox(ShortDateText(date) + QStringLiteral(" is the 1st day scheduled\n") + txtTime->text()
                + QStringLiteral(" days will be scheduled"));
     if (!ScheduleDays(date, count, booking)) {
-        ShowWriteFailure(QStringLiteral("The team's days could not be written; nothing is booked."));
+        if (TeamDay().LastDayWrite == DayWrite::Conflict)
+            ShowSlotTaken();
+        else
+            ShowWriteFailure(QStringLiteral("The team's days could not be written; nothing is booked."));
         RepeatMilestoneStep();
         return;
     }

@@ -398,6 +398,8 @@ QList<Kind> Kinds()
         SaveAssignments(teams);
     }));
     kinds.append(Alternating("day file", TeamDayFilePath(QString::number(Day.year()), 1, Day.dayOfYear()), [](bool second) {
+        // As the program does: the day as it is, then the slots changed, then the save.
+        LoadTeamDay(Day, TeamText(1));
         for (int k = 1; k <= 12; ++k)
             TeamDay().DaySlots[size_t(k)] = second && k >= 3 && k <= 10 ? QStringLiteral("Pj66-1 Framing") : NoEventScheduled;
         SaveTeamDay(Day, TeamText(1));

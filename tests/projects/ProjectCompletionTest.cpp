@@ -1,4 +1,5 @@
 #include "app/frmStartup.h"
+#include "core/DataUpkeep.h"
 #include "core/FileAccess.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Printer.h"
@@ -8,6 +9,7 @@
 #include "support/FileFlags.h"
 
 #include <QCalendarWidget>
+#include <filesystem>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -106,6 +108,91 @@ TEST_F(ProjectCompletionTest, CompletedMilestonesGiveBackTheirDaysFromTodayOn)
     EXPECT_TRUE(SlotsOf(Day(10), "Pj5-1-Cleanup").isEmpty());
     EXPECT_TRUE(board.fraProjects->isVisible());
     EXPECT_EQ(board.fgCompleted->Rows(), 2);
+}
+
+TEST_F(ProjectCompletionTest, ADayThatCannotBeReadStopsEveryActionThatWouldFreeIt)
+{
+    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
+    WriteProject("Pj8-1", {Milestone("Framing", 2, Day(16), "Days", 2, 3)});
+    WriteProject("Pj8-2", {Milestone("Cleanup", 2, Day(6), "Days", 3, 3)});
+    TeamDay().CurrentTeam = TeamText(1);
+    ASSERT_TRUE(ScheduleDays(Day(16), 2, "Pj8-1-Framing"));
+    ASSERT_TRUE(ScheduleDays(Day(6), 3, "Pj8-2-Cleanup"));
+    // Each project's last day can no longer be read (a link that leads to itself): it may
+    // still hold the booking.
+    for (const QDate& day : {Day(17), Day(10)}) {
+        const std::filesystem::path path(FullPath(TeamDayFilePath("2026", 1, day.dayOfYear())).toStdString());
+        std::filesystem::remove(path);
+        std::filesystem::create_symlink(path, path);
+    }
+    const QByteArray projectFile = ReadFile(ProjectFilePath("Pj8-1"));
+    frmProjectControl& board = OpenBoard();
+    board.resize(1280, 1024);
+    const QString refused = "The Schedule of Framers for 3/17/2026 can not be read\nNothing was changed";
+    const auto expectRefused = [&](const QString& prompt) {
+        ASSERT_FALSE(Script().Shown().isEmpty());
+        EXPECT_EQ(Script().Shown().last().Title, "Schedule File Error");
+        EXPECT_EQ(Script().Shown().last().Prompt, prompt);
+        EXPECT_EQ(SlotsOf(Day(16), "Pj8-1-Framing").size(), 8);
+        EXPECT_EQ(SlotsOf(Monday, "Pj8-2-Cleanup").size(), 8);
+    };
+
+    board.cmdGotoProjects_Click();
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    ChooseFromRowMenu(board.fgProjects, ProjectRow(board, "Pj8-1"), "Delete Project");
+    expectRefused(refused);
+    EXPECT_EQ(ReadFile(ProjectFilePath("Pj8-1")), projectFile);
+
+    // The board opened on the past-due list again.
+    board.cmdGotoProjects_Click();
+    ChooseFromRowMenu(board.fgProjects, ProjectRow(board, "Pj8-1"), "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    Script().Queue(MsgAnswer::Ok);
+    ClickDate(board.MSCal, Day(23));
+    expectRefused(refused);
+    EXPECT_TRUE(SlotsOf(Day(23), "Pj8-1-Framing").isEmpty());
+    EXPECT_EQ(Loaded(ProjectRow(board, "Pj8-1"), 1).ScheduledDate, Day(16));
+
+    ClickButton(board.cmdCalButtons[0]);
+    ChooseFromRowMenu(board.fgProjects, ProjectRow(board, "Pj8-1"), "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Complete Milestone");
+    Script().Queue(MsgAnswer::Ok);
+    ClickDate(board.MSCal, Monday);
+    expectRefused(refused);
+    EXPECT_EQ(Loaded(ProjectRow(board, "Pj8-1"), 1).Status, StatusScheduled);
+
+    // The past-due milestone still holds today and tomorrow: nothing is completed.
+    const QByteArray pastDueFile = ReadFile(ProjectFilePath("Pj8-2"));
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    board.cmdCompleteAll_Click();
+    expectRefused("The Schedule of Framers for 3/10/2026 can not be read\nNothing was changed");
+    EXPECT_EQ(ReadFile(ProjectFilePath("Pj8-2")), pastDueFile);
+    EXPECT_EQ(Loaded(ProjectRow(board, "Pj8-2"), 1).Status, StatusScheduled);
+}
+
+TEST_F(ProjectCompletionTest, AWriteThatFailsWhileDaysAreFreedBooksThemAgain)
+{
+    WriteFile("/CustomerData.txt", QByteArray("SMITH01").leftJustified(328, ' '));
+    WriteProject("Pj8-3", {Milestone("Siding", 2, Day(19), "Days", 2, 3)});
+    TeamDay().CurrentTeam = TeamText(1);
+    ASSERT_TRUE(ScheduleDays(Day(19), 2, "Pj8-3-Siding"));
+    // The second day reads, but its write fails as on a full disk.
+    const QString friday = FullPath(TeamDayFilePath("2026", 1, Day(20).dayOfYear()));
+    FailingWrites() = [&friday](const QString& path) { return path == friday; };
+    const struct Healed {
+        ~Healed() { FailingWrites() = nullptr; }
+    } healed;
+    frmProjectControl& board = OpenBoard();
+    board.fgProjects->setCurrentCell(0, 0);
+    Script().Queue(MsgAnswer::Yes);
+    Script().Queue(MsgAnswer::Ok);
+    board.mnuDeleteProject_Click();
+    EXPECT_EQ(Script().Shown().last().Prompt, "The Schedule of Framers for 3/20/2026 can not be written\nNothing was changed");
+    EXPECT_TRUE(Exists(ProjectFilePath("Pj8-3")));
+    EXPECT_EQ(SlotsOf(Day(19), "Pj8-3-Siding").size(), 8);
+    EXPECT_EQ(SlotsOf(Day(20), "Pj8-3-Siding").size(), 8);
 }
 
 TEST_F(ProjectCompletionTest, ACompletedProjectLeavesItsSummaryAndAnInvoiceRecord)

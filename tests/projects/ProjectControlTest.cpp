@@ -277,6 +277,44 @@ TEST_F(ProjectControlTest, HoursArePlacedOnTheHourGrid)
     EXPECT_TRUE(SlotsOf(Day(13), "Pj45-1-Permit").isEmpty());
 }
 
+TEST_F(ProjectControlTest, HoursPlacedOnADayAnotherProgramWroteMeanwhileKeepItsSlots)
+{
+    WriteProject("Pj45-1", {Milestone("Permit", 2, Day(10), "Hours", 2, 1)});
+    Book(Day(10), "Pj45-1-Permit", {1, 2});
+    frmProjectControl& board = OpenBoard();
+    board.resize(1280, 1024);
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 1, "Reschedule Milestone");
+    ClickDate(board.MSCal, Day(23));
+    ASSERT_TRUE(board.fgPJHours->isVisible());
+    ASSERT_EQ(board.fgPJHours->TextMatrix(3, 1), NoEventScheduled);
+    // With the empty day shown, another program books 08:00 and 05:00pm.
+    QByteArray day;
+    for (int slot = 1; slot <= 12; ++slot)
+        day += '"' + (slot == 3 ? "SA2005 Slip" : slot == 11 ? "Mtg Jones" : NoEventScheduled.toLatin1()) + "\"\r\n";
+    const QString file = TeamDayFilePath("2026", 1, Day(23).dayOfYear());
+    WriteFile(file, day);
+
+    ClickRow(board.fgPJHours, 2);
+    Script().Queue(MsgAnswer::Ok);
+    ClickButton(board.cmdReschedule[0]);
+    ASSERT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(Script().Shown()[0].Prompt, "Event already Scheduled Here");
+    EXPECT_EQ(ReadFile(file), day);
+    EXPECT_EQ(board.fgPJHours->TextMatrix(3, 1), "SA2005 Slip");
+    EXPECT_EQ(Loaded(1, 1).ScheduledDate, Day(10));
+    EXPECT_EQ(SlotsOf(Day(10), "Pj45-1-Permit"), (QList<int>{1, 2}));
+
+    ClickRow(board.fgPJHours, 4);
+    ClickButton(board.cmdReschedule[0]);
+    EXPECT_EQ(Script().Shown().size(), 1);
+    EXPECT_EQ(SlotsOf(Day(23), "Pj45-1-Permit"), (QList<int>{4, 5}));
+    EXPECT_EQ(SlotsOf(Day(23), "SA2005 Slip"), QList<int>{3});
+    EXPECT_EQ(SlotsOf(Day(23), "Mtg Jones"), QList<int>{11});
+    EXPECT_TRUE(SlotsOf(Day(10), "Pj45-1-Permit").isEmpty());
+    EXPECT_EQ(Loaded(1, 1).ScheduledDate, Day(23));
+}
+
 TEST_F(ProjectControlTest, AnOpenCalendarPanelKeepsToItsMilestoneWhateverIsClicked)
 {
     // In each project milestone 1 is team 1's and milestone 2 team 2's, whose day 10 also holds

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "app/frmStartup.h"
 #include "core/DataUpkeep.h"
+#include "core/FileAccess.h"
 #include "core/QtPrinters.h"
 #include "core/Routines.h"
 #include "core/Settings.h"
@@ -29,6 +30,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -68,6 +71,7 @@ protected:
     }
     void TearDown() override
     {
+        FailingWrites() = nullptr;
         ResetTeamDayState();
         ScreenFixture::TearDown();
     }
@@ -298,13 +302,19 @@ TEST_F(BlockedDaysTest, RequestsRunIntoTheNextYearAndPastTheCalendarsLastDay)
 
 TEST_F(BlockedDaysTest, ADayThatCannotBeWrittenStopsTheRequest)
 {
-    // A folder in the place of Monday's file.
+    // A folder, then a pipe, in the place of Monday's file: no day that can be read.
     MakeFolders(DayFile(Monday));
     Request(0, "Holiday", Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
-    EXPECT_EQ(LastPrompt(), "The day file of Framers for 3/9/2026 could not be written.\nThis Request will be aborted.");
-    // Friday, written before it, is put back as it was: not there.
+    EXPECT_EQ(LastPrompt(), "The day file of Framers for 3/9/2026 cannot be read.\nThis Request will be aborted.");
     EXPECT_FALSE(Exists(DayFile(Friday)));
     EXPECT_FALSE(Exists(DayFile(Tuesday)));
+    QDir(FullPath(DayFile(Monday))).removeRecursively();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(FullPath(DayFile(Monday))).constData(), 0644), 0);
+    Request(0, NoEventScheduled, Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
+    EXPECT_EQ(LastPrompt(), "The day file of Framers for 3/9/2026 cannot be read.\nThis Request will be aborted.");
+    EXPECT_EQ(QFileInfo(FullPath(DayFile(Monday))).isFile(), false);
+    EXPECT_FALSE(Exists(DayFile(Friday)));
+    QFile::remove(FullPath(DayFile(Monday)));
 
     // A day that is there but cannot be read is not free: neither a block nor a restore
     // replaces it.
@@ -320,6 +330,37 @@ TEST_F(BlockedDaysTest, ADayThatCannotBeWrittenStopsTheRequest)
     EXPECT_EQ(LastPrompt(), unreadable);
     EXPECT_FALSE(Exists(DayFile(Friday, 2)));
     EXPECT_FALSE(Exists(DayFile(Tuesday, 2)));
+}
+
+TEST_F(BlockedDaysTest, AWriteThatFailsPutsBackTheDaysWrittenOrNamesThem)
+{
+    // Friday is there, free, as another program wrote it; Monday's write fails.
+    const QByteArray friday = Lines(QStringList(12, "\"No Event Scheduled\""));
+    WriteFile(DayFile(Friday), friday);
+    const QString monday = FullPath(DayFile(Monday));
+    const QString fridayPath = FullPath(DayFile(Friday));
+    int fridayWrites = 0;
+    bool putBackFails = false;
+    FailingWrites() = [&](const QString& path) {
+        if (path == fridayPath)
+            return ++fridayWrites > 1 && putBackFails;
+        return path == monday;
+    };
+    Request(0, "Holiday", Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
+    EXPECT_EQ(LastPrompt(), "The day file of Framers for 3/9/2026 could not be written.\nThis Request will be aborted.");
+    EXPECT_EQ(fridayWrites, 2);
+    EXPECT_EQ(ReadFile(DayFile(Friday)), friday);
+    EXPECT_FALSE(Exists(DayFile(Monday)));
+
+    // When Friday cannot be put back either, the box names it.
+    fridayWrites = 0;
+    putBackFails = true;
+    Request(0, "Holiday", Friday, 3, {MsgAnswer::Yes, MsgAnswer::Ok});
+    FailingWrites() = nullptr;
+    EXPECT_EQ(LastPrompt(), "The day file of Framers for 3/9/2026 could not be written.\n"
+                            "These Days could not be put back and stay Blocked:\nFramers: 3/6/2026\n"
+                            "This Request will be aborted.");
+    EXPECT_EQ(ReadFile(DayFile(Friday)), BlockedDay("Holiday"));
 }
 
 TEST_F(BlockedDaysTest, GridListsTheBlockedDaysOfEveryTeamOverTheRange)

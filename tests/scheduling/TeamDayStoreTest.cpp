@@ -264,6 +264,29 @@ TEST_F(TeamDayStoreTest, FailedSaveLeavesNoHalfBooking)
     EXPECT_FALSE(ScheduleDays(Monday, MaxScheduleDays + 1, QStringLiteral("Pj68-1-Framing")));
 }
 
+TEST_F(TeamDayStoreTest, AnHourBookedMeanwhileStopsADaysBookingAndKeepsItsSlip)
+{
+    // Between the booking's reading of Tuesday and its writing, another program books a slip
+    // into one of Tuesday's working hours.
+    WriteFile(DayFile(Tuesday), QuotedDay(FreeDay()));
+    QStringList slip = FreeDay();
+    slip[4] = QStringLiteral("SA2005 Slip");
+    bool written = false;
+    QObject hook;
+    QObject::connect(&TeamDayEvents::Instance(), &TeamDayEvents::DaySlotsShown, &hook, [&] {
+        if (!written && TeamDay().DayFilePath.endsWith(QStringLiteral("/69.txt"))) {
+            written = true;
+            WriteFile(DayFile(Tuesday), QuotedDay(slip));
+        }
+    });
+    EXPECT_FALSE(ScheduleDays(Monday, 2, QStringLiteral("Pj68-1-Framing")));
+    EXPECT_EQ(TeamDay().LastDayWrite, DayWrite::Conflict);
+    EXPECT_EQ(TeamDay().ConflictSlot, 5);
+    EXPECT_EQ(ReadFile(DayFile(Tuesday)), QuotedDay(slip));
+    // Monday, booked first, is given back as it was: no file.
+    EXPECT_FALSE(Exists(DayFile(Monday)));
+}
+
 TEST_F(TeamDayStoreTest, UnreadableDayIsTakenAndNeverWrittenOver)
 {
     // A day file the system will not read: here a link that leads to itself, as a file of
