@@ -233,6 +233,8 @@ frmCustomer::frmCustomer()
     resize(760, 560);
     // The search and the list of customers found open in turn under the buttons.
     SetAlternatePanels({fraSearch, fraCustomersFound});
+    // The data screen beside the customer, and its large edit window, come and go within one size.
+    SetReservedPanels({fraAux, fraBig});
 }
 
 int frmCustomer::USAStyle() const

@@ -48,6 +48,8 @@ void Screen::Show()
     // A screen made without a size of its own takes the one its layout gives it when shown.
     if (!ownSize_.isValid() && testAttribute(Qt::WA_Resized))
         ownSize_ = size();
+    if (!isVisible())
+        MeasureReserved();
     if (!isVisible() && Settled()) {
         // Sized and placed before the window manager sees the window, so that it places it once;
         // the place is corrected once the real frame is known.
@@ -81,6 +83,44 @@ void Screen::SetAlternatePanels(const QList<QWidget*>& panels)
         panels_.append(panel);
 }
 
+void Screen::SetReservedPanels(const QList<QWidget*>& panels)
+{
+    reserved_.clear();
+    for (QWidget* panel : panels)
+        reserved_.append(panel);
+}
+
+void Screen::MeasureReserved()
+{
+    // Measured with each turn-taker in its place and every reserved panel showing. Showing a
+    // panel of a hidden window only marks it shown: nothing is drawn or moved.
+    reservedSize_ = QSize();
+    if (reserved_.isEmpty() && panels_.isEmpty())
+        return;
+    QList<std::pair<QPointer<QWidget>, bool>> was;
+    for (const QPointer<QWidget>& panel : reserved_ + panels_)
+        if (panel)
+            was.append({panel, panel->isHidden()});
+    for (const QPointer<QWidget>& panel : reserved_)
+        if (panel)
+            panel->setVisible(true);
+    QSize measured(0, 0);
+    if (panels_.isEmpty())
+        measured = NeededSize();
+    for (const QPointer<QWidget>& turn : panels_) {
+        if (!turn)
+            continue;
+        for (const QPointer<QWidget>& panel : panels_)
+            if (panel)
+                panel->setVisible(panel == turn);
+        measured = measured.expandedTo(NeededSize());
+    }
+    for (const auto& [panel, hidden] : was)
+        if (panel)
+            panel->setVisible(!hidden);
+    reservedSize_ = measured;
+}
+
 QSize Screen::NeededSize()
 {
     QLayout* own = layout();
@@ -102,9 +142,8 @@ QSize Screen::NeededSize()
             shown = shown.expandedTo(least);
     }
     needed.rheight() += largest.height() - shown.height();
-    if (shown.width() > 0) {
-        needed.rwidth() += std::max(0, largest.width() - shown.width());
-    } else if (tallest) {
+    // With one showing, the width the others need was measured while the window was hidden.
+    if (shown.width() == 0 && tallest) {
         // None showing: the panel to come stands between the window's margins, spaced from
         // whatever else shows in the layout that holds it.
         const QMargins margins = own->contentsMargins();
@@ -116,7 +155,7 @@ QSize Screen::NeededSize()
         if (beside)
             needed.rheight() += std::max(0, home->spacing());
     }
-    return needed;
+    return needed.expandedTo(reservedSize_);
 }
 
 QMargins Screen::FrameMargins() const
