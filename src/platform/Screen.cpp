@@ -1,5 +1,6 @@
 #include "platform/Screen.h"
 
+#include "platform/ComboWheel.h"
 #include "platform/ProgramNames.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 Screen::Screen(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(ProgramTitle);
+    InstallComboWheelRule();
 }
 
 Screen::~Screen()
