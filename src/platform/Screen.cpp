@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QEventLoop>
 #include <QHash>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QLayout>
 #include <QScreen>
 #include <QPointer>
@@ -341,6 +343,19 @@ bool Screen::event(QEvent* event)
             placeDue_ = true;
         FitSoon();
         break;
+    case QEvent::KeyPress: {
+        // Enter on a focused button presses it, as on the desktop the program was made for; a
+        // button that answers Enter itself (a default button) never lets the key come here.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && button && button->window() == this
+            && button->isEnabled() && button->isVisible()) {
+            button->click();
+            return true;
+        }
+        break;
+    }
     case QEvent::LayoutRequest: {
         // A panel shown or hidden: the layout has answered by now, the window follows.
         const bool handled = QWidget::event(event);
