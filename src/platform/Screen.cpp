@@ -108,21 +108,37 @@ void Screen::MeasureReserved()
     for (const QPointer<QWidget>& panel : reserved_)
         if (panel)
             panel->setVisible(true);
+    QLayout* own = layout();
+    const auto least = [this, own] {
+        // Every layout from the panels out measured afresh for the panels now marked shown: a
+        // hidden window lays nothing out by itself.
+        for (const QPointer<QWidget>& panel : reserved_ + panels_)
+            for (QWidget* w = panel ? panel->parentWidget() : nullptr; w && w != this; w = w->parentWidget()) {
+                if (QLayout* inner = w->layout()) {
+                    inner->invalidate();
+                    inner->activate();
+                }
+                w->updateGeometry();
+            }
+        own->invalidate();
+        own->activate();
+        return own->totalMinimumSize();
+    };
     QSize measured(0, 0);
-    if (panels_.isEmpty())
-        measured = NeededSize();
+    if (own && panels_.isEmpty())
+        measured = least();
     for (const QPointer<QWidget>& turn : panels_) {
-        if (!turn)
+        if (!turn || !own)
             continue;
         for (const QPointer<QWidget>& panel : panels_)
             if (panel)
                 panel->setVisible(panel == turn);
-        measured = measured.expandedTo(NeededSize());
+        measured = measured.expandedTo(least());
     }
     for (const auto& [panel, hidden] : was)
         if (panel)
             panel->setVisible(!hidden);
-    reservedSize_ = measured;
+    reservedSize_ = own ? measured : QSize();
 }
 
 QSize Screen::NeededSize()
@@ -132,7 +148,10 @@ QSize Screen::NeededSize()
         return minimumSize();
     own->activate();
     QSize needed = own->totalMinimumSize();
-    // The panel showing stands in for the largest of its turn-takers.
+    // Measured while hidden: what shows now, and room for what can come.
+    if (reservedSize_.isValid())
+        return needed.expandedTo(reservedSize_);
+    // Not measured yet: the panel showing stands in for the largest of its turn-takers.
     QSize shown(0, 0), largest(0, 0);
     QWidget* tallest = nullptr;
     for (const QPointer<QWidget>& panel : panels_) {
@@ -159,7 +178,7 @@ QSize Screen::NeededSize()
         if (beside)
             needed.rheight() += std::max(0, home->spacing());
     }
-    return needed.expandedTo(reservedSize_);
+    return needed;
 }
 
 QMargins Screen::FrameMargins() const

@@ -157,6 +157,8 @@ protected:
         Fits(customer, where, "customer");
         customer.mnuAux->trigger();
         Fits(customer, where, "customer data screen");
+        customer.mnuPrint->trigger();
+        Fits(customer, where, "customer list beside the data screen");
         customer.mnuAux->trigger();
         Fits(customer, where, "customer after its data screen");
         customer.Hide();
