@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
-# Runs the real program under a window manager (openbox on Xvfb, 1280x1024) in a program folder
-# with customers, teams and a project, reaches the main menu through the start screen with real
-# keys, opens every routine's screen and the settings screen, and checks that every window's
-# frame, title bar to lower edge, lies inside the screen each time one is shown. Then starts it
-# on a folder whose AuxFiles is a file and checks the "Folder Error" box the same way.
-#   scripts/wmcheck.sh             WMCHECK_DISPLAY=:NN picks the display (default: a free one)
+# Runs the real program under a window manager (openbox on Xvfb) in a program folder with
+# customers, teams and a project, reaches the main menu through the start screen with real keys,
+# opens every routine's screen and the settings screen, and checks that every window's frame,
+# title bar to lower edge, lies inside the screen each time one is shown. On the blocked-days
+# screen it toggles the grid, on the customer screen the data screen, and checks that the frame
+# keeps its size and place. Then starts it on a folder whose AuxFiles is a file and checks the
+# "Folder Error" box the same way.
+#   scripts/wmcheck.sh             WMCHECK_SIZE=WIDTHxHEIGHT sets the screen (default 1280x1024);
+#                                  WMCHECK_DISPLAY=:NN picks the display (default: a free one)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+size=${WMCHECK_SIZE:-1280x1024}
+if ! [[ $size =~ ^([0-9]+)x([0-9]+)$ ]]; then
+  echo "wmcheck: FAIL: WMCHECK_SIZE \"$size\" is not WIDTHxHEIGHT"
+  exit 1
+fi
+width=${BASH_REMATCH[1]}
+height=${BASH_REMATCH[2]}
+echo "wmcheck: ${width}x${height} screen, openbox on Xvfb"
 
 for tool in Xvfb openbox xdotool xwininfo xprop; do
   if ! command -v "$tool" >/dev/null; then
@@ -29,8 +41,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-width=1280
-height=1024
 failures=0
 deadline=$((SECONDS + 150))
 
@@ -204,6 +214,38 @@ await() {
   return 1
 }
 
+# Runs the given command (a toggle of a panel) and checks that the window's frame settles where
+# and as large as it was before.
+keeps_frame() {
+  local id=$1 what=$2 before
+  shift 2
+  last_frame="" stable=0 strayed=""
+  poll 5 settled "$id" || { fail "$what: the window never settled"; return; }
+  before=$last_frame
+  "$@"
+  sleep 0.5
+  last_frame="" stable=0 strayed=""
+  if ! poll 5 settled "$id"; then
+    fail "$what: the window never settled"
+  elif [ "$last_frame" != "$before" ] || [ -n "$strayed" ]; then
+    fail "$what: frame \"$before\" became \"$last_frame\" (x y width height)${strayed:+, on the way \"$strayed\"}"
+  else
+    echo "  ok: $what: frame stays \"$before\""
+  fi
+}
+
+# The blocked-days screen's menu bar entry "Toggle Blocked Days Grid".
+toggle_grid() {
+  click_in "$current" 40 10
+}
+
+# The customer screen's menu "Files", its fourth entry "Toggle Data Screen".
+toggle_data() {
+  click_in "$current" 20 10
+  sleep 0.3
+  keys Down Down Down Down Return
+}
+
 keys() {
   xdotool key --clearmodifiers --delay 30 "$@"
 }
@@ -272,10 +314,14 @@ walk() {
 
   # The routines by their place in the list, each back to the menu by its own button. The
   # reminder calls are not offered without caller ID, so the list below it is one shorter.
-  local routine steps title back
-  while IFS='|' read -r routine steps title back; do
+  local routine steps title back toggle
+  while IFS='|' read -r routine steps title back toggle; do
     goto_routine "$steps"
     await "$title" "routine $routine" || return
+    if [ -n "$toggle" ]; then
+      keeps_frame "$current" "routine $routine, $toggle shown" "toggle_$toggle"
+      keeps_frame "$current" "routine $routine, $toggle hidden again" "toggle_$toggle"
+    fi
     # A screen still busy opening (the call monitor looks for its modem) may miss the key.
     local tries=0
     while keys "$back" && ! poll 4 active_is "$menu" && ((++tries < 3)); do :; done
@@ -286,15 +332,15 @@ walk() {
 4 (administrative events)|3|Administrative Events|alt+m
 5 (call monitoring)|4|Unattended Call Monitoring|alt+m
 7 (vendors)|5|Payto Selection       |alt+m
-8 (holidays)|6|Holiday and Vacation Days|alt+m
-9 (customer data)|7|Customer Selection       |alt+e
+8 (holidays)|6|Holiday and Vacation Days|alt+m|grid
+9 (customer data)|7|Customer Selection       |alt+e|data
 10 (project board)|8|Construction Project Control|alt+m
 ROUTINES
   goto_routine 0
   await "Customer Selection" "routine 1 (new project)"
 }
 
-echo "wmcheck: on $DISPLAY with openbox, ${width}x${height}"
+echo "wmcheck: on $DISPLAY"
 folder=$work/program
 "$PWD/build/tests/scheduler_seed_folder" "$folder"
 walk || true

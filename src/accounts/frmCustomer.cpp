@@ -231,8 +231,14 @@ frmCustomer::frmCustomer()
     connect(cboAccounts, &QComboBox::activated, this, [this](int index) { cboAccounts_Click(index); });
     connect(cboAccounts, &QComboBox::editTextChanged, this, [this](const QString& text) { cboAccounts_Change(text); });
     resize(760, 560);
+    // Until activation lays the screen out, one name row and the taller address frame, so that
+    // the window is measured for what it will show.
+    nameBoxes_->hide();
+    fraUSAddress->hide();
     // The search and the list of customers found open in turn under the buttons.
     SetAlternatePanels({fraSearch, fraCustomersFound});
+    // The data screen beside the customer, and its large edit window, come and go within one size.
+    SetReservedPanels({fraAux, fraBig});
 }
 
 int frmCustomer::USAStyle() const

@@ -35,6 +35,9 @@ QWidget* frmCustomer::BuildAuxFrame()
         txtHeading[size_t(i)] = new TextBox(fraAux);
         txtHeading[size_t(i)]->setText(QStringLiteral("Heading #%1").arg(i + 1));
         txtHeading[size_t(i)]->setToolTip(QStringLiteral("Applies to All Accounts"));
+        // Room for a heading of a few words, such as one naming a preferred contact time.
+        txtHeading[size_t(i)]->setMinimumWidth(
+            txtHeading[size_t(i)]->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('x'))) + 8);
         lblClear[size_t(i)] = new PictureBox(fraAux);
         lblClear[size_t(i)]->setText(QStringLiteral("<Clear"));
         lblClear[size_t(i)]->setToolTip(QStringLiteral("Clears the Aux Data Box"));
@@ -117,8 +120,11 @@ std::optional<QString> frmCustomer::AuxAccount()
 void frmCustomer::LoadAuxHeadings()
 {
     const QStringList headings = ReadAuxHeadings();
-    for (int i = 0; i < headings.size() && i < AuxBoxCount; ++i)
+    for (int i = 0; i < headings.size() && i < AuxBoxCount; ++i) {
         txtHeading[size_t(i)]->setText(headings.at(i));
+        // A heading longer than its box shows its beginning, not its end.
+        txtHeading[size_t(i)]->setCursorPosition(0);
+    }
 }
 
 void frmCustomer::LoadAuxData()

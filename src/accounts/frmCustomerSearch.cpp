@@ -87,17 +87,22 @@ QWidget* frmCustomer::BuildSearchFrames()
     fgCustomersFound->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     fgCustomersFound->setMinimumHeight(180);
     found->addWidget(fgCustomersFound);
+    // The hints above the buttons, so that the list is no wider than the customer's boxes and
+    // still fits beside the data screen.
     auto* hints = new QHBoxLayout;
     for (const QString& hint : {QStringLiteral("Left Click to Select a Customer"), QStringLiteral("Right Click to Load "),
                                 QStringLiteral("Click Retry if not Found")})
         hints->addWidget(new QLabel(hint, fraCustomersFound));
     hints->addStretch();
+    found->addLayout(hints);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addStretch();
     cmdRetry = new QPushButton(QStringLiteral("&Close/Retry"), fraCustomersFound);
     cmdPrintCustomers = new QPushButton(QStringLiteral("&Print"), fraCustomersFound);
     cmdPrintCustomers->setToolTip(QStringLiteral("Prints the Customer Data"));
-    hints->addWidget(cmdPrintCustomers);
-    hints->addWidget(cmdRetry);
-    found->addLayout(hints);
+    listButtons->addWidget(cmdPrintCustomers);
+    listButtons->addWidget(cmdRetry);
+    found->addLayout(listButtons);
     fraCustomersFound->hide();
     layout->addWidget(fraCustomersFound);
 

@@ -1,5 +1,6 @@
 #include "core/GridWheel.h"
 
+#include "platform/ComboWheel.h"
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
 
@@ -28,12 +29,15 @@ WheelHook& Hook()
     return hook;
 }
 
-// A control that scrolls or steps with the wheel of its own accord.
+// A control that scrolls or steps with the wheel of its own accord; a drop-down list only while
+// it has the focus, so that a passing pointer changes no value.
 bool TakesTheWheel(const QWidget* widget)
 {
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return ComboTakesWheel(combo);
     return widget->isEnabled()
            && (qobject_cast<const QAbstractScrollArea*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget)
-               || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractSlider*>(widget)
+               || qobject_cast<const QAbstractSlider*>(widget)
                || qobject_cast<const QCalendarWidget*>(widget) || qobject_cast<const UpDown*>(widget));
 }
 
@@ -105,6 +109,8 @@ void HookFlexGrid(QWidget* screen, FlexGrid* grid)
     Hook().HookForm = screen;
     Hook().HookGrid = grid;
     Watcher().pending = 0;
+    // The rule for drop-down lists goes with the watcher: neither steps a list the pointer passes.
+    InstallComboWheelRule();
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->removeEventFilter(&Watcher());
         app->installEventFilter(&Watcher());

@@ -7,7 +7,7 @@ class QWidget;
 // loads or becomes active and releases it when it is deactivated or closes. One grid in the
 // program is the wheel target at a time. A notch over that grid, or over a control of the screen
 // that does nothing with the wheel, pages the grid whichever control has focus; a list, box or
-// calendar under the pointer scrolls itself instead.
+// calendar under the pointer scrolls itself instead, a drop-down list only while it has the focus.
 void HookFlexGrid(QWidget* screen, FlexGrid* grid);
 void UnhookFlexGrid();
 // Pages the hooked grid: a positive rotation turns towards the top.

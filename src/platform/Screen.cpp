@@ -1,5 +1,6 @@
 #include "platform/Screen.h"
 
+#include "platform/ComboWheel.h"
 #include "platform/ProgramNames.h"
 
 #include <QApplication>
@@ -7,6 +8,8 @@
 #include <QTimer>
 #include <QEventLoop>
 #include <QHash>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QLayout>
 #include <QScreen>
 #include <QPointer>
@@ -16,6 +19,7 @@
 Screen::Screen(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(ProgramTitle);
+    InstallComboWheelRule();
 }
 
 Screen::~Screen()
@@ -48,6 +52,8 @@ void Screen::Show()
     // A screen made without a size of its own takes the one its layout gives it when shown.
     if (!ownSize_.isValid() && testAttribute(Qt::WA_Resized))
         ownSize_ = size();
+    if (!isVisible())
+        MeasureReserved();
     if (!isVisible() && Settled()) {
         // Sized and placed before the window manager sees the window, so that it places it once;
         // the place is corrected once the real frame is known.
@@ -81,6 +87,60 @@ void Screen::SetAlternatePanels(const QList<QWidget*>& panels)
         panels_.append(panel);
 }
 
+void Screen::SetReservedPanels(const QList<QWidget*>& panels)
+{
+    reserved_.clear();
+    for (QWidget* panel : panels)
+        reserved_.append(panel);
+}
+
+void Screen::MeasureReserved()
+{
+    // Measured with each turn-taker in its place and every reserved panel showing. Showing a
+    // panel of a hidden window only marks it shown: nothing is drawn or moved.
+    reservedSize_ = QSize();
+    if (reserved_.isEmpty() && panels_.isEmpty())
+        return;
+    QList<std::pair<QPointer<QWidget>, bool>> was;
+    for (const QPointer<QWidget>& panel : reserved_ + panels_)
+        if (panel)
+            was.append({panel, panel->isHidden()});
+    for (const QPointer<QWidget>& panel : reserved_)
+        if (panel)
+            panel->setVisible(true);
+    QLayout* own = layout();
+    const auto least = [this, own] {
+        // Every layout from the panels out measured afresh for the panels now marked shown: a
+        // hidden window lays nothing out by itself.
+        for (const QPointer<QWidget>& panel : reserved_ + panels_)
+            for (QWidget* w = panel ? panel->parentWidget() : nullptr; w && w != this; w = w->parentWidget()) {
+                if (QLayout* inner = w->layout()) {
+                    inner->invalidate();
+                    inner->activate();
+                }
+                w->updateGeometry();
+            }
+        own->invalidate();
+        own->activate();
+        return own->totalMinimumSize();
+    };
+    QSize measured(0, 0);
+    if (own && panels_.isEmpty())
+        measured = least();
+    for (const QPointer<QWidget>& turn : panels_) {
+        if (!turn || !own)
+            continue;
+        for (const QPointer<QWidget>& panel : panels_)
+            if (panel)
+                panel->setVisible(panel == turn);
+        measured = measured.expandedTo(least());
+    }
+    for (const auto& [panel, hidden] : was)
+        if (panel)
+            panel->setVisible(!hidden);
+    reservedSize_ = own ? measured : QSize();
+}
+
 QSize Screen::NeededSize()
 {
     QLayout* own = layout();
@@ -88,7 +148,10 @@ QSize Screen::NeededSize()
         return minimumSize();
     own->activate();
     QSize needed = own->totalMinimumSize();
-    // The panel showing stands in for the largest of its turn-takers.
+    // Measured while hidden: what shows now, and room for what can come.
+    if (reservedSize_.isValid())
+        return needed.expandedTo(reservedSize_);
+    // Not measured yet: the panel showing stands in for the largest of its turn-takers.
     QSize shown(0, 0), largest(0, 0);
     QWidget* tallest = nullptr;
     for (const QPointer<QWidget>& panel : panels_) {
@@ -102,9 +165,8 @@ QSize Screen::NeededSize()
             shown = shown.expandedTo(least);
     }
     needed.rheight() += largest.height() - shown.height();
-    if (shown.width() > 0) {
-        needed.rwidth() += std::max(0, largest.width() - shown.width());
-    } else if (tallest) {
+    // With one showing, the width the others need was measured while the window was hidden.
+    if (shown.width() == 0 && tallest) {
         // None showing: the panel to come stands between the window's margins, spaced from
         // whatever else shows in the layout that holds it.
         const QMargins margins = own->contentsMargins();
@@ -300,6 +362,19 @@ bool Screen::event(QEvent* event)
             placeDue_ = true;
         FitSoon();
         break;
+    case QEvent::KeyPress: {
+        // Enter on a focused button presses it, as on the desktop the program was made for; a
+        // button that answers Enter itself (a default button) never lets the key come here.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && button && button->window() == this
+            && button->isEnabled() && button->isVisible()) {
+            button->click();
+            return true;
+        }
+        break;
+    }
     case QEvent::LayoutRequest: {
         // A panel shown or hidden: the layout has answered by now, the window follows.
         const bool handled = QWidget::event(event);

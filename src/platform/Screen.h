@@ -48,6 +48,10 @@ public:
     // them, so that it keeps its height whichever one shows.
     void SetAlternatePanels(const QList<QWidget*>& panels);
 
+    // Panels that come and go beside the rest: the window keeps room for them whether they show
+    // or not, so that showing one neither grows nor moves the window.
+    void SetReservedPanels(const QList<QWidget*>& panels);
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -71,6 +75,7 @@ private:
     void TakeSizing();
     bool Settled() const;
     QSize NeededSize();
+    void MeasureReserved();
     QMargins FrameMargins() const;
     // Where the frame goes when the screen is shown: where the user last put a screen of this
     // class in this run, else centred on the available area; wholly inside the area.
@@ -91,6 +96,9 @@ private:
     // Activated since: the frame is as known as it will get.
     bool placeDue_ = false;
     QList<QPointer<QWidget>> panels_;
+    QList<QPointer<QWidget>> reserved_;
+    // The least size with every reserved panel showing, measured while the window is hidden.
+    QSize reservedSize_;
     QEventLoop* modalLoop_ = nullptr;
 };
 

@@ -178,6 +178,17 @@ bool frmProjectControl::eventFilter(QObject* watched, QEvent* event)
     FlexGrid* grid = watched == fgProjects->viewport()     ? fgProjects
                      : watched == fgMilestones->viewport() ? fgMilestones
                                                            : nullptr;
+    // Greyed under the calendar panel, the list cannot be scrolled by hand: whatever room the
+    // panel leaves it, the panel's own milestone is brought into view whole.
+    // Done once the list has taken its new size and scroll range.
+    if (grid == fgMilestones && event->type() == QEvent::Resize)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!fgMilestones->isEnabled() && panelMilestone_ > 0)
+                    fgMilestones->scrollTo(fgMilestones->model()->index(panelMilestone_ - 1, 0));
+            },
+            Qt::QueuedConnection);
     for (int i = 0; i < int(lblCustomer.size()); ++i)
         if (watched == lblCustomer[size_t(i)] && event->type() == QEvent::MouseButtonRelease)
             lblCustomer_MouseUp(i, static_cast<QMouseEvent*>(event)->button());

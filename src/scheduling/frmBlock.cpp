@@ -48,8 +48,6 @@ frmBlock::frmBlock()
 {
     setWindowTitle(QStringLiteral("Holiday and Vacation Days"));
     auto* layout = new QVBoxLayout(this);
-    // The window is never smaller than what it shows, with the grid or without.
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
     auto* menuBar = new QMenuBar(this);
     layout->setMenuBar(menuBar);
     mnuBlocked = menuBar->addAction(QStringLiteral("Toggle Blocked Days Grid"));
@@ -121,7 +119,9 @@ frmBlock::frmBlock()
     FGBlocked->SetTextMatrix(0, 2, QStringLiteral("Reason"));
     FGBlocked->SetColAlignment(1, Qt::AlignCenter);
     FGBlocked->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    FGBlocked->setMinimumHeight(180);
+    // A few rows at the least; the grid scrolls through the rest.
+    FGBlocked->setMinimumHeight(FGBlocked->horizontalHeader()->sizeHint().height() +
+                                6 * FGBlocked->verticalHeader()->defaultSectionSize() + 2 * FGBlocked->frameWidth());
     blocked->addWidget(FGBlocked, 0, 0, 1, 4);
     blocked->addWidget(new QLabel(QStringLiteral("Select a Search Start Date"), fraBlockedDays), 1, 0);
     DTStartSearch = new DatePicker(fraBlockedDays);
@@ -138,6 +138,8 @@ frmBlock::frmBlock()
     blocked->setColumnStretch(1, 1);
     fraBlockedDays->hide();
     layout->addWidget(fraBlockedDays, 1);
+    // The grid takes the instructions' place, so the window keeps one size.
+    SetAlternatePanels({fraInstructions, fraBlockedDays});
 
     for (int i = 0; i < 2; ++i)
         connect(optAction[size_t(i)], &QRadioButton::toggled, this, [this, i](bool checked) {

@@ -12,7 +12,6 @@
 #include "scheduling/BlockedDays.h"
 
 #include <QGroupBox>
-#include <QLayout>
 
 void frmBlock::SetDefaultSearchRange()
 {
@@ -49,10 +48,9 @@ void frmBlock::cmdClearGrid_Click()
 
 void frmBlock::ShowGrid(bool show)
 {
+    // The grid and the instructions take turns in one place of a window sized for the larger.
+    fraInstructions->setVisible(!show);
     fraBlockedDays->setVisible(show);
-    // The window grows to hold the grid and shrinks back without it.
-    layout()->activate();
-    adjustSize();
 }
 
 void frmBlock::cmdHideGrid_Click()

@@ -132,9 +132,12 @@ void frmMain::DropLostPick()
     for (int row = 1; row <= 12; ++row)
         if (TeamDay().DaySlots[size_t(row)] == SelectedSlotText)
             return;
-    // Another team's or day's file was loaded over the pick: the step needs an hour again.
+    // Another team's or day's file was loaded over the pick: the step needs an hour again, and
+    // the row clicked for it is no longer marked.
     SelectedSlotText = QStringLiteral("No Slot Selected");
     lblDateTime->setText(QStringLiteral("Click a Starting Hour"));
+    fgHours->setCurrentIndex(QModelIndex());
+    fgHours->clearSelection();
 }
 
 void frmMain::fgHours_Click(int row)

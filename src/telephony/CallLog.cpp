@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 CallRecord CallRecord::FromBytes(const QByteArray& bytes)
 {
@@ -48,6 +49,12 @@ qint64 AppendCall(const CallRecord& call)
     if (!file.Write(number, call.ToBytes()))
         return 0;
     return number;
+}
+
+QString CallerNameShown(const QString& name)
+{
+    const qsizetype end = name.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    return end < 0 ? name : name.left(end);
 }
 
 bool ClearCallLog()

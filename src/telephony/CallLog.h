@@ -29,6 +29,9 @@ QList<CallRecord> ReadCallLog();
 // Writes the call after the last whole record, over any fragment, creating the log when
 // missing. The record number written, or 0 when the write failed.
 qint64 AppendCall(const CallRecord& call);
+// A logged name as the screen shows it: a name kept with the caller-ID report's line end (as
+// older logs hold short names) ends before it.
+QString CallerNameShown(const QString& name);
 // Deletes the log; false when it is still there.
 bool ClearCallLog();
 

@@ -66,7 +66,7 @@ void frmCallID::ResetDisplay()
         const CallRecord& call = calls.at(row - 1);
         fgCallSummary->SetTextMatrix(row, 0, call.CallTime);
         fgCallSummary->SetTextMatrix(row, 1, call.CallerNumber);
-        fgCallSummary->SetTextMatrix(row, 2, call.CallerName);
+        fgCallSummary->SetTextMatrix(row, 2, CallerNameShown(call.CallerName));
     }
     ShowRow(1);
     lblCount[3]->setText(QString::number(CallCount));

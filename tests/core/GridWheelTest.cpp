@@ -2,6 +2,9 @@
 
 #include "platform/Controls.h"
 #include "platform/FlexGrid.h"
+#include "platform/Screen.h"
+#include "platform/TextBox.h"
+#include "support/UserInput.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -142,6 +145,9 @@ TEST(GridWheelTest, ListsAndBoxesUnderThePointerScrollThemselvesAndTheGridPagesO
 
     WheelAt(list->viewport(), list->viewport()->rect().center(), Down);
     EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    // A drop-down list steps itself while it has the focus.
+    QApplication::setActiveWindow(&screen);
+    combo->setFocus();
     WheelAt(combo, combo->rect().center(), Down);
     EXPECT_EQ(combo->currentIndex(), 1);
     WheelAt(spin, spin->rect().center(), Up);
@@ -169,6 +175,57 @@ TEST(GridWheelTest, ListsAndBoxesUnderThePointerScrollThemselvesAndTheGridPagesO
     EXPECT_EQ(list->verticalScrollBar()->value(), 0);
     EXPECT_EQ(grid->TopRow(), 17);
     UnhookFlexGrid();
+}
+
+TEST(GridWheelTest, AClosedDropDownListStepsOnlyWithTheFocusToTheNeighbourOfItsEntry)
+{
+    // A customer screen in small: the State box showing a state typed in, the name list on a
+    // customer, a button, and the hooked grid of 200 rows with 12 to a page.
+    Screen screen;
+    auto* layout = new QVBoxLayout(&screen);
+    QComboBox* states = NewTextCombo(&screen, 2);
+    states->addItems({"AL", "AK", "AZ", "OH", "OK"});
+    SetComboText(states, "OH");
+    layout->addWidget(states);
+    auto* names = new QComboBox(&screen);
+    names->addItems({"Jones, Mary", "Smith, John", "Acme Roofing"});
+    names->setCurrentIndex(1);
+    int loads = 0;
+    QObject::connect(names, &QComboBox::activated, [&loads] { ++loads; });
+    layout->addWidget(names);
+    auto* button = new QPushButton("Other control", &screen);
+    layout->addWidget(button);
+    FlexGrid* grid = AddPagedGrid(screen, layout);
+    screen.resize(400, 600);
+    ShowAtRealSize(&screen);
+    grid->SetTopRow(5);
+    HookFlexGrid(&screen, grid);
+    button->setFocus();
+
+    // A passing pointer changes no value; the notch pages the screen's list.
+    WheelAt(states, states->rect().center(), Down);
+    EXPECT_EQ(states->currentText(), "OH");
+    EXPECT_EQ(grid->TopRow(), 17);
+    WheelAt(names, names->rect().center(), Down);
+    EXPECT_EQ(names->currentIndex(), 1);
+    EXPECT_EQ(loads, 0);
+    EXPECT_EQ(grid->TopRow(), 29);
+
+    // Focused, the box steps to the neighbours of the entry it shows, and the list stays.
+    ClickAt(states);
+    WheelAt(states, states->rect().center(), Down);
+    EXPECT_EQ(states->currentText(), "OK");
+    WheelAt(states, states->rect().center(), Up);
+    WheelAt(states, states->rect().center(), Up);
+    EXPECT_EQ(states->currentText(), "AZ");
+    EXPECT_EQ(grid->TopRow(), 29);
+
+    // With no list hooked the notch still changes no value.
+    UnhookFlexGrid();
+    button->setFocus();
+    WheelAt(names, names->rect().center(), Up);
+    EXPECT_EQ(names->currentIndex(), 1);
+    EXPECT_EQ(loads, 0);
 }
 
 } // namespace

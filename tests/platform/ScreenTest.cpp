@@ -3,6 +3,7 @@
 #include "support/ScreenFixture.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -250,6 +251,36 @@ TEST_F(ScreenTest, PanelsTakingTurnsThatNoneShowsYetLeaveTheWidthAlone)
     list->show();
     QCoreApplication::processEvents();
     EXPECT_EQ(screen.size(), QSize(500, height));
+}
+
+TEST_F(ScreenTest, EnterPressesTheFocusedButtonAndNothingElse)
+{
+    Screen screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* box = new QLineEdit(&screen);
+    auto* accept = new QPushButton("&Accept", &screen);
+    auto* cancel = new QPushButton("&Cancel", &screen);
+    for (QWidget* control : {static_cast<QWidget*>(box), static_cast<QWidget*>(accept), static_cast<QWidget*>(cancel)})
+        layout->addWidget(control);
+    QStringList pressed;
+    QObject::connect(accept, &QPushButton::clicked, [&pressed] { pressed.append("Accept"); });
+    QObject::connect(cancel, &QPushButton::clicked, [&pressed] { pressed.append("Cancel"); });
+    screen.Show();
+    ShowAtRealSize(&screen);
+    box->setFocus();
+
+    // Enter in a text box presses no button; on a button reached with Tab it presses that one.
+    PressKey(Qt::Key_Return);
+    PressKey(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), accept);
+    PressKey(Qt::Key_Return);
+    PressKey(Qt::Key_Tab);
+    PressKey(Qt::Key_Enter);
+    EXPECT_EQ(pressed, QStringList({"Accept", "Cancel"}));
+    // A greyed button takes no key.
+    cancel->setEnabled(false);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(pressed.size(), 2);
 }
 
 } // namespace

@@ -462,6 +462,33 @@ TEST_F(ProjectControlTest, TheBoardKeepsOneHeightWhicheverPanelsShow)
     step("a day's hours");
 }
 
+TEST_F(ProjectControlTest, TheGreyedListShowsThePanelsMilestoneWhole)
+{
+    QList<MilestoneRecord> milestones;
+    for (const char* name : {"Survey", "Permit", "Footings", "Framing", "Roofing"})
+        milestones.append(Milestone(name, 2, Day(12), "Days", 1, 1));
+    milestones.append(Milestone("Siding", 2, Day(13), "Days", 1, 1));
+    milestones.append(Milestone("Wiring", 2, Day(16), "Hours", 2, 3));
+    milestones.append(Milestone("Painting", 2, Day(17), "Days", 1, 1));
+    WriteProject("Pj45-1", milestones);
+    frmProjectControl& board = OpenBoard();
+    ShowAtRealSize(&board);
+    board.cmdGotoProjects_Click();
+    const auto rowWhole = [&](int r) {
+        QApplication::processEvents();
+        const QRect row = board.fgMilestones->visualRect(board.fgMilestones->model()->index(r - 1, 1));
+        return board.fgMilestones->viewport()->rect().contains(row);
+    };
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 6, "Reschedule Milestone");
+    EXPECT_TRUE(rowWhole(6));
+    ClickAt(board.cmdCalButtons[0]);
+    ChooseFromRowMenu(board.fgProjects, 1, "View Project Details");
+    ChooseFromRowMenu(board.fgMilestones, 7, "Reschedule Milestone");
+    ASSERT_TRUE(board.fraTime->isVisible());
+    EXPECT_TRUE(rowWhole(7));
+}
+
 TEST_F(ProjectControlTest, AnAdministrativeMoveCarriesItsDependantsAlong)
 {
     MilestoneRecord inspected = Milestone("Inspection", 1, Day(13), QString(), 0, 1, 2, 2);

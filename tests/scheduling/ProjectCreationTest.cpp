@@ -241,6 +241,9 @@ TEST_F(ProjectCreationTest, ATeamSwitchThatDropsThePickAsksForAnHourAgain)
     ASSERT_EQ(screen.lstTeam->currentRow(), 1);
     EXPECT_EQ(screen.lblDateTime->text(), "Click a Starting Hour");
     EXPECT_EQ(screen.SelectedSlotText, "No Slot Selected");
+    // The dropped hour is no longer marked as picked.
+    EXPECT_TRUE(screen.fgHours->selectionModel()->selectedIndexes().isEmpty());
+    EXPECT_FALSE(screen.fgHours->currentIndex().isValid());
 }
 
 TEST_F(ProjectCreationTest, AnHourTakenByAnotherProgramMeanwhileIsRefusedAndItsSlotsStay)

@@ -263,6 +263,20 @@ TEST_F(CallerIdTest, EachReportIsShownLoggedAndCountedOnceAndNoiseLogsNothing)
     EXPECT_EQ(modems.Commands(3), QStringList({"AT#CID=1"}));
 }
 
+TEST_F(CallerIdTest, ANameLoggedWithItsLineEndShowsWithoutItAndTheLogStays)
+{
+    FakeModem modems;
+    InstallModem(modems);
+    // A short name kept with the report's CR LF, padded to its 15 characters.
+    const QByteArray log = QByteArray("KINCAID GARY\r\n 555-123-456702:05 pm");
+    ASSERT_EQ(log.size(), 35);
+    WriteFile("/TelCall.txt", log);
+    frmCallID& monitor = StartMonitor(modems);
+    EXPECT_EQ(monitor.lblName->text(), "KINCAID GARY");
+    EXPECT_EQ(Row(monitor, 1), QStringList({"02:05 pm", "555-123-4567", "KINCAID GARY"}));
+    EXPECT_EQ(ReadFile("/TelCall.txt"), log);
+}
+
 TEST_F(CallerIdTest, TheLogIsListedAtActivationAndClearedOnlyAfterAYes)
 {
     FakeModem modems;
