@@ -1,6 +1,7 @@
 #include "core/FileAccess.h"
 
 #include "core/SharedState.h"
+#include "platform/FolderSync.h"
 #include "platform/NativePath.h"
 #include "platform/ProgramFolder.h"
 
@@ -443,18 +444,8 @@ int RemoveRewriteLeftovers(const QString& folder, const std::function<bool(const
 
 bool SyncFolderOf(const QString& fullPath)
 {
-#ifdef Q_OS_UNIX
     // The folder's entry for a file made or renamed in it reaches the disk with the folder.
-    const int fd = ::open(QFile::encodeName(QFileInfo(fullPath).path()).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-#else
-    Q_UNUSED(fullPath);
-    return true;
-#endif
+    return SyncFolder(QFileInfo(fullPath).path());
 }
 
 bool SyncToDisk(const QString& path)
