@@ -7,7 +7,7 @@
 #include "core/Settings.h"
 #include "platform/TextBox.h"
 #include "support/CustomerFiles.h"
-#include "support/ScreenFixture.h"
+#include "support/CustomerScreenFixture.h"
 #include "support/UserInput.h"
 
 #include <QComboBox>
@@ -19,34 +19,7 @@
 
 namespace {
 
-class CustomerFileChangesTest : public ScreenFixture {
-protected:
-    void SetUp() override
-    {
-        ScreenFixture::SetUp();
-        ResetCustomerBuffers();
-    }
-    void TearDown() override
-    {
-        ScreenFixture::TearDown();
-        ResetCustomerBuffers();
-    }
-
-    static frmCustomer& ShowScreen()
-    {
-        frmCustomer& screen = ScreenInstance<frmCustomer>();
-        screen.Show();
-        return screen;
-    }
-
-    QStringList Titles()
-    {
-        QStringList titles;
-        for (const ShownMessage& box : Script().Shown())
-            titles << box.Title;
-        return titles;
-    }
-};
+using CustomerFileChangesTest = CustomerScreenFixture;
 
 TEST_F(CustomerFileChangesTest, ASaveAfterASettledDeleteFindsItsCustomerByItsNumber)
 {

@@ -6,7 +6,7 @@
 #include "core/Settings.h"
 #include "platform/TextBox.h"
 #include "support/CustomerFiles.h"
-#include "support/ScreenFixture.h"
+#include "support/CustomerScreenFixture.h"
 #include "support/UserInput.h"
 
 #include <QAction>
@@ -24,28 +24,15 @@
 
 namespace {
 
-class CustomerScreenTest : public ScreenFixture {
+class CustomerScreenTest : public CustomerScreenFixture {
 protected:
     void SetUp() override
     {
-        ScreenFixture::SetUp();
-        ResetCustomerBuffers();
+        CustomerScreenFixture::SetUp();
         Settings().BusinessCity = "Springfield";
         Settings().BusinessState = "IL";
         Settings().BusinessZip = "62701";
         Settings().BusinessPhone = "217-555-0100";
-    }
-    void TearDown() override
-    {
-        ScreenFixture::TearDown();
-        ResetCustomerBuffers();
-    }
-
-    static frmCustomer& ShowScreen()
-    {
-        frmCustomer& screen = ScreenInstance<frmCustomer>();
-        screen.Show();
-        return screen;
     }
 
     // The screen on a folder without customers, its three boxes answered.
@@ -94,14 +81,6 @@ protected:
     QByteArray AllFiles() const
     {
         return ReadFile("/CustomerData.txt") + "|" + ReadFile("/ContractInfo.txt") + "|" + ReadFile("/CycleInfo.txt");
-    }
-
-    QStringList Titles()
-    {
-        QStringList titles;
-        for (const ShownMessage& box : Script().Shown())
-            titles << box.Title;
-        return titles;
     }
 };
 

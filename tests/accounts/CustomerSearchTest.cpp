@@ -5,7 +5,7 @@
 #include "core/Settings.h"
 #include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
-#include "support/ScreenFixture.h"
+#include "support/CustomerScreenFixture.h"
 #include "support/UserInput.h"
 
 #include <QAction>
@@ -16,12 +16,11 @@
 
 namespace {
 
-class CustomerSearchTest : public ScreenFixture {
+class CustomerSearchTest : public CustomerScreenFixture {
 protected:
     void SetUp() override
     {
-        ScreenFixture::SetUp();
-        ResetCustomerBuffers();
+        CustomerScreenFixture::SetUp();
         Live().AddressStyle = UsaStyleAddress;
         Settings().BusinessPhone = "217-555-0100";
         // Account, business name, title, first, last, street, city, state, telephone.
@@ -49,18 +48,6 @@ protected:
             ASSERT_TRUE(WriteCustomer(n, record) && SaveContractRecord(n) && SaveCycleRecord(n));
         }
         ResetCustomerBuffers();
-    }
-    void TearDown() override
-    {
-        ScreenFixture::TearDown();
-        ResetCustomerBuffers();
-    }
-
-    static frmCustomer& ShowScreen()
-    {
-        frmCustomer& screen = ScreenInstance<frmCustomer>();
-        screen.Show();
-        return screen;
     }
 
     static void Search(frmCustomer& screen, int option, const QString& text)
