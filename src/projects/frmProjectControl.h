@@ -55,6 +55,8 @@ public:
     bool ClearjDayEvents(int project, int milestone);
     // The box that names the day and team that stopped an action.
     static void ShowDayFault(const DayFault& fault);
+    // Frees the days of every milestone given, all or none; a day that cannot be freed is told.
+    static bool FreeDaysOrSay(const QList<MilestoneRef>& milestones, QList<MilestoneFreed>& freed);
     void SetupCalendarPanel(const QString& action);
     void MSCal_DateClick(const QDate& date);
     void LoadHoursGrid();

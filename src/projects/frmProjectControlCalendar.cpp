@@ -367,6 +367,15 @@ bool frmProjectControl::ClearjDayEvents(int project, int milestone)
     return true;
 }
 
+bool frmProjectControl::FreeDaysOrSay(const QList<MilestoneRef>& milestones, QList<MilestoneFreed>& freed)
+{
+    DayFault fault;
+    if (FreeMilestonesDays(milestones, freed, fault))
+        return true;
+    ShowDayFault(fault);
+    return false;
+}
+
 void frmProjectControl::ShowDayFault(const DayFault& fault)
 {
     MsgBox(DayFaultText(fault), MsgButtons::OkOnly, MsgIcon::Exclamation, QStringLiteral("Schedule File Error"));

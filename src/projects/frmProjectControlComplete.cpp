@@ -95,11 +95,8 @@ void frmProjectControl::cmdCompleteAll_Click()
     // of them are freed, or none and nothing is completed.
     const QList<MilestoneRef> pastDue = PastDueMilestones();
     QList<MilestoneFreed> freed;
-    DayFault fault;
-    if (!FreeMilestonesDays(pastDue, freed, fault)) {
-        ShowDayFault(fault);
+    if (!FreeDaysOrSay(pastDue, freed))
         return;
-    }
     for (const MilestoneRef& ref : pastDue)
         MarkCompleted(ref.Project, ref.Milestone, today, true);
     SaveAndReport();
@@ -149,11 +146,8 @@ void frmProjectControl::mnuCompleteProject_Click()
         if (LoadedMilestone(i, j).Status != StatusCompleted)
             open.append({i, j});
     QList<MilestoneFreed> freed;
-    DayFault fault;
-    if (!FreeMilestonesDays(open, freed, fault)) {
-        ShowDayFault(fault);
+    if (!FreeDaysOrSay(open, freed))
         return;
-    }
     for (const MilestoneRef& ref : open)
         CompleteMilestone(ref.Project, ref.Milestone, false);
 
@@ -212,11 +206,8 @@ bool frmProjectControl::DeleteProject(int project, const QString& projectNo)
     for (int j = 1; j <= count; ++j)
         milestones.append({project, j});
     QList<MilestoneFreed> freed;
-    DayFault fault;
-    if (!FreeMilestonesDays(milestones, freed, fault)) {
-        ShowDayFault(fault);
+    if (!FreeDaysOrSay(milestones, freed))
         return false;
-    }
     // A project whose file stays must keep its days and records, or it would come back from the
     // next load with its bookings gone.
     if (!DeleteFile(ProjectFileOf(project))) {
