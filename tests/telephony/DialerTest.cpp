@@ -212,6 +212,9 @@ TEST_F(DialerTest, AModemThatGoesAwayClosesThePortAtOnceAndADialInProgressSaysSo
         modems->Install();
         CheckModem();
         ASSERT_TRUE(MSComm1().PortOpen());
+        // The answer to the caller-ID command comes before the dial, as it does for a user who
+        // clicks some moments after the start; on a busy machine it could otherwise come after.
+        ASSERT_TRUE(FakeModem::WaitUntil([] { return MSComm1().InBufferCount() > 0; }));
         frmDialer* dialer = nullptr;
         if (state != State::AtRest)
             dialer = &ShowOnScreen();
